@@ -1,0 +1,140 @@
+#include "app/TForm1.h"
+
+#include "app/ControleurFenetre.h"
+#include "calibration/ControleurEtalonnage.h"
+#include "clip/ControleurClip.h"
+#include "clip/ControleurNavigation.h"
+#include "clip/ZonePointage.h"
+#include "measure/ControleurAcquisition.h"
+#include "measure/ControleurAspect.h"
+#include "measure/ControleurTableau.h"
+#include "platform/PeripheriqueMedia.h"
+#include "platform/RegistreCurseurs.h"
+
+#include "dialogs/TAboutBox.h"
+#include "dialogs/TFormatTxtBox.h"
+#include "dialogs/TSauveGraphicPPBox.h"
+#include "dialogs/TSauveTableauPPBox.h"
+#include "dialogs/TaccesClipsBox.h"
+#include "dialogs/TaccesTabBox.h"
+#include "dialogs/TaccesregBox.h"
+#include "dialogs/TalleraDlg.h"
+#include "dialogs/TaspectPointBox.h"
+#include "dialogs/TdlgImprimer.h"
+#include "dialogs/TdlgPointeur.h"
+#include "dialogs/TsauverMesuresBox.h"
+#include "dialogs/TtailleImaBox.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("TForm1");
+    MediaPlayer1 = std::make_unique<PeripheriqueMedia>();
+    curseurs = std::make_unique<RegistreCurseurs>();
+    construireRegions();
+    fenetre = new ControleurFenetre(*this);
+    tableau = new ControleurTableau(*this);
+    clip = new ControleurClip(*this);
+    navigation = new ControleurNavigation(*this);
+    etalonnage = new ControleurEtalonnage(*this);
+    acquisition = new ControleurAcquisition(*this);
+    aspect = new ControleurAspect(*this);
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+bool TForm1::clipOuvert() const { return MediaPlayer1 && MediaPlayer1->estOuvert(); }
+
+QAction* TForm1::action(const QString& nom) const { return findChild<QAction*>(nom); }
+
+void TForm1::construireRegions() {
+    ToolBar1 = new QToolBar(this);
+    ToolBar1->setObjectName("ToolBar1");
+    ToolBar1->setMovable(false);
+    addToolBar(Qt::TopToolBarArea, ToolBar1);
+
+    auto* centre = new QWidget(this);
+    auto* disposition = new QHBoxLayout(centre);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    Splitter1 = new QSplitter(Qt::Horizontal, centre);
+    Splitter1->setObjectName("Splitter1");
+    disposition->addWidget(Splitter1);
+
+    pnl1 = new QWidget(Splitter1);
+    pnl1->setObjectName("pnl1");
+    auto* colonne = new QVBoxLayout(pnl1);
+    colonne->setContentsMargins(0, 0, 0, 0);
+    colonne->setSpacing(0);
+    tbCoord = new QToolBar(pnl1);
+    tbCoord->setObjectName("tbCoord");
+    colonne->addWidget(tbCoord);
+    ScrollBox1 = new QScrollArea(pnl1);
+    ScrollBox1->setObjectName("ScrollBox1");
+    ScrollBox1->setWidgetResizable(false);
+    colonne->addWidget(ScrollBox1, 1);
+    ToolBar2 = new QToolBar(pnl1);
+    ToolBar2->setObjectName("ToolBar2");
+    colonne->addWidget(ToolBar2);
+
+    // The clip panel moves freely inside the display area, so it is not the scroll
+    // area's managed widget but a child of its viewport.
+    pnl1AVI = new QFrame(ScrollBox1->viewport());
+    pnl1AVI->setObjectName("pnl1AVI");
+    pnl1AVI->setGeometry(0, 0, 200, 150);
+    PaintBox1 = new ZonePointage(pnl1AVI);
+    PaintBox1->setGeometry(4, 4, 0, 0);
+
+    PageControl1 = new QTabWidget(Splitter1);
+    PageControl1->setObjectName("PageControl1");
+    tsMesures = new QWidget();
+    tsMesures->setObjectName("tsMesures");
+    tsEtalon = new QWidget();
+    tsEtalon->setObjectName("tsEtalon");
+    tsProClip = new QWidget();
+    tsProClip->setObjectName("tsProClip");
+    PageControl1->addTab(tsMesures, QStringLiteral("Mesures"));
+    PageControl1->addTab(tsEtalon, QStringLiteral("Etalonnage"));
+    PageControl1->addTab(tsProClip, QStringLiteral("Propriétés du clip"));
+    Splitter1->addWidget(pnl1);
+    Splitter1->addWidget(PageControl1);
+    setCentralWidget(centre);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName("StatusBar1");
+    setStatusBar(StatusBar1);
+
+    loupePnl = new QFrame(this);
+    loupePnl->setObjectName("loupePnl");
+    loupePnl->hide();
+}
+
+void TForm1::FormCreate() {
+    etat = EtatSession{};
+}
+
+void TForm1::creerDialogues() {
+    dlg.dlgPointeur = new TdlgPointeur(this);
+    dlg.AboutBox = new TAboutBox(this);
+    dlg.accesregBox = new TaccesregBox(this);
+    dlg.FormatTxtBox = new TFormatTxtBox(this);
+    dlg.sauverMesuresBox = new TsauverMesuresBox(this);
+    dlg.tailleImaBox = new TtailleImaBox(this);
+    dlg.aspectPointBox = new TaspectPointBox(this);
+    dlg.SauveTableauPPBox = new TSauveTableauPPBox(this);
+    dlg.dlgImprimer = new TdlgImprimer(this);
+    dlg.SauveGraphicPPBox = new TSauveGraphicPPBox(this);
+    dlg.accesClipsBox = new TaccesClipsBox(this);
+    dlg.alleraDlg = new TalleraDlg(this);
+    dlg.accesTabBox = new TaccesTabBox(this);
+}
+
+void TForm1::closeEvent(QCloseEvent* e) { e->accept(); }

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "app/EtatSession.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QScrollArea;
+class QSplitter;
+class QStatusBar;
+class QTabWidget;
+class QTimer;
+class QToolBar;
+class QWidget;
+
+class ZonePointage;
+class PeripheriqueMedia;
+class RegistreCurseurs;
+class ControleurFenetre;
+class ControleurTableau;
+class ControleurClip;
+class ControleurNavigation;
+class ControleurEtalonnage;
+class ControleurAcquisition;
+class ControleurAspect;
+
+class TdlgPointeur;
+class TAboutBox;
+class TaccesregBox;
+class TFormatTxtBox;
+class TsauverMesuresBox;
+class TtailleImaBox;
+class TaspectPointBox;
+class TSauveTableauPPBox;
+class TdlgImprimer;
+class TSauveGraphicPPBox;
+class TaccesClipsBox;
+class TalleraDlg;
+class TaccesTabBox;
+
+// The dialogs created once at start-up, after the main window, in this order.
+struct Dialogues {
+    TdlgPointeur* dlgPointeur = nullptr;
+    TAboutBox* AboutBox = nullptr;
+    TaccesregBox* accesregBox = nullptr;
+    TFormatTxtBox* FormatTxtBox = nullptr;
+    TsauverMesuresBox* sauverMesuresBox = nullptr;
+    TtailleImaBox* tailleImaBox = nullptr;
+    TaspectPointBox* aspectPointBox = nullptr;
+    TSauveTableauPPBox* SauveTableauPPBox = nullptr;
+    TdlgImprimer* dlgImprimer = nullptr;
+    TSauveGraphicPPBox* SauveGraphicPPBox = nullptr;
+    TaccesClipsBox* accesClipsBox = nullptr;
+    TalleraDlg* alleraDlg = nullptr;
+    TaccesTabBox* accesTabBox = nullptr;
+};
+
+// The main window. It owns the session state, the media device, the regions of the
+// window and one controller per room; each controller builds its own controls inside
+// the regions and holds the handlers of its commands. Controllers reach each other
+// through this window.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    EtatSession etat;
+    Dialogues dlg;
+
+    // Regions of the window (the shell fills menus and tool bars).
+    QToolBar* ToolBar1 = nullptr;
+    QWidget* pnl1 = nullptr;       // clip side
+    QToolBar* tbCoord = nullptr;   // coordinate bar
+    QScrollArea* ScrollBox1 = nullptr;
+    QFrame* pnl1AVI = nullptr;     // clip panel, display window of the device
+    ZonePointage* PaintBox1 = nullptr;
+    QToolBar* ToolBar2 = nullptr;  // navigation bar
+    QSplitter* Splitter1 = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* tsMesures = nullptr;
+    QWidget* tsEtalon = nullptr;
+    QWidget* tsProClip = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QFrame* loupePnl = nullptr;
+
+    std::unique_ptr<PeripheriqueMedia> MediaPlayer1;
+    std::unique_ptr<RegistreCurseurs> curseurs;
+
+    // Rooms, created in this order once the regions exist.
+    ControleurFenetre* fenetre = nullptr;
+    ControleurTableau* tableau = nullptr;
+    ControleurClip* clip = nullptr;
+    ControleurNavigation* navigation = nullptr;
+    ControleurEtalonnage* etalonnage = nullptr;
+    ControleurAcquisition* acquisition = nullptr;
+    ControleurAspect* aspect = nullptr;
+
+    // A clip is open exactly when the media device has an open file.
+    bool clipOuvert() const;
+
+    // Named action or widget of the window; nullptr when there is none.
+    QAction* action(const QString& nom) const;
+    template <class W> W* controle(const QString& nom) const { return findChild<W*>(nom); }
+
+    // Runs the start-up steps of the window (state defaults, cursors, calibration reset,
+    // configuration file). Called once by the constructor.
+    void FormCreate();
+
+    // Creates the thirteen dialogs in their fixed order.
+    void creerDialogues();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void construireRegions();
+};

@@ -1,0 +1,5 @@
+#include "clip/ControleurClip.h"
+
+#include "app/TForm1.h"
+
+ControleurClip::ControleurClip(TForm1& form) : QObject(&form), f(form) {}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QDialog>
+
+class TaccesregBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit TaccesregBox(QWidget* parent = nullptr);
+};

@@ -1,0 +1,5 @@
+#include "measure/ControleurAcquisition.h"
+
+#include "app/TForm1.h"
+
+ControleurAcquisition::ControleurAcquisition(TForm1& form) : QObject(&form), f(form) {}

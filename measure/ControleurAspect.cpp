@@ -1,0 +1,5 @@
+#include "measure/ControleurAspect.h"
+
+#include "app/TForm1.h"
+
+ControleurAspect::ControleurAspect(TForm1& form) : QObject(&form), f(form) {}
