@@ -10,6 +10,11 @@ class ControleurFenetre : public QObject {
 public:
     explicit ControleurFenetre(TForm1& form);
 
+    // Called by other rooms (bodies are placeholders until this room is built).
+    void PageControl1Change();
+    void OptTraitt(bool actif);
+    void ecrireConfig();
+
 private:
     TForm1& f;
 };

@@ -10,6 +10,13 @@ class ControleurEtalonnage : public QObject {
 public:
     explicit ControleurEtalonnage(TForm1& form);
 
+    // Called by other rooms (bodies are placeholders until this room is built).
+    void initEchelle();
+    void ImgEtalon(int n);
+    void ChxOrigRAZ();
+    void etalonSimuRAZ();
+    void echEtapAff(int code);
+
 private:
     TForm1& f;
 };

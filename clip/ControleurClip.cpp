@@ -3,3 +3,6 @@
 #include "app/TForm1.h"
 
 ControleurClip::ControleurClip(TForm1& form) : QObject(&form), f(form) {}
+
+void ControleurClip::RAZProClip() {}
+void ControleurClip::bbtnOpenAviClick() {}

@@ -10,6 +10,10 @@ class ControleurClip : public QObject {
 public:
     explicit ControleurClip(TForm1& form);
 
+    // Called by other rooms (bodies are placeholders until this room is built).
+    void RAZProClip();
+    void bbtnOpenAviClick();
+
 private:
     TForm1& f;
 };

@@ -10,6 +10,12 @@ class ControleurNavigation : public QObject {
 public:
     explicit ControleurNavigation(TForm1& form);
 
+    // Called by other rooms (bodies are placeholders until this room is built).
+    void mpPositionner(int i);
+    void reDraw(int i);
+    void marqueT0();
+    void chercherPointsPixel(int x, int y);
+
 private:
     TForm1& f;
 };

@@ -10,6 +10,9 @@ class ControleurAcquisition : public QObject {
 public:
     explicit ControleurAcquisition(TForm1& form);
 
+    // Called by other rooms (bodies are placeholders until this room is built).
+    void ChgPointNumero(int k);
+
 private:
     TForm1& f;
 };

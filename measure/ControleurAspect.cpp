@@ -3,3 +3,5 @@
 #include "app/TForm1.h"
 
 ControleurAspect::ControleurAspect(TForm1& form) : QObject(&form), f(form) {}
+
+void ControleurAspect::Drawpoints() {}

@@ -10,6 +10,9 @@ class ControleurAspect : public QObject {
 public:
     explicit ControleurAspect(TForm1& form);
 
+    // Called by other rooms (bodies are placeholders until this room is built).
+    void Drawpoints();
+
 private:
     TForm1& f;
 };

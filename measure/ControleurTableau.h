@@ -10,6 +10,11 @@ class ControleurTableau : public QObject {
 public:
     explicit ControleurTableau(TForm1& form);
 
+    // Called by other rooms (bodies are placeholders until this room is built).
+    void initTableau(int n);
+    void Button2Click();
+    void ActualGrid();
+
 private:
     TForm1& f;
 };

@@ -1,13 +1,65 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
+#include <QRect>
+#include <QString>
+#include <cstdint>
+#include <stdexcept>
 
-// The media device that holds the open clip (MediaPlayer1).
+class QWidget;
+
+// Raised when the device cannot open a file; what() is the decoder's own message.
+class ErreurMedia : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The media device that holds the open clip (MediaPlayer1), modelled on a media player
+// component: a file name, a display window and rectangle, a time format, relative steps
+// by a step count, a position, a mode, seek and play with an end notification.
 class PeripheriqueMedia : public QObject {
     Q_OBJECT
 public:
-    explicit PeripheriqueMedia(QObject* parent = nullptr) : QObject(parent) {
-        setObjectName("MediaPlayer1");
-    }
-    bool estOuvert() const { return false; }
+    enum class FormatTemps { Millisecondes, Images };
+    enum class Mode { NonOuvert, Arrete, Lecture };
+
+    explicit PeripheriqueMedia(QObject* parent = nullptr);
+    ~PeripheriqueMedia() override;
+
+    void setNomFichier(const QString& chemin);
+    QString nomFichier() const;
+    void setFenetreAffichage(QWidget* fenetre); // the video is drawn inside this widget
+
+    void ouvrir();                  // throws ErreurMedia
+    void fermer();                  // harmless when nothing is open
+    bool estOuvert() const;
+
+    void setFormatTemps(FormatTemps f);
+    FormatTemps formatTemps() const;
+    int64_t longueur() const;       // in the current time format
+
+    QRect rectangleAffichage() const;
+    void setRectangleAffichage(const QRect& r);
+
+    void setPas(int n);             // frames per step
+    int pas() const;
+    void avancer();                 // steps forward by the step count
+    void reculer();                 // steps back by the step count
+    int64_t position() const;       // in the current time format
+    void chercher(int64_t position);
+    Mode mode() const;
+    void jouer();                   // plays to the end; emits notification() when it ends
+                                    // or when another command interrupts it
+
+    int indexAffiche() const;       // image shown, 0-based; -1 when none
+    const QImage& imageAffichee() const;
+
+signals:
+    void notification();            // end or interruption of a playback
+    void imageChangee(int index);
+
+private:
+    struct Impl;
+    Impl* d;
 };
