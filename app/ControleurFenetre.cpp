@@ -5,5 +5,5 @@
 ControleurFenetre::ControleurFenetre(TForm1& form) : QObject(&form), f(form) {}
 
 void ControleurFenetre::PageControl1Change() {}
-void ControleurFenetre::OptTraitt(bool actif) {}
+void ControleurFenetre::OptTraitt(bool /*actif*/) {}
 void ControleurFenetre::ecrireConfig() {}

@@ -5,7 +5,7 @@
 ControleurEtalonnage::ControleurEtalonnage(TForm1& form) : QObject(&form), f(form) {}
 
 void ControleurEtalonnage::initEchelle() {}
-void ControleurEtalonnage::ImgEtalon(int n) {}
+void ControleurEtalonnage::ImgEtalon(int /*n*/) {}
 void ControleurEtalonnage::ChxOrigRAZ() {}
 void ControleurEtalonnage::etalonSimuRAZ() {}
-void ControleurEtalonnage::echEtapAff(int code) {}
+void ControleurEtalonnage::echEtapAff(int /*code*/) {}

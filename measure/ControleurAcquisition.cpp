@@ -4,4 +4,4 @@
 
 ControleurAcquisition::ControleurAcquisition(TForm1& form) : QObject(&form), f(form) {}
 
-void ControleurAcquisition::ChgPointNumero(int k) {}
+void ControleurAcquisition::ChgPointNumero(int /*k*/) {}

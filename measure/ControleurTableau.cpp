@@ -4,6 +4,6 @@
 
 ControleurTableau::ControleurTableau(TForm1& form) : QObject(&form), f(form) {}
 
-void ControleurTableau::initTableau(int n) {}
+void ControleurTableau::initTableau(int /*n*/) {}
 void ControleurTableau::Button2Click() {}
 void ControleurTableau::ActualGrid() {}
