@@ -101,6 +101,14 @@ void TForm1::construireRegions() {
     tsEtalon->setObjectName("tsEtalon");
     tsProClip = new QWidget();
     tsProClip->setObjectName("tsProClip");
+    auto* pileMesures = new QVBoxLayout(tsMesures);
+    pileMesures->setContentsMargins(2, 2, 2, 2);
+    pnlPointage = new QWidget(tsMesures);
+    pnlPointage->setObjectName("pnlPointage");
+    pnlTableau = new QWidget(tsMesures);
+    pnlTableau->setObjectName("pnlTableau");
+    pileMesures->addWidget(pnlPointage);
+    pileMesures->addWidget(pnlTableau, 1);
     PageControl1->addTab(tsMesures, QStringLiteral("Mesures"));
     PageControl1->addTab(tsEtalon, QStringLiteral("Etalonnage"));
     PageControl1->addTab(tsProClip, QStringLiteral("Propriétés du clip"));

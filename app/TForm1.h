@@ -84,6 +84,8 @@ public:
     QWidget* tsMesures = nullptr;
     QWidget* tsEtalon = nullptr;
     QWidget* tsProClip = nullptr;
+    QWidget* pnlPointage = nullptr; // top of "Mesures": pointing options (acquisition, appearance)
+    QWidget* pnlTableau = nullptr;  // rest of "Mesures": table controls and the visible table
     QStatusBar* StatusBar1 = nullptr;
     QFrame* loupePnl = nullptr;
 
