@@ -127,6 +127,8 @@ void TForm1::construireRegions() {
 
 void TForm1::FormCreate() {
     etat = EtatSession{};
+    etalonnage->echEtapAff(0);
+    etalonnage->initEchelle();
 }
 
 void TForm1::creerDialogues() {

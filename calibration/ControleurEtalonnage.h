@@ -1,22 +1,78 @@
 #pragma once
 
+#include "calibration/OngletEtalonnage.h"
+
+#include <QColor>
 #include <QObject>
 
+class QMouseEvent;
 class TForm1;
 
-// Origin, axes and scale: the calibration tab and its clicks on the image.
+// Origin, axes and scale: the calibration tab, its clicks on the image and the
+// coordinate read-out of the coordinate bar.
 class ControleurEtalonnage : public QObject {
     Q_OBJECT
 public:
     explicit ControleurEtalonnage(TForm1& form);
 
-    // Called by other rooms (bodies are placeholders until this room is built).
+    OngletEtalonnage o;
+
+    // Routines other rooms call.
     void initEchelle();
+    void MaJlblP();
+    void affichSensibilites(long double v);
+    void CursOrig();
     void ImgEtalon(int n);
     void ChxOrigRAZ();
     void etalonSimuRAZ();
     void echEtapAff(int code);
+    void placerMarques();          // the four margin marks on the columns and rows of p1, p2
+    void montrerMarques();         // opening a clip: the marks become visible
+    void activerChoix(bool actif); // the two radio buttons (enabled once a clip is open)
+    void presserXpYp();            // opening a clip: x to the right, y upwards
+
+    // Sub-state of the image.
+    bool modeOrigine() const;
+    bool modeEchelle() const;
+
+    // Left-button release on the image: handles it and returns true in origin or scale
+    // mode (a clip open, inside the displayed image); returns false otherwise so that the
+    // caller goes on with acquisition.
+    bool PaintBox1MouseUpEtalonnage(QMouseEvent* e);
+    // The clicks themselves, at (x, y) on the displayed image.
+    void clicOrigine(int x, int y);
+    void clicEchelle(int x, int y);
+
+    // Event handlers.
+    void PaintBox1MouseMove(QMouseEvent* e);
+    void tbCoordMouseMove();
+    void rbChxOrigClick();
+    void tbXpYpClick(int index);
+    void rbEtalonSimuClick();
+    void chkBoxPt1Click(bool coche);
+    void chkBoxPt2Click(bool coche);
+    void edSiChange();
+    void edSiEnter();
+    void edSiExit();
+    void bbtnCouleurEchClick();
+
+    // Evaluates the text of the distance box (separator repair, syntax, scale).
+    void evaluerDistance();
+    // The read-out of the coordinate bar for the mouse at (x, y) on the image.
+    void lectureCoordonnees(int x, int y);
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
+    void choisirPoint(int n, bool coche);
+    void colorerDistance(bool valide);
+    void dessinerSegmentMaintenant();
+    QString formatDistance(long double v) const;
+
     TForm1& f;
+    bool enEvaluation_ = false;
+    QColor couleurDialogue_{Qt::black}; // the colour dialog opens on what it last returned
+    const QMouseEvent* dernierClic_ = nullptr;
+    quint64 dernierInstant_ = 0;
 };

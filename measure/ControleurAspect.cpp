@@ -5,3 +5,4 @@
 ControleurAspect::ControleurAspect(TForm1& form) : QObject(&form), f(form) {}
 
 void ControleurAspect::Drawpoints() {}
+void ControleurAspect::dessinerSegmentEchelle(Qt::PenStyle, const QColor&) {}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QObject>
 
 class TForm1;
@@ -12,6 +13,8 @@ public:
 
     // Called by other rooms (bodies are placeholders until this room is built).
     void Drawpoints();
+    // The scale crosses and segment, drawn at once over the image shown.
+    void dessinerSegmentEchelle(Qt::PenStyle style, const QColor& couleur);
 
 private:
     TForm1& f;
