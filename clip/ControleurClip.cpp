@@ -1,8 +1,157 @@
 #include "clip/ControleurClip.h"
 
 #include "app/TForm1.h"
+#include "clip/EnTeteAvi.h"
+#include "clip/Raccourci.h"
+#include "clip/TailleFichier.h"
+#include "clip/TextesProprietes.h"
+#include "platform/Bulles.h"
 
-ControleurClip::ControleurClip(TForm1& form) : QObject(&form), f(form) {}
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
 
-void ControleurClip::RAZProClip() {}
-void ControleurClip::bbtnOpenAviClick() {}
+namespace {
+const QColor kRouge(255, 0, 0), kArgent(192, 192, 192), kMarron(128, 0, 0), kVert(0, 128, 0);
+
+QLabel* etiquette(QWidget* parent, QVBoxLayout* pile, const char* nom, const QColor& couleur) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QLatin1String(nom));
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, couleur);
+    l->setPalette(p);
+    pile->addWidget(l);
+    return l;
+}
+} // namespace
+
+ControleurClip::ControleurClip(TForm1& form)
+    : QObject(&form)
+    , f(form) {
+    construireOnglet();
+    if (auto* bouton = f.controle<QToolButton>("bbtnOpenAvi"))
+        connect(bouton, &QToolButton::clicked, this, &ControleurClip::bbtnOpenAviClick);
+    if (QAction* entree = f.action("mnuChargerAvi"))
+        connect(entree, &QAction::triggered, this, &ControleurClip::bbtnOpenAviClick);
+}
+
+void ControleurClip::construireOnglet() {
+    auto* bord = new QVBoxLayout(f.tsProClip);
+    bord->setContentsMargins(0, 0, 0, 0);
+    auto* defilement = new QScrollArea(f.tsProClip);
+    defilement->setObjectName("ScrollBox2");
+    defilement->setWidgetResizable(true);
+    bulles::appliquer(defilement, QStringLiteral("|Propriétés du clip"));
+    bord->addWidget(defilement);
+
+    auto* contenu = new QWidget;
+    auto* pile = new QVBoxLayout(contenu);
+    const QColor noir(0, 0, 0);
+    lblFile = etiquette(contenu, pile, "lblFile", kRouge);
+    lblOctets = etiquette(contenu, pile, "lblOctets", kRouge);
+    for (QLabel* l : {lblFile, lblOctets}) {
+        l->setAutoFillBackground(true);
+        QPalette p = l->palette();
+        p.setColor(QPalette::Window, kArgent);
+        l->setPalette(p);
+    }
+    pile->addSpacing(8);
+    lblNbImages = etiquette(contenu, pile, "lblNbImages", noir);
+    lblDurTot = etiquette(contenu, pile, "lblDurTot", noir);
+    lblFrequence = etiquette(contenu, pile, "lblFrequence", noir);
+    lblPeriode = etiquette(contenu, pile, "lblPeriode", noir);
+    pile->addSpacing(8);
+    lblDim = etiquette(contenu, pile, "lblDim", kMarron);
+    lblDim->setText(QStringLiteral("Dimensions"));
+    lblDimL = etiquette(contenu, pile, "lblDimL", kMarron);
+    lblDimH = etiquette(contenu, pile, "lblDimH", kMarron);
+    lblAdapt = etiquette(contenu, pile, "lblAdapt", kMarron);
+    pile->addSpacing(8);
+    lblCodec1 = etiquette(contenu, pile, "lblCodec1", kVert);
+    lblCodec1->setText(QStringLiteral("Compression / décompression :"));
+    lblCodec2 = etiquette(contenu, pile, "lblCodec2", kVert);
+    lblCodec3 = etiquette(contenu, pile, "lblCodec3", kVert);
+    pile->addStretch(1);
+    defilement->setWidget(contenu);
+
+    appliquer(proprietes::textesInitiaux());
+}
+
+void ControleurClip::appliquer(const TextesProprietes& t, bool avecAdaptation) {
+    lblFile->setText(t.lblFile);
+    lblOctets->setText(t.lblOctets);
+    lblNbImages->setText(t.lblNbImages);
+    lblDurTot->setText(t.lblDurTot);
+    lblFrequence->setText(t.lblFrequence);
+    lblPeriode->setText(t.lblPeriode);
+    lblDimL->setText(t.lblDimL);
+    lblDimH->setText(t.lblDimH);
+    if (avecAdaptation) lblAdapt->setText(t.lblAdapt);
+    lblCodec2->setText(t.lblCodec2);
+    lblCodec3->setText(t.lblCodec3);
+}
+
+void ControleurClip::RAZProClip() {
+    if (!f.clipOuvert()) {
+        appliquer(proprietes::textesSansClip());
+        return;
+    }
+    const TextesProprietes t = proprietes::textesClipOuvert(f.etat);
+    f.etat.fourccClip = f.etat.fourccClip.toLower(); // the code shown keeps its case only once
+    appliquer(t);
+}
+
+void ControleurClip::afficherApercu(const QString& chemin) {
+    const QString taille = texteTailleFichier(chemin);
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        RAZProClip();
+        return;
+    }
+    proprietes::Apercu a;
+    try {
+        a = proprietes::lireApercu(fichier);
+    } catch (const avi::ErreurEntreeSortie& e) {
+        boiteErreur(QString::fromUtf8(e.what()));
+        return;
+    }
+    // A header that makes no sense leaves the texts of the previous selection.
+    if (a.montrable())
+        appliquer(proprietes::textesApercu(QFileInfo(chemin).fileName(), taille, a), false);
+}
+
+void ControleurClip::OpenDialog1SelectionChange(const QString& nom) {
+    const QFileInfo info(nom);
+    if (nom.isEmpty() || !info.isFile()) {
+        RAZProClip();
+        return;
+    }
+    QString cible = nom;
+    QString extension = info.suffix().toLower();
+    if (extension == QLatin1String("lnk")) {
+        cible = cibleRaccourci(nom);
+        extension = QFileInfo(cible).suffix().toLower();
+    }
+    if (extension == QLatin1String("avi")) afficherApercu(cible);
+}
+
+QString ControleurClip::cibleRaccourci(const QString& lien) {
+    const QString cible = raccourci::cible(lien);
+    if (cible.isEmpty()) boiteErreur(QStringLiteral("Cible introuvable"));
+    return cible;
+}
+
+void ControleurClip::boiteErreur(const QString& texte) {
+    // Above the open dialog while it is shown.
+    QWidget* parent = QApplication::activeModalWidget();
+    QMessageBox boite(QMessageBox::Critical, QStringLiteral("Kinopix"), texte, QMessageBox::Ok,
+                      parent != nullptr ? parent : &f);
+    boite.exec();
+}

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class TForm1;
+class QFileDialog;
+class QLabel;
+struct TextesProprietes;
 
 // Clip opening and the clip properties tab.
 class ControleurClip : public QObject {
@@ -10,10 +14,47 @@ class ControleurClip : public QObject {
 public:
     explicit ControleurClip(TForm1& form);
 
-    // Called by other rooms (bodies are placeholders until this room is built).
+    // Tab "Propriétés du clip": the open clip from the session state, or the "?" texts.
     void RAZProClip();
+    // Preview of a file's AVI header while the user browses.
+    void afficherApercu(const QString& chemin);
+
+    // Opening: the open dialog, then ouvrirClip on the file chosen.
     void bbtnOpenAviClick();
+    // Runs the opening sequence on a file once chosen; false when the device could not
+    // open it (the error box has been shown).
+    bool ouvrirClip(const QString& chemin);
+
+    // Selection change of the open dialog: previews AVI files and shortcuts to them.
+    void OpenDialog1SelectionChange(const QString& nom);
+    // Target of a shortcut file; empty, after the error box "Cible introuvable", when it
+    // cannot be resolved.
+    QString cibleRaccourci(const QString& lien);
+
+    // The open dialog, created at its first use and kept for the run.
+    QFileDialog* OpenDialog1();
 
 private:
+    void construireOnglet();
+    void appliquer(const TextesProprietes& t, bool avecAdaptation = true);
+    void boiteErreur(const QString& texte);
+    void preparerAffichage();
+    void activerCommandes();
+    void activer(const QString& nom, bool actif = true);
+
     TForm1& f;
+    QFileDialog* dialogue_ = nullptr;
+    QLabel* lblFile = nullptr;
+    QLabel* lblOctets = nullptr;
+    QLabel* lblNbImages = nullptr;
+    QLabel* lblDurTot = nullptr;
+    QLabel* lblFrequence = nullptr;
+    QLabel* lblPeriode = nullptr;
+    QLabel* lblDim = nullptr;
+    QLabel* lblDimL = nullptr;
+    QLabel* lblDimH = nullptr;
+    QLabel* lblAdapt = nullptr;
+    QLabel* lblCodec1 = nullptr;
+    QLabel* lblCodec2 = nullptr;
+    QLabel* lblCodec3 = nullptr;
 };

@@ -1,0 +1,241 @@
+// The opening sequence of ControleurClip: the open dialog, then the new clip replacing the
+// previous one, its table and its calibration.
+#include "clip/ControleurClip.h"
+
+#include "app/ControleurFenetre.h"
+#include "app/TForm1.h"
+#include "calibration/ControleurEtalonnage.h"
+#include "clip/ControleurNavigation.h"
+#include "clip/EnTeteAvi.h"
+#include "clip/Raccourci.h"
+#include "clip/TailleFichier.h"
+#include "clip/ZonePointage.h"
+#include "measure/ControleurTableau.h"
+#include "platform/Bulles.h"
+#include "platform/Nombres.h"
+#include "platform/PeripheriqueMedia.h"
+#include "platform/RegistreCurseurs.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+
+QFileDialog* ControleurClip::OpenDialog1() {
+    if (dialogue_ != nullptr) return dialogue_;
+    dialogue_ = new QFileDialog(&f);
+    dialogue_->setObjectName("OpenDialog1");
+    dialogue_->setOption(QFileDialog::DontUseNativeDialog);
+    dialogue_->setFileMode(QFileDialog::ExistingFile);
+    dialogue_->setAcceptMode(QFileDialog::AcceptOpen);
+    // Shortcuts are offered beside the AVI files, as the Windows dialog does; the list of
+    // filters shows the texts as written (the dialog would simplify their spaces).
+    const QStringList filtres{QStringLiteral("fichiers  AVI (*.avi)"),
+                              QStringLiteral("tous les fichiers (*.*)")};
+    dialogue_->setNameFilters({QStringLiteral("fichiers AVI (*.avi *.lnk)"), filtres[1]});
+    if (auto* types = dialogue_->findChild<QComboBox*>("fileTypeCombo"))
+        for (int i = 0; i < types->count() && i < filtres.size(); ++i)
+            types->setItemText(i, filtres[i]);
+    dialogue_->setProperty("contexteAide", 1);
+    connect(dialogue_, &QFileDialog::currentChanged, this,
+            &ControleurClip::OpenDialog1SelectionChange);
+    return dialogue_;
+}
+
+void ControleurClip::bbtnOpenAviClick() {
+    QFileDialog* dialogue = OpenDialog1();
+    dialogue->setWindowTitle(QStringLiteral("Ouverture d'un clip vidéo (fichier *.avi)"));
+    if (QFileInfo::exists(QDir(f.etat.dossierProgramme).filePath("kpconfig.txt")))
+        dialogue->setDirectory(f.etat.config[4]);
+    {
+        // A tab shown by the program is not a tab change of the user's.
+        const QSignalBlocker sansSignal(f.PageControl1);
+        f.PageControl1->setCurrentWidget(f.tsProClip);
+    }
+    if (dialogue->exec() != QDialog::Accepted || dialogue->selectedFiles().isEmpty()) {
+        RAZProClip();
+        return;
+    }
+    QString chemin = dialogue->selectedFiles().constFirst();
+    // The dialog does not follow Windows shortcuts itself.
+    if (QFileInfo(chemin).suffix().toLower() == QLatin1String("lnk")) {
+        chemin = cibleRaccourci(chemin);
+        if (chemin.isEmpty()) {
+            RAZProClip();
+            return;
+        }
+    }
+    ouvrirClip(chemin);
+}
+
+bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
+    EtatSession& e = f.etat;
+    PeripheriqueMedia& media = *f.MediaPlayer1;
+    const QString chemin = QFileInfo(cheminChoisi).absoluteFilePath();
+
+    // The previous clip's table goes without a question.
+    e.effacerSansConfirmer = true;
+    f.tableau->Button2Click();
+    e.effacerSansConfirmer = false;
+
+    media.fermer();
+    e.noImage = -1;
+    media.setFenetreAffichage(f.pnl1AVI);
+    media.setNomFichier(chemin);
+
+    if (e.config[3] == QLatin1String("0")) {
+        e.config[4] = QFileInfo(chemin).absolutePath() + QLatin1Char('/');
+        f.fenetre->ecrireConfig();
+    }
+
+    e.nomClip = QFileInfo(chemin).fileName();
+    if (auto* nom = f.controle<QLabel>("lblNomAvi")) {
+        nom->setProperty("chemin", chemin); // kept whole for the resize rule
+        nom->setText(nom->fontMetrics().elidedText(QDir::toNativeSeparators(chemin),
+                                                   Qt::ElideMiddle, nom->width()));
+    }
+    e.tailleClipTexte = texteTailleFichier(chemin);
+    e.fourccClip = avi::fourccFichier(chemin);
+
+    try {
+        media.ouvrir();
+    } catch (const ErreurMedia& erreur) {
+        media.fermer();
+        boiteErreur(QString::fromUtf8(erreur.what()));
+        return false;
+    }
+    media.setPas(1);
+
+    media.setFormatTemps(PeripheriqueMedia::FormatTemps::Millisecondes);
+    const int64_t dureeMs = media.longueur();
+    media.setFormatTemps(PeripheriqueMedia::FormatTemps::Images);
+    const int64_t images = media.longueur();
+    if (images <= 0) {
+        // Every later step counts on at least one image.
+        media.fermer();
+        boiteErreur(QStringLiteral("Ce clip ne contient aucune image."));
+        return false;
+    }
+    e.nbImages = static_cast<int32_t>(images);
+    e.periode = (long double)dureeMs / images / 1000;
+    if (e.periode != 0) e.frequence = static_cast<int32_t>(nombres::arrondi(1.0L / e.periode));
+
+    bulles::appliquer(f.pnl1AVI,
+                      QStringLiteral("Glisser-déplacer l'image|Glisser-déplacer l'image"));
+    const QRect rect = media.rectangleAffichage();
+    e.largeurClip = rect.width();
+    e.hauteurClip = rect.height();
+
+    preparerAffichage();
+    f.navigation->mpPositionner(0);
+    f.curseurs->appliquer(f.pnl1AVI, 50);
+    const QPoint coinPnl1 = f.pnl1->mapTo(&f, QPoint(0, 0));
+    e.xLoupe = coinPnl1.x() + f.pnl1->width();
+    e.yLoupe = coinPnl1.y();
+    f.etalonnage->initEchelle();
+    activer("bbtnPlay");
+    activer("bbtnFin");
+    activer("bbtnSui");
+    f.tableau->initTableau(e.nbImages);
+    activerCommandes();
+
+    e.taillePc = 100;
+    e.appliquerTaille = false;
+    e.adapte = true;
+    {
+        const QSignalBlocker sansSignal(f.PageControl1);
+        f.PageControl1->setCurrentWidget(f.tsMesures);
+    }
+    f.fenetre->PageControl1Change();
+    e.echelleImpressionARevoir = true;
+    f.etalonnage->ImgEtalon(0);
+    f.fenetre->OptTraitt(true);
+    return true;
+}
+
+// Steps that lay out the clip panel and reset the frame of reference for the new clip.
+void ControleurClip::preparerAffichage() {
+    EtatSession& e = f.etat;
+    const int l = e.largeurClip, h = e.hauteurClip;
+
+    if (auto* udPc = f.findChild<QSpinBox*>("udPc")) udPc->setValue(100);
+    if (auto* pnlPc = f.findChild<QLabel*>("pnlPc")) pnlPc->setText(QStringLiteral("100%"));
+    lblAdapt->setText(QStringLiteral("Adaptation : 100%"));
+
+    // The start-up caption of the empty panel goes.
+    for (auto* legende : f.pnl1AVI->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        legende->clear();
+    f.pnl1AVI->resize(l + 8, h + 8);
+    f.MediaPlayer1->setRectangleAffichage(QRect(4, 4, l, h));
+    f.PaintBox1->setGeometry(4, 4, l, h);
+
+    e.xOrig = 0;
+    e.yOrig = h - 1;
+    e.xSouris = 0;
+    e.ySouris = 0;
+    e.sensX = +1;
+    e.sensY = +1;
+    if (auto* xpYp = f.findChild<QAbstractButton*>("tbXpYp")) xpYp->setChecked(true);
+    e.hauteurAff = h;
+    e.largeurAff = l;
+}
+
+// Every command that needs a clip.
+void ControleurClip::activerCommandes() {
+    for (const char* nom :
+         {"chkBoxAutoV", "chkBoxPtDed", "bbtnCouleurPoint", "chkBoxAxDed", "bbtnCouleurAxes"})
+        activer(nom);
+    f.curseurs->appliquer(f.PaintBox1, f.etat.curseurPointage());
+    for (const char* nom : {"bbtnCible", "mnuPointages", "popUpMnuPointeur"})
+        activer(nom);
+
+    f.pnl1AVI->setAutoFillBackground(true);
+    QPalette fond = f.pnl1AVI->palette();
+    fond.setColor(QPalette::Window, Qt::white);
+    f.pnl1AVI->setPalette(fond);
+    const QString bleu = QStringLiteral("blue"), rouge = QStringLiteral("red");
+    for (const auto& [nom, couleur] : {std::pair{"indicX1", rouge}, std::pair{"indicY1", rouge},
+                                       std::pair{"indicX2", bleu}, std::pair{"indicY2", bleu}}) {
+        if (auto* marque = f.findChild<QWidget*>(QLatin1String(nom))) {
+            marque->setStyleSheet(
+                QStringLiteral("background: white; border: 1px solid %1;").arg(couleur));
+            marque->show();
+        }
+    }
+    for (const char* nom : {"popUpMnuModeAcquerir", "popUpMnuModeEtalonner", "popUpMnuModeProClip"})
+        activer(nom);
+
+    if (auto* panneau = f.findChild<QWidget*>("Panel7")) {
+        panneau->setAutoFillBackground(true);
+        QPalette p = panneau->palette();
+        p.setColor(QPalette::Window, QColor(0, 128, 128));
+        p.setColor(QPalette::WindowText, p.color(QPalette::ToolTipBase));
+        panneau->setPalette(p);
+    }
+    for (const char* nom : {"Panel7", "Button0", "Button1", "Button2", "rbChxOrig", "rbEtalonSimu",
+                            "bbtnEnregistrerMesures", "mnuMesures", "bbtnCopierMesuresPP",
+                            "bbtnCopierGraphiquePP", "mnuCopierPP"})
+        activer(nom);
+
+    activer("bbtnIma");
+    activer("mnuIma100", false);
+    for (const char* nom : {"mnuImaAdapter", "mnuClip", "loupeBtn", "LoupePopupMnu"})
+        activer(nom);
+}
+
+// A command may be a menu entry, a button or both under the same name; a submenu is
+// enabled through its entry.
+void ControleurClip::activer(const QString& nom, bool actif) {
+    for (QAction* a : f.findChildren<QAction*>(nom))
+        a->setEnabled(actif);
+    for (QWidget* w : f.findChildren<QWidget*>(nom))
+        if (qobject_cast<QMenu*>(w) == nullptr) w->setEnabled(actif);
+}

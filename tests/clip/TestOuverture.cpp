@@ -1,0 +1,87 @@
+#include "aides/ReponseModale.h"
+#include "app/Demarrage.h"
+#include "clip/AviFabrique.h"
+#include "clip/ControleurClip.h"
+#include "clip/ImpressionQt.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QListView>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString ecrire(const QString& chemin, const QByteArray& octets) {
+    QFile f(chemin);
+    f.open(QIODevice::WriteOnly);
+    f.write(octets);
+    return chemin;
+}
+
+} // namespace
+
+TEST(OuvertureDialogue, DialogOffersAviFilesFromTheClipsFolderAndPreviewsTheSelection) {
+    auto f = demarrer();
+    QTemporaryDir programme, clips;
+    f->etat.dossierProgramme = programme.path();
+    ecrire(programme.filePath("kpconfig.txt"), "[version]");
+    f->etat.config[4] = clips.path() + "/";
+    fabrique::Champs c;
+    c.images = 77;
+    const QString clip = ecrire(clips.filePath("chute.avi"), fabrique::canonique(c));
+
+    reponse::Vu vu;
+    QString dossier, nbImagesVu;
+    QStringList filtres;
+    int ongletPendant = -1;
+    reponse::dialogue(
+        [&](QWidget* w) {
+            auto* d = qobject_cast<QFileDialog*>(w);
+            ASSERT_NE(d, nullptr);
+            dossier = d->directory().absolutePath();
+            auto* types = d->findChild<QComboBox*>("fileTypeCombo");
+            for (int i = 0; types != nullptr && i < types->count(); ++i)
+                filtres << types->itemText(i);
+            ongletPendant = f->PageControl1->currentIndex();
+            // The user clicks the file: the selection change previews it.
+            auto* vue = d->findChild<QListView*>("listView");
+            auto* modele = qobject_cast<QFileSystemModel*>(vue->model());
+            ASSERT_NE(modele, nullptr);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return modele->index(clip).isValid(); }, 3000));
+            vue->setCurrentIndex(modele->index(clip));
+            nbImagesVu = f->controle<QLabel>("lblNbImages")->text();
+            d->reject();
+        },
+        &vu);
+    f->controle<QToolButton>("bbtnOpenAvi")->click();
+
+    EXPECT_EQ(vu.objet, "OpenDialog1");
+    EXPECT_EQ(vu.titre, "Ouverture d'un clip vidéo (fichier *.avi)");
+    EXPECT_EQ(filtres, (QStringList{"fichiers  AVI (*.avi)", "tous les fichiers (*.*)"}));
+    EXPECT_EQ(dossier, QDir(clips.path()).absolutePath());
+    EXPECT_EQ(ongletPendant, f->PageControl1->indexOf(f->tsProClip));
+    EXPECT_EQ(nbImagesVu, "Nombre d'images : 77");
+    EXPECT_TRUE(f->clip->OpenDialog1()->testOption(QFileDialog::DontUseNativeDialog));
+
+    // Cancelled: the tab stays on the properties, back to the "?" texts of no clip.
+    EXPECT_EQ(f->PageControl1->currentWidget(), f->tsProClip);
+    EXPECT_EQ(f->controle<QLabel>("lblNbImages")->text(), "Nombre d'images : 0");
+    EXPECT_FALSE(f->clipOuvert());
+}
+
+TEST(OuvertureDialogue, MenuEntryOpensTheSameDialog) {
+    auto f = demarrer();
+    reponse::Vu vu;
+    reponse::dialogue([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); }, &vu);
+    f->action("mnuChargerAvi")->trigger();
+    EXPECT_EQ(vu.objet, "OpenDialog1");
+}
