@@ -1,26 +1,247 @@
 #include "app/ControleurFenetre.h"
 
 #include "app/BarreOutils.h"
+#include "app/FichierConfig.h"
+#include "app/GestionBulles.h"
 #include "app/MenuPrincipal.h"
 #include "app/MenusSurgissants.h"
+#include "app/RaccourciChemin.h"
 #include "app/TForm1.h"
+#include "app/VisionneuseAide.h"
+#include "calibration/ControleurEtalonnage.h"
+#include "clip/ZonePointage.h"
+#include "dialogs/TaccesClipsBox.h"
+#include "platform/CurseursDessines.h"
+#include "platform/RegistreCurseurs.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
-ControleurFenetre::ControleurFenetre(TForm1& form) : QObject(&form), f(form) {
+namespace {
+const char kNomAide[] = "kinopix2.hlp";
+}
+
+ControleurFenetre::ControleurFenetre(TForm1& form)
+    : QObject(&form)
+    , f(form) {
     menuPrincipal::construire(f);
     barreOutils::construire(f);
     menusSurgissants::construire(f);
-
-    connect(f.action("mnuQuitter"), &QAction::triggered, this,
-            &ControleurFenetre::mnuQuitterClick);
-    connect(f.controle<QToolButton>("bbtnQuitter"), &QToolButton::clicked, this,
-            &ControleurFenetre::mnuQuitterClick);
+    visionneuse_ = new VisionneuseAide(&f);
+    f.StatusBar1->setFixedHeight(19);
+    connecter();
 }
 
-void ControleurFenetre::PageControl1Change() {}
-void ControleurFenetre::OptTraitt(bool /*actif*/) {}
-void ControleurFenetre::ecrireConfig() {}
+ControleurFenetre::~ControleurFenetre() = default;
 
-void ControleurFenetre::mnuQuitterClick() { f.close(); }
+void ControleurFenetre::connecter() {
+    connect(f.action("mnuQuitter"), &QAction::triggered, this, &ControleurFenetre::mnuQuitterClick);
+    connect(f.controle<QToolButton>("bbtnQuitter"), &QToolButton::clicked, this,
+            &ControleurFenetre::mnuQuitterClick);
+    connect(f.action("mnuDossierClips"), &QAction::triggered, this,
+            &ControleurFenetre::ClipPathExecute);
+
+    connect(f.PageControl1, &QTabWidget::currentChanged, this,
+            &ControleurFenetre::PageControl1Change);
+    connect(f.action("popUpMnuModeAcquerir"), &QAction::triggered, this,
+            &ControleurFenetre::popUpMnuModeAcquerirClick);
+    connect(f.action("popUpMnuModeEtalonner"), &QAction::triggered, this,
+            &ControleurFenetre::popUpMnuModeEtalonnerClick);
+    connect(f.action("popUpMnuModeProClip"), &QAction::triggered, this,
+            &ControleurFenetre::popUpMnuModeProClipClick);
+
+    connect(f.controle<QToolButton>("BitBtn1"), &QToolButton::clicked, this,
+            &ControleurFenetre::BitBtn1Click);
+    f.controle<QToolButton>("BitBtn3")->installEventFilter(this);
+    connect(f.action("popUpMnuAide"), &QAction::triggered, this,
+            &ControleurFenetre::popUpMnuAideClick);
+    for (const char* nom :
+         {"SommaireDelAide1", "Etalonner1", "Pointer1", "ExploiterLesDonnees1",
+          "AideSurLesBoutons1", "AideDesMenus1", "SommaireDelAide2", "Etalonner2", "Pointer2",
+          "ExploiterLesDonnees2", "AideSurLesBoutons2", "AideDesMenus2"}) {
+        QAction* a = f.action(nom);
+        connect(a, &QAction::triggered, this,
+                [this, a]() { SommaireDelAide1Click(a->data().toInt()); });
+    }
+    connect(f.action("Aide2"), &QAction::triggered, this, &ControleurFenetre::Aide2Click);
+    connect(f.action("Aide3"), &QAction::triggered, this, &ControleurFenetre::Aide3Click);
+    connect(f.action("aPropos1"), &QAction::triggered, this, &ControleurFenetre::aPropos1Click);
+
+    // F1: the help context of the focused control or of its nearest enclosing control.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, &f);
+    connect(f1, &QShortcut::activated, this, [this]() {
+        for (QWidget* w = QApplication::focusWidget() ? QApplication::focusWidget() : &f; w;
+             w = w->parentWidget()) {
+            const int c = w->property("contexteAide").toInt();
+            if (c > 0) {
+                ouvrirAide(c);
+                return;
+            }
+        }
+    });
+
+    f.installEventFilter(this);
+}
+
+bool ControleurFenetre::eventFilter(QObject* objet, QEvent* e) {
+    if (objet == &f && e->type() == QEvent::Resize) FormResize();
+    if (objet == &f && e->type() == QEvent::Close) {
+        if (!FormCloseQuery()) e->ignore();
+        return !e->isAccepted();
+    }
+    if (e->type() == QEvent::MouseButtonPress && objet == f.controle<QToolButton>("BitBtn3")) {
+        BitBtn3MouseDown();
+        return true;
+    }
+    return QObject::eventFilter(objet, e);
+}
+
+// --- Start-up -----------------------------------------------------------------------------
+
+void ControleurFenetre::legendePanneauClip(const QString& texte) {
+    auto* legende = f.pnl1AVI->findChild<QLabel*>("pnl1AVILegende");
+    if (legende == nullptr) {
+        legende = new QLabel(f.pnl1AVI);
+        legende->setObjectName("pnl1AVILegende");
+        legende->setAlignment(Qt::AlignCenter);
+        // The caption lies under the pointing surface and never takes its clicks.
+        legende->setAttribute(Qt::WA_TransparentForMouseEvents);
+        auto* disposition = new QVBoxLayout(f.pnl1AVI);
+        disposition->setContentsMargins(0, 0, 0, 0);
+        disposition->addWidget(legende);
+        legende->lower();
+    }
+    legende->setText(texte);
+}
+
+void ControleurFenetre::FormCreate() {
+    EtatSession& e = f.etat;
+    e.redessinDemande = false;
+    e.chiffresXY = 3;
+    e.effacerSansConfirmer = false;
+    e.dossierProgramme = QDir::currentPath();
+
+    const QString titre = QStringLiteral("Kinopix v.3");
+    f.setWindowTitle(titre);
+    legendePanneauClip(titre);
+    afficherOnglet(f.tsMesures);
+
+    bulles_ = new GestionBulles([this](const QString& t) { DisplayHint(t); }, this);
+    GestionBulles::reglerApparence();
+
+    qApp->setProperty("fichierAide", e.dossierProgramme + QDir::separator() + kNomAide);
+    f.PageControl1->setProperty("contexteAide", 210);
+    f.setProperty("contexteAide", 1);
+
+    e.noImage = -1;
+    e.largeurForm = 620;
+    e.largeurPnl = 410;
+    f.resize(620, 465);
+
+    if (auto* ordre = f.findChild<QLabel*>("lblEchEtapOrdre"))
+        ordre->setText(QStringLiteral("L'ordre des étapes 1 à 4 est indifférent"));
+    f.etalonnage->echEtapAff(0);
+
+    curseursDessines::enregistrerTous(*f.curseurs);
+    e.couleurPointeur = 1;
+    e.formePointeur = 2;
+    f.curseurs->appliquer(f.PaintBox1, e.curseurPointage());
+    e.rapportAff = 1.0L;
+    e.taillePoints = 1;
+    e.xOrig = 0;
+    e.yOrig = 0;
+    e.sensX = +1;
+    e.sensY = +1;
+    f.etalonnage->initEchelle();
+
+    e.config = fichierConfig::chargerEtReparer(e.dossierProgramme);
+    ecrireConfig();
+}
+
+// --- Configuration file -------------------------------------------------------------------
+
+void ControleurFenetre::ecrireConfig() {
+    fichierConfig::ecrire(fichierConfig::chemin(f.etat.dossierProgramme), f.etat.config);
+}
+
+void ControleurFenetre::ecrireConfigSiExistant() {
+    if (configExiste()) ecrireConfig();
+}
+
+bool ControleurFenetre::configExiste() const {
+    return fichierConfig::existe(f.etat.dossierProgramme);
+}
+
+std::array<QString, 10> ControleurFenetre::lireConfig() const {
+    return fichierConfig::lire(fichierConfig::chemin(f.etat.dossierProgramme));
+}
+
+void ControleurFenetre::ClipPathExecute() {
+    if (f.dlg.accesClipsBox != nullptr) f.dlg.accesClipsBox->exec();
+}
+
+// --- Export group -------------------------------------------------------------------------
+
+void ControleurFenetre::OptTraitt(bool actif) {
+    for (const char* nom : {"RegExec", "TabExec", "mnuCopierPP", "mnuEnregFic", "mnuImprimer"})
+        if (QAction* a = f.action(nom)) a->setEnabled(actif);
+    for (const char* nom :
+         {"bbtnCopierMesuresPP", "bbtnCopierGraphiquePP", "bbtnEnregistrerMesures", "bbtnImprimer"})
+        if (auto* b = f.controle<QToolButton>(nom)) b->setEnabled(actif);
+}
+
+// --- Resizing -----------------------------------------------------------------------------
+
+void ControleurFenetre::afficherNomClip(const QString& chemin) {
+    cheminClip_ = chemin;
+    auto* label = f.controle<QLabel>("lblNomAvi");
+    label->setText(raccourcirChemin(chemin, label->fontMetrics(),
+                                    label->width() - label->contentsMargins().left() -
+                                        label->contentsMargins().right()));
+}
+
+void ControleurFenetre::FormResize() {
+    auto* label = f.controle<QLabel>("lblNomAvi");
+    if (label == nullptr) return; // resize events while the window is still being built
+    label->setFixedWidth(std::max(0, f.ToolBar1->width() - label->x() - 34));
+    afficherNomClip(cheminClip_);
+
+    EtatSession& e = f.etat;
+    const int largeurFenetre = f.width();
+    const int largeur = e.largeurForm != 0
+                            ? static_cast<int>(static_cast<long long>(largeurFenetre) *
+                                               e.largeurPnl / e.largeurForm) +
+                                  1
+                            : e.largeurPnl;
+    const int reste = std::max(0, largeurFenetre - largeur - f.Splitter1->handleWidth());
+    f.Splitter1->setSizes({largeur, reste});
+    e.largeurPnl = largeur;
+    e.largeurForm = largeurFenetre;
+
+    if (QAction* adapter = f.action("mnuImaAdapter")) adapter->setEnabled(true);
+    e.adapte = true;
+}
+
+// --- Quitting -----------------------------------------------------------------------------
+
+void ControleurFenetre::mnuQuitterClick() {
+    f.close();
+}
+
+bool ControleurFenetre::FormCloseQuery() {
+    return QMessageBox::question(
+               &f, QStringLiteral("Confirmation"), QStringLiteral("Voulez-vous vraiment quitter ?"),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}

@@ -1,10 +1,17 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
+#include <QString>
+#include <array>
 
+class GestionBulles;
 class TForm1;
+class VisionneuseAide;
+class QWidget;
 
-// Menus, tool bar, modes, help, hints and resizing of the main window.
+// Menus, tool bar, modes, help, hints, resizing and quitting of the main window; the
+// configuration file's writers.
 //
 // The controls it builds, found by name with f.action(nom) / f.controle<T>(nom):
 // - MainMenu1 (the menu bar). A submenu is a QMenu named mnuX whose opening entry is a
@@ -24,21 +31,81 @@ class TForm1;
 //   bbtnRegExec, bbtnTabExec, bbtnCopierMesuresPP, bbtnCopierGraphiquePP,
 //   bbtnEnregistrerMesures, bbtnImprimer, BitBtn1, BitBtn3, bbtnQuitter); the point-size
 //   panel Panel7 holds the label lblTaillePoints and the spinner udTaillePoints (a QSpinBox,
-//   position 0..4); lblNomAvi is a QLabel.
+//   position 0..4); lblNomAvi is a QLabel: set it through afficherNomClip().
 // - Pop-up menus are QMenus named PopupMenu1 (image area), PopupMenu2 (magnifier panel) and
 //   PopupMenu3 (help drop-down).
+// - Help contexts are the int property "contexteAide" of a widget (the window: 1,
+//   PageControl1: 210 at start); F1 opens the context of the focused widget or of its
+//   nearest ancestor that has one.
 class ControleurFenetre : public QObject {
     Q_OBJECT
 public:
     explicit ControleurFenetre(TForm1& form);
+    ~ControleurFenetre() override;
 
-    // Called by other rooms (bodies are placeholders until this room is built).
+    // Start-up steps of the window, once, from TForm1::FormCreate.
+    void FormCreate();
+
+    // Modes. Shows a tab from the program (no tab-change event), as clip opening does
+    // before calling PageControl1Change().
+    void afficherOnglet(QWidget* onglet);
     void PageControl1Change();
-    void OptTraitt(bool actif);
-    void ecrireConfig();
+    void popUpMnuModeAcquerirClick();
+    void popUpMnuModeEtalonnerClick();
+    void popUpMnuModeProClipClick();
 
+    // Export command group: copy, save, print, Regressi, spreadsheet.
+    void OptTraitt(bool actif);
+
+    // Configuration file. ecrireConfig() rewrites kpconfig.txt from etat.config (creating
+    // it); ecrireConfigSiExistant() only when the file is there; lireConfig() gives the
+    // file's ten lines as they are now (empty when missing). Failures are silent.
+    void ecrireConfig();
+    void ecrireConfigSiExistant();
+    bool configExiste() const;
+    std::array<QString, 10> lireConfig() const;
+    void ClipPathExecute();
+
+    // Help.
+    void ouvrirAide(int contexte);
+    int dernierContexteAide() const { return dernierContexte_; } // -1 before any request
+    int nombreDemandesAide() const { return demandesAide_; }
+    QString fichierAide() const;
+    VisionneuseAide* visionneuse() const { return visionneuse_; }
+    void BitBtn1Click();
+    void BitBtn3MouseDown();
+    QPoint pointMenuAide() const; // where the help drop-down opens
+    void popUpMnuAideClick();
+    void SommaireDelAide1Click(int tag);
+    void aPropos1Click();
+
+    // Hints and status bar.
+    void DisplayHint(const QString& partieLongue);
+    // Run by the checkable entries once Qt has toggled their check marks.
+    void Aide2Click();
+    void Aide3Click();
+    bool bullesActives() const;
+
+    // Window width shared between the clip side and the tabs; the clip's path label.
+    void FormResize();
+    void afficherNomClip(const QString& chemin);
+    QString cheminClip() const { return cheminClip_; }
+
+    // Quitting.
     void mnuQuitterClick();
+    bool FormCloseQuery();
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
+    void connecter();
+    void legendePanneauClip(const QString& texte);
+
     TForm1& f;
+    GestionBulles* bulles_ = nullptr;
+    VisionneuseAide* visionneuse_ = nullptr;
+    QString cheminClip_;
+    int dernierContexte_ = -1;
+    int demandesAide_ = 0;
 };

@@ -127,8 +127,9 @@ void TForm1::construireRegions() {
 
 void TForm1::FormCreate() {
     etat = EtatSession{};
-    etalonnage->echEtapAff(0);
-    etalonnage->initEchelle();
+    // The window's start-up steps, in order; they reset the calibration (echEtapAff(0),
+    // initEchelle()) at their places in the sequence.
+    fenetre->FormCreate();
 }
 
 void TForm1::creerDialogues() {

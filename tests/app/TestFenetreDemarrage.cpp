@@ -1,0 +1,164 @@
+#include "DossierTest.h"
+#include "aides/ReponseModale.h"
+#include "app/ControleurFenetre.h"
+#include "app/Demarrage.h"
+#include "app/FichierConfig.h"
+#include "clip/ZonePointage.h"
+#include "platform/RegistreCurseurs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QToolTip>
+
+class FenetreDemarrage : public DossierTest {};
+
+TEST_F(FenetreDemarrage, CommeLaVoitLUtilisateur) {
+    auto f = demarrer();
+    EXPECT_EQ(f->windowTitle(), "Kinopix v.3");
+    EXPECT_EQ(f->pnl1AVI->findChild<QLabel*>()->text(), "Kinopix v.3");
+    EXPECT_EQ(f->PageControl1->currentWidget(), f->tsMesures);
+    EXPECT_EQ(f->PageControl1->tabText(0), "Mesures");
+    for (const char* nom : {"mnuClip", "mnuPointages", "mnuMesures", "RegExec", "TabExec"})
+        EXPECT_FALSE(f->action(nom)->isEnabled()) << nom;
+    EXPECT_FALSE(f->controle<QToolButton>("bbtnIma")->isEnabled());
+    EXPECT_EQ(RegistreCurseurs::idDe(f->PaintBox1), 102);
+    EXPECT_EQ(f->controle<QToolButton>("bbtnOpenAvi")->toolTip(), "Ouvrir clip avi");
+    EXPECT_EQ(f->controle<QToolButton>("bbtnQuitter")->statusTip(),
+              "Quitter Kinopix avec regrets :-((");
+    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(0, 255, 255));
+    EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 400);
+
+    const EtatSession& e = f->etat;
+    EXPECT_EQ(e.dossierProgramme, QDir::currentPath());
+    EXPECT_EQ(e.noImage, -1);
+    EXPECT_EQ(e.largeurPnl, 410);
+    EXPECT_EQ(e.largeurForm, 620);
+    EXPECT_EQ(e.curseurPointage(), 102);
+    EXPECT_EQ(f->width(), 620);
+    EXPECT_EQ(f->height(), 465);
+    EXPECT_EQ(f->PageControl1->property("contexteAide").toInt(), 210);
+    EXPECT_EQ(f->fenetre->fichierAide(), dossier.path() + "/kinopix2.hlp");
+
+    // A first start creates the configuration file.
+    EXPECT_TRUE(lire("kpconfig.txt").startsWith("[version]\r\n3.0\r\n"));
+    EXPECT_EQ(e.config[4], dossier.path() + "/");
+}
+
+TEST_F(FenetreDemarrage, VingtCurseursEtLeursPointsChauds) {
+    auto f = demarrer();
+    const struct {
+        int id, x, y;
+    } attendus[] = {{50, 15, 14},  {51, 15, 14},  {101, 11, 11}, {102, 11, 11}, {103, 11, 11},
+                    {201, 11, 11}, {202, 11, 11}, {203, 11, 11}, {111, 7, 24},  {211, 7, 24},
+                    {112, 24, 24}, {212, 24, 24}, {113, 7, 7},   {213, 7, 7},   {114, 24, 7},
+                    {214, 24, 7},  {141, 11, 11}, {142, 11, 11}, {241, 11, 11}, {242, 11, 11}};
+    for (const auto& a : attendus) {
+        ASSERT_TRUE(f->curseurs->contient(a.id)) << a.id;
+        const QCursor c = f->curseurs->curseur(a.id);
+        EXPECT_EQ(c.hotSpot(), QPoint(a.x, a.y)) << a.id;
+        EXPECT_EQ(c.bitmap().size(), QSize(32, 32)) << a.id;
+    }
+    // Black and white variants differ in their picture, not in their outline.
+    const QCursor n = f->curseurs->curseur(102), b = f->curseurs->curseur(202);
+    EXPECT_EQ(n.mask().toImage(), b.mask().toImage());
+    EXPECT_NE(n.bitmap().toImage(), b.bitmap().toImage());
+}
+
+TEST_F(FenetreDemarrage, BarreDEtatEtBulles) {
+    auto f = demarrer();
+    auto* bouton = f->controle<QToolButton>("bbtnImprimer");
+    QStatusTipEvent tip(bouton->statusTip());
+    QApplication::sendEvent(bouton, &tip);
+    EXPECT_EQ(f->StatusBar1->currentMessage(), "Imprimer l'ensemble des points et axes");
+    // Bubbles are off at start; the next hint after ticking "Bulles d'aide" turns them on.
+    EXPECT_FALSE(f->fenetre->bullesActives());
+    f->action("Aide3")->trigger();
+    EXPECT_FALSE(f->fenetre->bullesActives());
+    QStatusTipEvent vide{QString()};
+    QApplication::sendEvent(bouton, &vide);
+    EXPECT_TRUE(f->fenetre->bullesActives());
+    EXPECT_TRUE(f->StatusBar1->currentMessage().isEmpty());
+
+    // Status-bar help off: height 0, the text stays; on again: 19 and the next hint shows.
+    QApplication::sendEvent(bouton, &tip);
+    f->action("Aide2")->trigger();
+    EXPECT_EQ(f->StatusBar1->maximumHeight(), 0);
+    QStatusTipEvent autre(QStringLiteral("Aide"));
+    QApplication::sendEvent(bouton, &autre);
+    EXPECT_EQ(f->StatusBar1->currentMessage(), "Imprimer l'ensemble des points et axes");
+    f->action("Aide2")->trigger();
+    EXPECT_EQ(f->StatusBar1->maximumHeight(), 19);
+    QApplication::sendEvent(bouton, &autre);
+    EXPECT_EQ(f->StatusBar1->currentMessage(), "Aide");
+}
+
+TEST_F(FenetreDemarrage, MenuSurvoleMontreSaPartieLongue) {
+    auto f = demarrer();
+    f->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    f->action("mnuChargerAvi")->showStatusText(f->menuBar());
+    EXPECT_EQ(f->StatusBar1->currentMessage(), QString::fromUtf8("Charger un clip vidéo"));
+}
+
+// Bad configuration files: start-up goes on, the window opens, no box is shown.
+class ConfigIllisible : public DossierTest {
+protected:
+    void demarrerSansMessage() {
+        reponse::Vu vu;
+        reponse::bouton(QMessageBox::Ok, &vu, 300);
+        auto f = demarrer();
+        f->show();
+        QTest::qWait(400);
+        EXPECT_FALSE(vu.ouvert) << vu.texte.toStdString();
+        EXPECT_TRUE(f->isVisible());
+        EXPECT_EQ(f->etat.config[0], "[version]");
+        EXPECT_EQ(f->etat.config[9], "tableur ?");
+        config_ = f->etat.config;
+    }
+    fichierConfig::Lignes config_;
+};
+
+TEST_F(ConfigIllisible, OctetsAuHasard) {
+    QByteArray octets;
+    for (int i = 0; i < 5000; ++i)
+        octets.append(static_cast<char>((i * 7919 + 13) % 256));
+    ecrire("kpconfig.txt", octets);
+    demarrerSansMessage();
+    EXPECT_EQ(config_, fichierConfig::defauts(dossier.path()));
+}
+
+TEST_F(ConfigIllisible, SansSautDeLigneEtLignesEnormes) {
+    ecrire("kpconfig.txt", QByteArray(300000, 'a'));
+    demarrerSansMessage();
+    ecrire("kpconfig.txt", (QByteArray(100000, 'b') + "\r\n").repeated(12));
+    demarrerSansMessage();
+    EXPECT_EQ(lire("kpconfig.txt").count("\r\n"), 9);
+    EXPECT_TRUE(lire("kpconfig.txt").endsWith("tableur ?"));
+}
+
+TEST_F(ConfigIllisible, DossierAuLieuDuFichier) {
+    ASSERT_TRUE(QDir(dossier.path()).mkdir("kpconfig.txt"));
+    demarrerSansMessage();
+    EXPECT_TRUE(QFileInfo(config()).isDir());
+}
+
+TEST_F(ConfigIllisible, LectureEtEcritureImpossibles) {
+    // /proc/self/mem can be opened but not read at its start; /proc/version can be read but
+    // never written, even by the superuser.
+    ASSERT_TRUE(QFile::link("/proc/self/mem", config()));
+    demarrerSansMessage();
+    QFile::remove(config());
+    ASSERT_TRUE(QFile::link("/proc/version", config()));
+    const QByteArray avant = lire("kpconfig.txt");
+    demarrerSansMessage();
+    EXPECT_EQ(lire("kpconfig.txt"), avant);
+    EXPECT_TRUE(QFileInfo(config()).isSymLink());
+}
