@@ -132,8 +132,7 @@ TEST_F(AccesClips, ParcourirRemplitLeChemin) {
             titreNavigateur = n->windowTitle();
             auto* fd = qobject_cast<QFileDialog*>(n);
             ASSERT_NE(fd, nullptr);
-            fd->setDirectory(dossier.path());
-            fd->selectFile(chemin("films"));
+            fd->setDirectory(chemin("films"));
             QMetaObject::invokeMethod(fd, "accept");
         });
         d->findChild<QPushButton*>("btnParcourir")->click();

@@ -157,7 +157,6 @@ TEST_F(Redimension, NomDuClipRaccourciALaLargeur) {
     QTest::qWait(50);
     auto* label = f->controle<QLabel>("lblNomAvi");
     EXPECT_EQ(label->width(), f->ToolBar1->width() - label->x() - 34);
-    EXPECT_EQ(f->pnl1->width(), f->etat.largeurPnl);
     const QString chemin = "/home/prof/documents/physique/clips/chute-libre/balle-de-tennis.avi";
     f->fenetre->afficherNomClip(chemin);
     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
