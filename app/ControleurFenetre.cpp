@@ -11,6 +11,7 @@
 #include "calibration/ControleurEtalonnage.h"
 #include "clip/ZonePointage.h"
 #include "dialogs/TaccesClipsBox.h"
+#include "platform/Bulles.h"
 #include "platform/CurseursDessines.h"
 #include "platform/RegistreCurseurs.h"
 
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
@@ -41,10 +43,31 @@ ControleurFenetre::ControleurFenetre(TForm1& form)
     menusSurgissants::construire(f);
     visionneuse_ = new VisionneuseAide(&f);
     f.StatusBar1->setFixedHeight(19);
+    decorerRegions();
     connecter();
 }
 
 ControleurFenetre::~ControleurFenetre() = default;
+
+QString ControleurFenetre::cheminClip() const {
+    auto* label = f.controle<QLabel>("lblNomAvi");
+    return label ? label->property("chemin").toString() : QString();
+}
+
+void ControleurFenetre::decorerRegions() {
+    f.Splitter1->setHandleWidth(2);
+    f.Splitter1->setStyleSheet(QStringLiteral("QSplitter::handle { background: aqua; }"));
+    f.Splitter1->setChildrenCollapsible(false);
+    f.pnl1->setMinimumWidth(20);
+    f.PageControl1->setMinimumWidth(20);
+
+    bulles::appliquer(f.tbCoord, QStringLiteral("Coordonnées"));
+    bulles::appliquer(f.ToolBar2, QStringLiteral("Barre de navigation"));
+    bulles::appliquer(f.ScrollBox1, QStringLiteral("|Zone d'affichage du clip"));
+    bulles::appliquer(f.PaintBox1, QStringLiteral("|Zone de pointage"));
+    bulles::appliquer(f.tsMesures, QStringLiteral("Mesures"));
+    bulles::appliquer(f.loupePnl, QStringLiteral("Loupe"));
+}
 
 void ControleurFenetre::connecter() {
     connect(f.action("mnuQuitter"), &QAction::triggered, this, &ControleurFenetre::mnuQuitterClick);
@@ -205,8 +228,8 @@ void ControleurFenetre::OptTraitt(bool actif) {
 // --- Resizing -----------------------------------------------------------------------------
 
 void ControleurFenetre::afficherNomClip(const QString& chemin) {
-    cheminClip_ = chemin;
     auto* label = f.controle<QLabel>("lblNomAvi");
+    label->setProperty("chemin", chemin);
     label->setText(raccourcirChemin(chemin, label->fontMetrics(),
                                     label->width() - label->contentsMargins().left() -
                                         label->contentsMargins().right()));
@@ -216,7 +239,7 @@ void ControleurFenetre::FormResize() {
     auto* label = f.controle<QLabel>("lblNomAvi");
     if (label == nullptr) return; // resize events while the window is still being built
     label->setFixedWidth(std::max(0, f.ToolBar1->width() - label->x() - 34));
-    afficherNomClip(cheminClip_);
+    afficherNomClip(cheminClip());
 
     EtatSession& e = f.etat;
     const int largeurFenetre = f.width();

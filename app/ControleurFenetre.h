@@ -88,8 +88,9 @@ public:
 
     // Window width shared between the clip side and the tabs; the clip's path label.
     void FormResize();
+    // The label keeps the whole path in its property "chemin" for the next resize.
     void afficherNomClip(const QString& chemin);
-    QString cheminClip() const { return cheminClip_; }
+    QString cheminClip() const;
 
     // Quitting.
     void mnuQuitterClick();
@@ -99,13 +100,13 @@ protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
+    void decorerRegions();
     void connecter();
     void legendePanneauClip(const QString& texte);
 
     TForm1& f;
     GestionBulles* bulles_ = nullptr;
     VisionneuseAide* visionneuse_ = nullptr;
-    QString cheminClip_;
     int dernierContexte_ = -1;
     int demandesAide_ = 0;
 };

@@ -1,3 +1,4 @@
+#include "app/ControleurFenetre.h"
 #include "app/Demarrage.h"
 
 #include <QAction>
@@ -104,4 +105,18 @@ TEST(FenetreMenus, EntreeEtBoutonSuiventLActionPartagee) {
     EXPECT_FALSE(act(*f, "mnuAutoH")->isChecked());
     autoH->setChecked(true);
     EXPECT_TRUE(act(*f, "mnuAutoH")->isChecked());
+}
+
+TEST(FenetreMenus, GroupeDesCommandesDExport) {
+    auto f = demarrer();
+    f->fenetre->OptTraitt(true);
+    for (const char* nom : {"RegExec", "mnuRegExec", "TabExec", "mnuTabExec", "mnuCopierPP",
+                            "mnuEnregFic", "mnuImprimer"})
+        EXPECT_TRUE(act(*f, nom)->isEnabled()) << nom;
+    for (const char* nom : {"bbtnRegExec", "bbtnTabExec", "bbtnCopierMesuresPP",
+                            "bbtnCopierGraphiquePP", "bbtnEnregistrerMesures", "bbtnImprimer"})
+        EXPECT_TRUE(f->controle<QToolButton>(nom)->isEnabled()) << nom;
+    // Not part of the group.
+    EXPECT_FALSE(f->controle<QToolButton>("bbtnIma")->isEnabled());
+    EXPECT_FALSE(act(*f, "mnuMesures")->isEnabled());
 }

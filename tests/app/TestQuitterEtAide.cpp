@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSplitter>
 #include <QTabWidget>
@@ -87,6 +88,20 @@ TEST_F(Aide, ContextesAvantToutClip) {
     EXPECT_TRUE(c.visionneuse()->isVisible());
     EXPECT_EQ(c.visionneuse()->ancre(), "c350");
     EXPECT_TRUE(c.visionneuse()->texte()->toPlainText().contains("Aide des menus"));
+}
+
+TEST_F(Aide, ToucheF1DonneLeContexteDuControleOuDeSonParent) {
+    auto f = demarrer();
+    f->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    QWidget* dansOnglet = new QLineEdit(f->tsMesures);
+    dansOnglet->show();
+    dansOnglet->setFocus();
+    QTest::keyClick(dansOnglet, Qt::Key_F1);
+    EXPECT_EQ(f->fenetre->dernierContexteAide(), 210);
+    f->controle<QToolButton>("bbtnOpenAvi")->setFocus();
+    QTest::keyClick(f.get(), Qt::Key_F1);
+    EXPECT_EQ(f->fenetre->dernierContexteAide(), 1);
 }
 
 TEST_F(Aide, MenuDAideSousLesBoutons) {
