@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -98,6 +100,43 @@ TEST_F(FenetreDemarrage, BarreDEtatEtBulles) {
     EXPECT_EQ(f->StatusBar1->maximumHeight(), 19);
     QApplication::sendEvent(bouton, &autre);
     EXPECT_EQ(f->StatusBar1->currentMessage(), "Aide");
+}
+
+TEST_F(FenetreDemarrage, BullesMontreesSeulementQuandCochees) {
+    auto f = demarrer();
+    f->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    auto* bouton = f->controle<QToolButton>("bbtnCible");
+    auto survoler = [&]() {
+        QStatusTipEvent tip(bouton->statusTip());
+        QApplication::sendEvent(bouton, &tip);
+        const QPoint centre = bouton->rect().center();
+        QHelpEvent bulle(QEvent::ToolTip, centre, bouton->mapToGlobal(centre));
+        QApplication::sendEvent(bouton, &bulle);
+    };
+    survoler();
+    EXPECT_FALSE(QToolTip::isVisible());
+    f->action("Aide3")->trigger();
+    survoler();
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), "Aspect du pointeur");
+    QToolTip::hideText();
+    // A child without a hint shows its parent's (the point-size panel's label).
+    auto* label = f->controle<QLabel>("lblTaillePoints");
+    const QPoint centre = label->rect().center();
+    QHelpEvent bulle(QEvent::ToolTip, centre, label->mapToGlobal(centre));
+    QApplication::sendEvent(label, &bulle);
+    EXPECT_EQ(QToolTip::text(), "Changer la taille des\npoints (1..5)");
+    QToolTip::hideText();
+}
+
+TEST_F(FenetreDemarrage, DossierDeTravailEtNonDossierDuProgramme) {
+    // Started from a shortcut: the working folder holds the files, not the program's folder.
+    auto f = demarrer();
+    EXPECT_TRUE(QFileInfo::exists(config()));
+    EXPECT_NE(QCoreApplication::applicationDirPath(), dossier.path());
+    EXPECT_FALSE(QFileInfo::exists(QCoreApplication::applicationDirPath() + "/kpconfig.txt"));
+    EXPECT_TRUE(f->fenetre->fichierAide().startsWith(dossier.path() + "/"));
 }
 
 TEST_F(FenetreDemarrage, MenuSurvoleMontreSaPartieLongue) {

@@ -23,6 +23,8 @@ TEST_F(Quitter, NonGardeLaFenetreOuiLaFermeSansRecrireLaConfig) {
     auto f = demarrer();
     f->show();
     f->etat.config[9] = "Microsoft Excel"; // changed in memory only
+    f->etat.echelle = 0.0025L;
+    f->etat.xOrig = 17;
     const QByteArray avant = lire("kpconfig.txt");
     const QDateTime date = QFileInfo(config()).lastModified();
     QThread::msleep(20);
@@ -33,6 +35,8 @@ TEST_F(Quitter, NonGardeLaFenetreOuiLaFermeSansRecrireLaConfig) {
     EXPECT_TRUE(vu.ouvert);
     EXPECT_EQ(vu.texte, "Voulez-vous vraiment quitter ?");
     EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(f->etat.echelle, 0.0025L);
+    EXPECT_EQ(f->etat.xOrig, 17);
 
     reponse::bouton(QMessageBox::No);
     f->close(); // the window's own close box
