@@ -210,7 +210,7 @@ void OngletEtalonnage::construire(QWidget* onglet, QToolBar* barreCoord, QWidget
         l->setMinimumWidth(70);
     barreCoord->addWidget(lblXPixels);
     barreCoord->addWidget(lblYPixels);
-    barreCoord->addWidget(nomme(new QLabel(QStringLiteral("pixels  "), barreCoord), "lblPixels"));
+    barreCoord->addWidget(nomme(new QLabel(QStringLiteral("pixels "), barreCoord), "lblPixels"));
     barreCoord->addSeparator();
     barreCoord->addWidget(lblXMetres);
     barreCoord->addWidget(lblYMetres);

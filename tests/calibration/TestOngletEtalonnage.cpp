@@ -4,6 +4,7 @@
 #include "clip/ZonePointage.h"
 #include "platform/RegistreCurseurs.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFrame>
@@ -13,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -329,4 +331,25 @@ TEST_F(Etalonnage, ClicksOnTheImageWithoutAClipOrInMeasuringModeAreNotCalibratio
     QMouseEvent droit(QEvent::MouseButtonRelease, QPointF(10, 10), QPointF(10, 10), Qt::RightButton,
                       Qt::NoButton, Qt::NoModifier);
     EXPECT_FALSE(c->PaintBox1MouseUpEtalonnage(&droit));
+}
+
+TEST_F(Etalonnage, FocusEntersAndLeavesTheBoxButAWarningDoesNotLeaveIt) {
+    f->show();
+    f->PageControl1->setCurrentWidget(f->tsEtalon);
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    modeEchelle();
+    o->edSi->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(o->lblEchEtap[2]->palette().color(QPalette::Window), QColor(255, 255, 0));
+    o->edSi->selectAll();
+    taper("4");
+    EXPECT_EQ(taperRefuse("x"), avertissementPoint);
+    f->activateWindow(); // the offscreen platform does not give it back by itself
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    EXPECT_EQ(o->edSi->text(), "4x");
+    EXPECT_TRUE(o->edSi->hasFocus())
+        << QApplication::focusWidget(); // the box took the focus; the text was not rewritten
+    o->bbtnCouleurEch->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(o->edSi->text(), " 4.00E+0"); // left in error: the last accepted distance
+    EXPECT_EQ(fond(), QColor(0, 255, 0));
 }
