@@ -16,7 +16,6 @@
 #include "platform/PeripheriqueMedia.h"
 #include "platform/RegistreCurseurs.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -183,7 +182,7 @@ void ControleurClip::preparerAffichage() {
     e.ySouris = 0;
     e.sensX = +1;
     e.sensY = +1;
-    if (auto* xpYp = f.findChild<QAbstractButton*>("tbXpYp")) xpYp->setChecked(true);
+    f.etalonnage->presserXpYp();
     e.hauteurAff = h;
     e.largeurAff = l;
 }
@@ -201,15 +200,7 @@ void ControleurClip::activerCommandes() {
     QPalette fond = f.pnl1AVI->palette();
     fond.setColor(QPalette::Window, Qt::white);
     f.pnl1AVI->setPalette(fond);
-    const QString bleu = QStringLiteral("blue"), rouge = QStringLiteral("red");
-    for (const auto& [nom, couleur] : {std::pair{"indicX1", rouge}, std::pair{"indicY1", rouge},
-                                       std::pair{"indicX2", bleu}, std::pair{"indicY2", bleu}}) {
-        if (auto* marque = f.findChild<QWidget*>(QLatin1String(nom))) {
-            marque->setStyleSheet(
-                QStringLiteral("background: white; border: 1px solid %1;").arg(couleur));
-            marque->show();
-        }
-    }
+    f.etalonnage->montrerMarques();
     for (const char* nom : {"popUpMnuModeAcquerir", "popUpMnuModeEtalonner", "popUpMnuModeProClip"})
         activer(nom);
 
@@ -220,10 +211,11 @@ void ControleurClip::activerCommandes() {
         p.setColor(QPalette::WindowText, p.color(QPalette::ToolTipBase));
         panneau->setPalette(p);
     }
-    for (const char* nom : {"Panel7", "Button0", "Button1", "Button2", "rbChxOrig", "rbEtalonSimu",
-                            "bbtnEnregistrerMesures", "mnuMesures", "bbtnCopierMesuresPP",
-                            "bbtnCopierGraphiquePP", "mnuCopierPP"})
+    for (const char* nom :
+         {"Panel7", "Button0", "Button1", "Button2", "bbtnEnregistrerMesures", "mnuMesures",
+          "bbtnCopierMesuresPP", "bbtnCopierGraphiquePP", "mnuCopierPP"})
         activer(nom);
+    f.etalonnage->activerChoix(true);
 
     activer("bbtnIma");
     activer("mnuIma100", false);
