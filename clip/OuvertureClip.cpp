@@ -18,13 +18,11 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
 
@@ -52,13 +50,8 @@ QFileDialog* ControleurClip::OpenDialog1() {
 void ControleurClip::bbtnOpenAviClick() {
     QFileDialog* dialogue = OpenDialog1();
     dialogue->setWindowTitle(QStringLiteral("Ouverture d'un clip vidéo (fichier *.avi)"));
-    if (QFileInfo::exists(QDir(f.etat.dossierProgramme).filePath("kpconfig.txt")))
-        dialogue->setDirectory(f.etat.config[4]);
-    {
-        // A tab shown by the program is not a tab change of the user's.
-        const QSignalBlocker sansSignal(f.PageControl1);
-        f.PageControl1->setCurrentWidget(f.tsProClip);
-    }
+    if (f.fenetre->configExiste()) dialogue->setDirectory(f.etat.config[4]);
+    f.fenetre->afficherOnglet(f.tsProClip); // the preview shows while the user browses
     if (dialogue->exec() != QDialog::Accepted || dialogue->selectedFiles().isEmpty()) {
         RAZProClip();
         return;
@@ -96,11 +89,7 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     }
 
     e.nomClip = QFileInfo(chemin).fileName();
-    if (auto* nom = f.controle<QLabel>("lblNomAvi")) {
-        nom->setProperty("chemin", chemin); // kept whole for the resize rule
-        nom->setText(nom->fontMetrics().elidedText(QDir::toNativeSeparators(chemin),
-                                                   Qt::ElideMiddle, nom->width()));
-    }
+    f.fenetre->afficherNomClip(chemin);
     e.tailleClipTexte = texteTailleFichier(chemin);
     e.fourccClip = avi::fourccFichier(chemin);
 
@@ -149,10 +138,7 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     e.taillePc = 100;
     e.appliquerTaille = false;
     e.adapte = true;
-    {
-        const QSignalBlocker sansSignal(f.PageControl1);
-        f.PageControl1->setCurrentWidget(f.tsMesures);
-    }
+    f.fenetre->afficherOnglet(f.tsMesures);
     f.fenetre->PageControl1Change();
     e.echelleImpressionARevoir = true;
     f.etalonnage->ImgEtalon(0);
@@ -170,8 +156,7 @@ void ControleurClip::preparerAffichage() {
     lblAdapt->setText(QStringLiteral("Adaptation : 100%"));
 
     // The start-up caption of the empty panel goes.
-    for (auto* legende : f.pnl1AVI->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
-        legende->clear();
+    if (auto* legende = f.pnl1AVI->findChild<QLabel*>("pnl1AVILegende")) legende->clear();
     f.pnl1AVI->resize(l + 8, h + 8);
     f.MediaPlayer1->setRectangleAffichage(QRect(4, 4, l, h));
     f.PaintBox1->setGeometry(4, 4, l, h);
