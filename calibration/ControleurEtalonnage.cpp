@@ -86,6 +86,10 @@ ControleurEtalonnage::ControleurEtalonnage(TForm1& form)
 
 // ---------------------------------------------------------------- displays
 
+bool ControleurEtalonnage::clipOuvert() const {
+    return temoinClip_ ? temoinClip_() : f.clipOuvert();
+}
+
 QString ControleurEtalonnage::formatDistance(long double v) const {
     return formatReel(f.etat.chiffresXY - 1, v);
 }
@@ -185,7 +189,7 @@ bool ControleurEtalonnage::modeEchelle() const {
 // ---------------------------------------------------------------- coordinate bar
 
 void ControleurEtalonnage::PaintBox1MouseMove(QMouseEvent* e) {
-    if (!f.clipOuvert()) return;
+    if (!clipOuvert()) return;
     const QPoint p = e->position().toPoint();
     lectureCoordonnees(p.x(), p.y());
 }
@@ -202,7 +206,7 @@ void ControleurEtalonnage::lectureCoordonnees(int x, int y) {
 }
 
 void ControleurEtalonnage::tbCoordMouseMove() {
-    if (!f.clipOuvert()) return;
+    if (!clipOuvert()) return;
     const QString h = o.lblSHori->text(), v = o.lblSVert->text();
     bulles::appliquer(f.tbCoord, QStringLiteral("Coordonnées \r- sensibilité horizontale :") + h +
                                      QStringLiteral(" ;\r- sensibilité verticale :    ") + v +
@@ -439,7 +443,7 @@ bool ControleurEtalonnage::PaintBox1MouseUpEtalonnage(QMouseEvent* e) {
     dernierClic_ = e;
     dernierInstant_ = e->timestamp();
     const QPoint p = e->position().toPoint();
-    if (!f.clipOuvert() || p.x() < 0 || p.y() < 0 || p.x() >= f.etat.largeurAff ||
+    if (!clipOuvert() || p.x() < 0 || p.y() < 0 || p.x() >= f.etat.largeurAff ||
         p.y() >= f.etat.hauteurAff)
         return true;
     if (modeOrigine())

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QObject>
+#include <functional>
 
 class QMouseEvent;
 class TForm1;
@@ -56,6 +57,9 @@ public:
     void edSiExit();
     void bbtnCouleurEchClick();
 
+    // Tests without a video decoder stand in for the open device here.
+    void setTemoinClip(std::function<bool()> ouvert) { temoinClip_ = std::move(ouvert); }
+
     // Evaluates the text of the distance box (separator repair, syntax, scale).
     void evaluerDistance();
     // The read-out of the coordinate bar for the mouse at (x, y) on the image.
@@ -65,12 +69,14 @@ protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
+    bool clipOuvert() const;
     void choisirPoint(int n, bool coche);
     void colorerDistance(bool valide);
     void dessinerSegmentMaintenant();
     QString formatDistance(long double v) const;
 
     TForm1& f;
+    std::function<bool()> temoinClip_;
     bool enEvaluation_ = false;
     QColor couleurDialogue_{Qt::black}; // the colour dialog opens on what it last returned
     const QMouseEvent* dernierClic_ = nullptr;

@@ -353,3 +353,71 @@ TEST_F(Etalonnage, FocusEntersAndLeavesTheBoxButAWarningDoesNotLeaveIt) {
     EXPECT_EQ(o->edSi->text(), " 4.00E+0"); // left in error: the last accepted distance
     EXPECT_EQ(fond(), QColor(0, 255, 0));
 }
+
+namespace {
+// The same session with the image area laid out and a clip standing as open.
+struct EtalonnageSouris : Etalonnage {
+    void SetUp() override {
+        Etalonnage::SetUp();
+        c->setTemoinClip([] { return true; });
+        f->PaintBox1->setGeometry(4, 4, 200, 100);
+        f->pnl1AVI->resize(208, 108);
+        f->show(); // mouse moves reach only a shown window
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    }
+    void cliquer(int x, int y) {
+        QTest::mouseClick(f->PaintBox1, Qt::LeftButton, {}, QPoint(x, y));
+    }
+    void survoler(int x, int y) { QTest::mouseMove(f->PaintBox1, QPoint(x, y)); }
+};
+} // namespace
+
+TEST_F(EtalonnageSouris, ImageClicksFollowTheSubState) {
+    cliquer(30, 30); // measuring: not calibration
+    EXPECT_EQ(f->etat.xOrig, 0);
+
+    o->rbChxOrig->click();
+    cliquer(30, 40);
+    EXPECT_EQ(f->etat.xOrig, 30);
+    EXPECT_EQ(f->etat.yOrig, 40);
+    cliquer(250, 40); // outside the displayed image
+    EXPECT_EQ(f->etat.xOrig, 30);
+
+    modeEchelle();
+    cliquer(10, 10);
+    EXPECT_EQ(f->etat.p1, QPoint(10, 10));
+    o->chkBoxPt2->click();
+    cliquer(40, 50);
+    EXPECT_EQ(f->etat.p2, QPoint(40, 50));
+    EXPECT_EQ(f->etat.xOrig, 30);
+    o->edSi->setText("2");
+    EXPECT_EQ(o->lblSHori->text(), " 4.00E-2 m / pxl");
+
+    // Another tab than "Mesures" keeps the mode; the shell's return to "Mesures" ends it.
+    f->PageControl1->setCurrentWidget(f->tsProClip);
+    EXPECT_TRUE(c->modeEchelle());
+    o->rbEtalonSimu->setChecked(false);
+    c->ChxOrigRAZ();
+    c->etalonSimuRAZ();
+    cliquer(60, 60);
+    EXPECT_EQ(f->etat.p2, QPoint(40, 50));
+}
+
+TEST_F(EtalonnageSouris, ReadOutAndCoordinateBarHint) {
+    o->rbChxOrig->click();
+    o->tbOri[3]->click(); // x to the left, y downwards
+    survoler(10, 120 - 21);
+    EXPECT_EQ(o->lblXPixels->text(), "pX= -10");
+    EXPECT_EQ(o->lblYPixels->text(), "pY= 0");
+    survoler(1, 1); // (0, 0) would mean the middle of the widget to QTest
+    EXPECT_EQ(o->lblYPixels->text(), "pY= -98");
+    EXPECT_EQ(o->lblYMetres->text(), "y= -9.80E+1");
+
+    QTest::mouseMove(f->tbCoord, QPoint(2, 2));
+    EXPECT_EQ(f->tbCoord->toolTip(),
+              QString::fromUtf8("Coordonnées \n- sensibilité horizontale : 1.00E+0 m / pxl ;\n"
+                                "- sensibilité verticale :     1.00E+0 m / pxl"));
+    EXPECT_EQ(f->tbCoord->statusTip(),
+              QString::fromUtf8("Coordonnées ( sensibilité horizontale:  1.00E+0 m / pxl ; "
+                                "sensibilité verticale:  1.00E+0 m / pxl )"));
+}
