@@ -123,8 +123,7 @@ void construire(TForm1& f) {
                           "et axes"),
            false);
     b->addSeparator();
-    bouton(b, "BitBtn1", st->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Aide"),
-           true);
+    bouton(b, "BitBtn1", glyphe(QStringLiteral("?")), QStringLiteral("Aide"), true);
     QToolButton* fleche = bouton(b, "BitBtn3", QIcon(), QStringLiteral("Aide"), true, 16);
     fleche->setArrowType(Qt::DownArrow);
 
@@ -141,7 +140,7 @@ void construire(TForm1& f) {
     nom->setContentsMargins(6, 0, 0, 0);
     b->addWidget(nom);
 
-    bouton(b, "bbtnQuitter", st->standardIcon(QStyle::SP_DialogCloseButton),
+    bouton(b, "bbtnQuitter", glyphe(QStringLiteral("X"), Qt::darkRed),
            QStringLiteral("Quitter Kinopix|Quitter Kinopix avec regrets :-(("), true);
 }
 

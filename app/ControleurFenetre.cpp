@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScrollArea>
@@ -119,7 +120,12 @@ void ControleurFenetre::connecter() {
 }
 
 bool ControleurFenetre::eventFilter(QObject* objet, QEvent* e) {
-    if (objet == &f && e->type() == QEvent::Resize) FormResize();
+    if (objet == &f && e->type() == QEvent::Resize) {
+        // Lay the window out for its new size first (tool bar, splitter), as the rule
+        // reads the tool bar's width and sets the clip side's width.
+        if (f.layout() != nullptr) f.layout()->setGeometry(f.rect());
+        FormResize();
+    }
     if (objet == &f && e->type() == QEvent::Close) {
         if (!FormCloseQuery()) e->ignore();
         return !e->isAccepted();
@@ -235,10 +241,30 @@ void ControleurFenetre::afficherNomClip(const QString& chemin) {
                                         label->contentsMargins().right()));
 }
 
+// Left edge of the clip name label in the tool bar, from the widths of the items before it:
+// the laid-out position is not known yet while the window is being resized, and not at all
+// while the label sits in the tool bar's overflow.
+int ControleurFenetre::gaucheNomClip() const {
+    QLayout* disposition = f.ToolBar1->layout();
+    auto* label = f.controle<QLabel>("lblNomAvi");
+    if (disposition == nullptr) return label->x();
+    int x = disposition->contentsMargins().left();
+    const int espace = std::max(0, disposition->spacing());
+    for (int i = 0; i < disposition->count(); ++i) {
+        QLayoutItem* item = disposition->itemAt(i);
+        if (item->widget() == label) break;
+        if (item->widget() != nullptr && !item->widget()->isVisibleTo(f.ToolBar1) &&
+            f.ToolBar1->isVisible())
+            continue;
+        x += item->sizeHint().width() + espace;
+    }
+    return x;
+}
+
 void ControleurFenetre::FormResize() {
     auto* label = f.controle<QLabel>("lblNomAvi");
     if (label == nullptr) return; // resize events while the window is still being built
-    label->setFixedWidth(std::max(0, f.ToolBar1->width() - label->x() - 34));
+    label->setFixedWidth(std::max(0, f.width() - gaucheNomClip() - 34));
     afficherNomClip(cheminClip());
 
     EtatSession& e = f.etat;

@@ -101,6 +101,7 @@ protected:
 
 private:
     void decorerRegions();
+    int gaucheNomClip() const;
     void connecter();
     void legendePanneauClip(const QString& texte);
 
