@@ -6,6 +6,7 @@
 #include <array>
 
 class GestionBulles;
+class QAction;
 class TForm1;
 class VisionneuseAide;
 class QWidget;
@@ -108,6 +109,8 @@ private:
     TForm1& f;
     GestionBulles* bulles_ = nullptr;
     VisionneuseAide* visionneuse_ = nullptr;
+    QAction* aide2_ = nullptr;
+    QAction* aide3_ = nullptr;
     int dernierContexte_ = -1;
     int demandesAide_ = 0;
 };

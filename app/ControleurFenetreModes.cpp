@@ -166,13 +166,18 @@ void ControleurFenetre::aPropos1Click() {
 // --- Hints --------------------------------------------------------------------------------
 
 void ControleurFenetre::DisplayHint(const QString& partieLongue) {
-    if (f.action("Aide2")->isChecked()) {
+    // Runs on every hover: the two entries are looked up once.
+    if (aide2_ == nullptr) {
+        aide2_ = f.action("Aide2");
+        aide3_ = f.action("Aide3");
+    }
+    if (aide2_->isChecked()) {
         if (partieLongue.isEmpty())
             f.StatusBar1->clearMessage();
         else
             f.StatusBar1->showMessage(partieLongue);
     }
-    if (bulles_ != nullptr) bulles_->activerBulles(f.action("Aide3")->isChecked());
+    if (bulles_ != nullptr) bulles_->activerBulles(aide3_->isChecked());
 }
 
 void ControleurFenetre::Aide2Click() {
