@@ -1,9 +1,426 @@
 #include "measure/ControleurTableau.h"
 
 #include "app/TForm1.h"
+#include "clip/ControleurNavigation.h"
+#include "measure/CalculTableau.h"
+#include "measure/ControleurAcquisition.h"
+#include "measure/ControleurAspect.h"
+#include "measure/GrilleMesures.h"
+#include "measure/HautBas.h"
+#include "measure/Nbreels.h"
+#include "measure/OutilsGrille.h"
+#include "platform/Bulles.h"
+#include "platform/Locale.h"
 
-ControleurTableau::ControleurTableau(TForm1& form) : QObject(&form), f(form) {}
+#include <QAbstractButton>
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
 
-void ControleurTableau::initTableau(int /*n*/) {}
-void ControleurTableau::Button2Click() {}
-void ControleurTableau::ActualGrid() {}
+namespace {
+
+const QString kBlanc = QStringLiteral("16777215");
+
+// Colours are stored as 0x00BBGGRR.
+QColor couleurDeTexte(const QString& t) {
+    const uint v = t.toUInt();
+    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+}
+
+HautBas* spinner(QWidget* parent, const char* nom, int min, int max, int pos) {
+    auto* u = new HautBas(parent);
+    u->setObjectName(nom);
+    u->setRange(min, max);
+    u->setValue(pos);
+    u->setEnabled(false);
+    return u;
+}
+
+QLabel* etiquette(QWidget* parent, const QString& texte, const char* nom = nullptr) {
+    auto* l = new QLabel(texte, parent);
+    if (nom) l->setObjectName(nom);
+    return l;
+}
+
+} // namespace
+
+ControleurTableau::ControleurTableau(TForm1& form)
+    : QObject(&form)
+    , f(form) {
+    StringGrid2.dimensionner(1, 3);
+    construirePanneau();
+}
+
+void ControleurTableau::construirePanneau() {
+    QWidget* p = f.pnlTableau;
+    auto* pile = new QVBoxLayout(p);
+    pile->setContentsMargins(0, 0, 0, 0);
+
+    udPointsPlan = spinner(p, "udPointsPlan", 1, 9, 1);
+    bulles::appliquer(udPointsPlan,
+                      QStringLiteral("Définir le nombre de pointages par image (1..9)"));
+    lblPointsPlan = etiquette(p, QStringLiteral("1"), "lblPointsPlan");
+    auto* ligne1 = new QHBoxLayout;
+    ligne1->addWidget(etiquette(p, QStringLiteral("Pointages par image :")));
+    ligne1->addWidget(lblPointsPlan);
+    ligne1->addWidget(udPointsPlan);
+    ligne1->addStretch(1);
+    pile->addLayout(ligne1);
+
+    udt0 = spinner(p, "udt0", 1, 1, 1);
+    lblt0 = etiquette(p, QStringLiteral("1"), "lblt0");
+    auto* ligne2 = new QHBoxLayout;
+    ligne2->addWidget(etiquette(p, QStringLiteral("Origine des dates (t = 0) : image n° ")));
+    ligne2->addWidget(lblt0);
+    ligne2->addWidget(udt0);
+    ligne2->addStretch(1);
+    pile->addLayout(ligne2);
+
+    udFmt_t = spinner(p, "udFmt_t", 0, 6, 3);
+    udFmt_xy = spinner(p, "udFmt_xy", 0, 4, 2);
+    auto* ligne3 = new QHBoxLayout;
+    ligne3->addWidget(etiquette(p, QStringLiteral("Décimales de t")));
+    ligne3->addWidget(udFmt_t);
+    ligne3->addSpacing(12);
+    ligne3->addWidget(etiquette(p, QStringLiteral("Chiffres de x, y")));
+    ligne3->addWidget(udFmt_xy);
+    ligne3->addStretch(1);
+    pile->addLayout(ligne3);
+
+    auto bouton = [p](const char* nom, const QString& texte) {
+        auto* b = new QPushButton(texte, p);
+        b->setObjectName(nom);
+        b->setEnabled(false);
+        return b;
+    };
+    Button0 = bouton("Button0", QStringLiteral("Effacer une colonne"));
+    Button1 = bouton("Button1", QStringLiteral("Effacer une ligne"));
+    Button2 = bouton("Button2", QStringLiteral("Effacer le tableau"));
+    auto* ligne4 = new QHBoxLayout;
+    ligne4->addWidget(etiquette(p, QStringLiteral("Effacer")));
+    ligne4->addWidget(Button0);
+    ligne4->addWidget(Button1);
+    ligne4->addWidget(Button2);
+    ligne4->addStretch(1);
+    pile->addLayout(ligne4);
+
+    StringGrid1 = new GrilleMesures(p);
+    StringGrid1->setEnabled(false);
+    pile->addWidget(StringGrid1, 1);
+
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName("Timer2");
+    Timer2->setInterval(500);
+
+    connect(udPointsPlan, &HautBas::clic, this, &ControleurTableau::udPointsPlanClick);
+    connect(udFmt_t, &HautBas::clic, this, &ControleurTableau::udFmt_tClick);
+    connect(udFmt_xy, &HautBas::clic, this, &ControleurTableau::udFmt_xyClick);
+    connect(udt0, &HautBas::clic, this, &ControleurTableau::udt0Click);
+    connect(udt0, &HautBas::enfonce, this, &ControleurTableau::udt0MouseDown);
+    connect(udt0, &HautBas::relache, this, &ControleurTableau::udt0MouseUp);
+    connect(Timer2, &QTimer::timeout, this, &ControleurTableau::Timer2Timer);
+    connect(Button0, &QPushButton::clicked, this, &ControleurTableau::Button0Click);
+    connect(Button1, &QPushButton::clicked, this, &ControleurTableau::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &ControleurTableau::Button2Click);
+    connect(StringGrid1, &GrilleMesures::celluleCourante, this,
+            &ControleurTableau::StringGrid1Click);
+    connect(StringGrid1, &GrilleMesures::sourisRelachee, this,
+            &ControleurTableau::StringGrid1MouseUp);
+    connect(StringGrid1, &GrilleMesures::toucheRelachee, this,
+            &ControleurTableau::StringGrid1KeyUp);
+}
+
+bool ControleurTableau::clipOuvert() const {
+    return temoinClip ? temoinClip() : f.clipOuvert();
+}
+
+int ControleurTableau::nbPoints() const {
+    return udPointsPlan->value();
+}
+int ControleurTableau::t0() const {
+    return udt0->value();
+}
+
+void ControleurTableau::ecrirePoint(int k, int r, int px, int py) {
+    const QChar sep = separateurDecimal();
+    StringGrid0.setCellule(2 * k - 1, r, QString::number(px));
+    StringGrid1->setCellule(2 * k - 1, r, calcul::texteX(f.etat, px, sep));
+    StringGrid0.setCellule(2 * k, r, QString::number(py));
+    StringGrid1->setCellule(2 * k, r, calcul::texteY(f.etat, py, sep));
+}
+
+void ControleurTableau::setCelluleVisible(int c, int r, const QString& texte) {
+    StringGrid1->setCellule(c, r, texte);
+}
+
+void ControleurTableau::setCelluleCourante(int c, int r) {
+    StringGrid1->setColonne(c);
+    StringGrid1->setLigne(r);
+}
+
+void ControleurTableau::effacerPlages(const QRect& p, int c, int r) {
+    effacerPlage(StringGrid0, p, c, r);
+    effacerPlage(*StringGrid1, p, c, r);
+}
+
+void ControleurTableau::initTableau(int n) {
+    const int N = std::max(0, n);
+    const QChar sep = separateurDecimal();
+
+    // A new clip starts from empty tables: points of a previous clip kept in hidden
+    // columns must not come back when the number of points is raised.
+    StringGrid0.vider();
+    dimensionnerGrille(StringGrid0, 3, N + 1);
+    entetesXY(StringGrid0, QString(), 1);
+    StringGrid0.setCellule(0, 0, QStringLiteral("t"));
+    StringGrid0.setColonne(1);
+    StringGrid0.setLigne(1);
+
+    StringGrid1->vider();
+    StringGrid1->setT0(1);
+    dimensionnerGrille(*StringGrid1, 3, N + 1);
+    StringGrid1->setEnabled(true);
+    ajusterColonnesXY();
+    entetesXY(*StringGrid1, QStringLiteral("(m)"), 1);
+
+    f.etat.formatT = QStringLiteral("0.000");
+    StringGrid1->setLargeurColonne(
+        0, StringGrid1->largeurTexte(formatFixe(3, N * f.etat.periode, sep) + QLatin1Char('0')));
+    StringGrid1->setCellule(0, 0, QStringLiteral("t(s)"));
+    GrilleTexte& cellules = StringGrid1->cellules();
+    for (int r = 1; r <= N; ++r)
+        cellules.setCellule(0, r, calcul::texteT(r, 1, f.etat.periode, 3, sep));
+    StringGrid1->toutRedessiner();
+    StringGrid1->setColonne(1);
+    StringGrid1->setLigne(1);
+
+    // The t decimals spinner follows the pattern the new table starts with.
+    udFmt_t->setValue(3);
+    udFmt_t->setEnabled(true);
+    udFmt_xy->setEnabled(true);
+    udt0->setMaximum(std::max(1, N));
+    udt0->setValue(1);
+    udt0->setSingleStep(1);
+    udt0->setEnabled(true);
+    lblt0->setText(QStringLiteral("1"));
+    udPointsPlan->setValue(1);
+    udPointsPlan->setEnabled(true);
+    lblPointsPlan->setText(QStringLiteral("1"));
+    if (auto* w = f.findChild<QWidget*>("chkBoxAutoH")) w->setEnabled(false);
+    if (QAction* a = f.action("mnuAutoH")) a->setEnabled(false);
+    if (auto* w = f.findChild<QWidget*>("udPointNumero")) {
+        w->setProperty("maximum", 1);
+        w->setEnabled(false);
+    }
+    Button0->setEnabled(true);
+    Button1->setEnabled(true);
+    Button2->setEnabled(true);
+}
+
+void ControleurTableau::ajusterColonnesXY() {
+    const int largeur = StringGrid1->largeurTexte(formatReel(f.etat.chiffresXY, 0));
+    for (int c = 1; c < StringGrid1->colonnes(); ++c)
+        StringGrid1->setLargeurColonne(c, largeur);
+}
+
+void ControleurTableau::udPointsPlanClick() {
+    const int n = udPointsPlan->value();
+    if (auto* w = f.findChild<QWidget*>("udPointNumero")) w->setProperty("maximum", n);
+    // Quick colour configurations of the appearance room lose their check marks.
+    for (QAction* a : f.findChildren<QAction*>()) {
+        const QString nom = a->objectName();
+        if (nom.startsWith(QStringLiteral("mnuFdCl")) || nom.startsWith(QStringLiteral("mnuFdSo")))
+            a->setChecked(false);
+    }
+    nbPointsPlan(n);
+}
+
+void ControleurTableau::nbPointsPlan(int n) {
+    n = std::clamp(n, 1, 9);
+    StringGrid2.dimensionner(n + 1, std::max(3, StringGrid2.lignes()));
+    auto* lblPointNumero = f.findChild<QLabel*>("lblPointNumero");
+    for (int k = 1; k <= n; ++k) {
+        if (StringGrid2.cellule(k, 0).isEmpty()) {
+            StringGrid2.setCellule(k, 0, kBlanc);
+            if (lblPointNumero) {
+                QPalette pal = lblPointNumero->palette();
+                pal.setColor(QPalette::WindowText, couleurDeTexte(kBlanc));
+                lblPointNumero->setPalette(pal);
+            }
+        }
+        if (StringGrid2.cellule(k, 1).isEmpty()) StringGrid2.setCellule(k, 1, QStringLiteral("1"));
+        if (StringGrid2.cellule(k, 2).isEmpty()) StringGrid2.setCellule(k, 2, QStringLiteral("0"));
+    }
+    lblPointsPlan->setText(QString::number(n));
+    if (udPointsPlan->value() != n) udPointsPlan->setValue(n);
+
+    StringGrid0.setColonnes(2 * n + 1);
+    StringGrid1->dimensionner(2 * n + 1, StringGrid1->lignes());
+    for (int k = 1; k <= n; ++k) {
+        StringGrid1->setLargeurColonne(2 * k - 1, StringGrid1->largeurColonne(1));
+        StringGrid1->setLargeurColonne(2 * k, StringGrid1->largeurColonne(2));
+    }
+    StringGrid0.setColonne(2 * n - 1);
+    StringGrid1->setColonne(2 * n - 1);
+    entetesXY(StringGrid0, QString(), n);
+    entetesXY(*StringGrid1, QStringLiteral("(m)"), n);
+
+    if (auto* w = f.findChild<QWidget*>("chkBoxAutoH")) w->setEnabled(n != 1);
+    if (QAction* a = f.action("mnuAutoH")) a->setEnabled(n != 1);
+    if (auto* b = f.findChild<QAbstractButton*>("chkBoxPtDed")) {
+        const QSignalBlocker bloque(b);
+        b->setChecked(StringGrid2.cellule(n, 1) == QStringLiteral("1"));
+    }
+    if (auto* w = f.findChild<QWidget*>("udPointNumero"))
+        w->setEnabled(w->property("maximum").toInt() > 1);
+}
+
+void ControleurTableau::ActualGrid() {
+    if (!clipOuvert()) return;
+    calcul::recalculer(StringGrid0, StringGrid1->cellules(), f.etat, nbPoints(), t0(),
+                       separateurDecimal());
+    StringGrid1->toutRedessiner();
+}
+
+bool ControleurTableau::tableauOccupe() const {
+    if (!clipOuvert()) return false;
+    const int n = nbPoints();
+    const int N = StringGrid0.lignes() - 1;
+    for (int k = 1; k <= n; ++k) {
+        const auto& col = StringGrid0.colonneStockee(2 * k - 1);
+        const int fin = std::min(N, static_cast<int>(col.size()) - 1);
+        for (int r = 1; r <= fin; ++r)
+            if (!col[static_cast<size_t>(r)].isEmpty()) return true;
+    }
+    return false;
+}
+
+void ControleurTableau::udFmt_tClick() {
+    if (!clipOuvert()) return;
+    const int p = udFmt_t->value();
+    f.etat.formatT =
+        p == 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(p, QLatin1Char('0'));
+    long double dernier = 0;
+    const int N = StringGrid1->lignes() - 1;
+    if (N >= 1) lireReel(StringGrid1->cellule(0, N), dernier);
+    StringGrid1->setLargeurColonne(
+        0,
+        StringGrid1->largeurTexte(formatFixe(p, dernier, separateurDecimal()) + QLatin1Char('0')));
+    ActualGrid();
+}
+
+void ControleurTableau::udFmt_xyClick() {
+    if (!clipOuvert()) return;
+    f.etat.chiffresXY = udFmt_xy->value() + 1;
+    ajusterColonnesXY();
+    ActualGrid();
+    // The distance box shows the same number of digits; the calibration re-derives the
+    // scale from the rewritten text.
+    if (auto* edSi = f.findChild<QLineEdit*>("edSi")) {
+        long double d = 0;
+        if (lireReel(edSi->text(), d)) edSi->setText(formatReel(f.etat.chiffresXY - 1, d));
+    }
+}
+
+void ControleurTableau::udt0Click() {
+    lblt0->setText(QString::number(t0()));
+    f.navigation->marqueT0();
+}
+
+void ControleurTableau::udt0MouseDown() {
+    Timer2->start();
+}
+
+void ControleurTableau::Timer2Timer() {
+    if (udt0->singleStep() < udt0->maximum()) udt0->setSingleStep(udt0->singleStep() * 2);
+}
+
+void ControleurTableau::udt0MouseUp() {
+    Timer2->stop();
+    udt0->setSingleStep(1);
+    calcul::colonneT(StringGrid1->cellules(), f.etat, t0(), separateurDecimal());
+    StringGrid1->setT0(t0());
+}
+
+void ControleurTableau::StringGrid1Click(int c, int r) {
+    if (!clipOuvert()) return;
+    f.acquisition->ChgPointNumero((c + 1) / 2);
+    StringGrid0.setColonne(c);
+    StringGrid0.setLigne(r);
+    f.navigation->mpPositionner(r - 1);
+    f.aspect->Drawpoints();
+}
+
+void ControleurTableau::StringGrid1MouseUp(int c, int r, bool glisse) {
+    if (c < 0 || r < 0) return;
+    const int n = nbPoints();
+    const int N = StringGrid1->lignes() - 1;
+    if (N < 1) return;
+    if (r >= 1 && c >= 1) {
+        // A range chosen by dragging (or Shift) stays; a plain click selects its cell.
+        if (!glisse) StringGrid1->setSelection(plage(c, r, c, r));
+    } else if (r >= 1) {
+        StringGrid1->setSelection(plage(1, r, 2 * n, r));
+    } else if (c >= 1) {
+        const int k = (c + 1) / 2;
+        StringGrid1->setSelection(plage(2 * k - 1, 1, 2 * k, N));
+    } else {
+        StringGrid1->setSelection(plage(1, 1, 2 * n, N));
+    }
+}
+
+void ControleurTableau::StringGrid1KeyUp(int touche) {
+    if (touche != Qt::Key_Delete) return;
+    const QRect s = StringGrid1->selection();
+    const int gauche = ((s.left() - 1) / 2) * 2 + 1;
+    const int droite = ((s.right() + 1) / 2) * 2;
+    effacer(plage(gauche, s.top(), droite, s.bottom()),
+            QStringLiteral("Vous avez demandé l'effacement\rd'une plage du tableau :\r\r"
+                           "confirmez-vous cette demande ?"),
+            gauche, s.top(), true);
+}
+
+void ControleurTableau::Button0Click() {
+    const int c = StringGrid0.colonne();
+    const int gauche = ((c - 1) / 2) * 2 + 1;
+    effacer(plage(gauche, 1, gauche + 1, StringGrid1->lignes() - 1),
+            QStringLiteral("Vous avez demandé l'effacement\rd'une colonne :\r\r"
+                           "confirmez-vous cette demande ?"),
+            gauche, 1, true);
+}
+
+void ControleurTableau::Button1Click() {
+    const int r = StringGrid0.ligne();
+    effacer(plage(1, r, 2 * nbPoints(), r),
+            QStringLiteral("Vous avez demandé l'effacement\rd'une ligne :\r\r"
+                           "confirmez-vous cette demande ?"),
+            1, r, true);
+}
+
+void ControleurTableau::Button2Click() {
+    const bool confirmer = !f.etat.effacerSansConfirmer;
+    effacer(plage(1, 1, 2 * nbPoints(), StringGrid1->lignes() - 1),
+            QStringLiteral("Vous avez demandé l'effacement\rdu tableau :\r\r"
+                           "confirmez-vous cette demande ?"),
+            1, 1, confirmer);
+    if (!confirmer) f.etat.effacerSansConfirmer = false;
+}
+
+void ControleurTableau::effacer(const QRect& p, const QString& message, int c, int r,
+                                bool confirmer) {
+    StringGrid1->setSelection(p);
+    if (confirmer) {
+        QMessageBox boite(QMessageBox::Question, QStringLiteral("Confirmation"),
+                          QString(message).replace(QLatin1Char('\r'), QLatin1Char('\n')),
+                          QMessageBox::Yes | QMessageBox::No, &f);
+        boite.setDefaultButton(QMessageBox::Yes);
+        if (boite.exec() != QMessageBox::Yes) return;
+    }
+    effacerPlages(p, c, r);
+    if (clipOuvert()) f.navigation->reDraw(f.etat.noImage);
+}

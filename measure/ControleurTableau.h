@@ -1,20 +1,93 @@
 #pragma once
 
+#include "measure/GrilleTexte.h"
+
 #include <QObject>
+#include <QRect>
+#include <functional>
 
 class TForm1;
+class GrilleMesures;
+class HautBas;
+class QLabel;
+class QPushButton;
+class QTimer;
 
-// Pixel, measurement and appearance tables, number formats, time origin, erasing.
+// The measurement table: the pixel table StringGrid0 (hidden), the visible table
+// StringGrid1 (t in seconds, x and y in metres), the appearance table tableAspect
+// (StringGrid2, hidden, owned by the appearance room), the number formats, the time
+// origin and the four erase operations, with the table panel of the tab "Mesures".
 class ControleurTableau : public QObject {
     Q_OBJECT
 public:
     explicit ControleurTableau(TForm1& form);
 
-    // Called by other rooms (bodies are placeholders until this room is built).
-    void initTableau(int n);
-    void Button2Click();
-    void ActualGrid();
+    // --- Tables, read and written by the other rooms --------------------------------
+    // Pixel table: row r = image r (index r - 1), columns 2k - 1 and 2k = x, y pixels of
+    // point k as decimal integers; row 0 headers, column 0 unused below "t".
+    GrilleTexte& grille0() { return StringGrid0; }
+    // Visible table (also the widget "StringGrid1"): same geometry, t and metres.
+    GrilleMesures& grille1() { return *StringGrid1; }
+    // Appearance table tableAspect: 3 rows, column 0 = axes, column k = point k.
+    GrilleTexte& grille2() { return StringGrid2; }
+
+    int nbPoints() const; // n, points per image (position of udPointsPlan)
+    int t0() const;       // image number taken as t = 0 (position of udt0)
+
+    // Writes one point of row r in both tables (pixels, then metres by the calibration)
+    // and repaints it: what a click on the image records.
+    void ecrirePoint(int k, int r, int px, int py);
+    // Writes one cell of the visible table and repaints it.
+    void setCelluleVisible(int c, int r, const QString& texte);
+    // Current cell of the visible table; changing it runs StringGrid1Click.
+    void setCelluleCourante(int c, int r);
+    // Empties a range of both tables and moves their current cell to (c, r) (column, then
+    // row); each move of the visible table's current cell runs StringGrid1Click.
+    void effacerPlages(const QRect& p, int c, int r);
+
+    // --- Entry points ------------------------------------------------------------------
+    void initTableau(int n);    // clip opening: table laid out for n images, controls on
+    void nbPointsPlan(int n);   // tables laid out for n points per image
+    void ActualGrid();          // every t and metre cell from the pixel table
+    bool tableauOccupe() const; // a clip is open and some point is recorded
+
+    // --- Handlers ----------------------------------------------------------------------
+    void udPointsPlanClick();
+    void udFmt_tClick();
+    void udFmt_xyClick();
+    void udt0Click();
+    void udt0MouseDown();
+    void udt0MouseUp();
+    void Timer2Timer();
+    void Button0Click(); // erase the current point's column pair
+    void Button1Click(); // erase the current line
+    void Button2Click(); // erase the table (no question when effacerSansConfirmer)
+    void StringGrid1KeyUp(int touche);
+    void StringGrid1Click(int c, int r);
+    void StringGrid1MouseUp(int c, int r, bool glisse);
+
+    // Tests without a video decoder stand in for the open device here.
+    void setTemoinClip(std::function<bool()> ouvert) { temoinClip = std::move(ouvert); }
 
 private:
+    bool clipOuvert() const;
+    void construirePanneau();
+    void effacer(const QRect& p, const QString& message, int c, int r, bool confirmer);
+    void ajusterColonnesXY();
+
     TForm1& f;
+    GrilleTexte StringGrid0{1};
+    GrilleTexte StringGrid2{0};
+    GrilleMesures* StringGrid1 = nullptr;
+    HautBas* udPointsPlan = nullptr;
+    HautBas* udt0 = nullptr;
+    HautBas* udFmt_t = nullptr;
+    HautBas* udFmt_xy = nullptr;
+    QLabel* lblPointsPlan = nullptr;
+    QLabel* lblt0 = nullptr;
+    QPushButton* Button0 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QTimer* Timer2 = nullptr;
+    std::function<bool()> temoinClip;
 };
