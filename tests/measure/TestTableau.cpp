@@ -6,6 +6,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
@@ -205,14 +206,23 @@ TEST(Tableau, DecimalesDeT) {
 
 TEST(Tableau, ChiffresDeXY) {
     SessionTableau s;
-    s.f->etat.echelle = 0.001L;
-    s.t.ecrirePoint(1, 1, 12, 99); // x = 12 px = 0.012 m
-    s.regler("udFmt_xy", 0);
+    s.t.ecrirePoint(1, 1, 12, 99);
+    // One click each time: the distance box is rewritten with the new digits and the
+    // calibration re-derives the scale from it, after the table was recomputed.
+    HautBas* u = s.ud("udFmt_xy");
+    u->setValue(1);
+    s.f->etat.echelle = 0.001L; // x = 12 px = 0.012 m
+    u->stepBy(-1);
     EXPECT_EQ(s.f->etat.chiffresXY, 1);
     EXPECT_EQ(s.g1.cellule(1, 1), " 1E-2");
     EXPECT_EQ(s.g1.cellule(2, 1), " 0E+0");
     EXPECT_EQ(s.g1.largeurColonne(1), s.g1.largeurTexte(formatReel(1, 0)));
-    s.regler("udFmt_xy", 4);
+    auto* edSi = s.f->findChild<QLineEdit*>("edSi");
+    ASSERT_NE(edSi, nullptr);
+    EXPECT_EQ(edSi->text(), " 1E+0");
+    u->setValue(3);
+    s.f->etat.echelle = 0.001L;
+    u->stepBy(1);
     const QString sep = QLocale().decimalPoint();
     EXPECT_EQ(s.g1.cellule(1, 1), " 1" + sep + "2000E-2");
     EXPECT_EQ(s.g1.largeurColonne(2), s.g1.largeurTexte(" 0" + sep + "00000E+0"));
