@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QString>
 #include <array>
+#include <functional>
 
 class GestionBulles;
 class QAction;
@@ -93,6 +94,9 @@ public:
     void afficherNomClip(const QString& chemin);
     QString cheminClip() const;
 
+    // Tests stand in for an open clip here until they can open a real one.
+    void setTemoinClip(std::function<bool()> ouvert) { temoinClip_ = std::move(ouvert); }
+
     // Quitting.
     void mnuQuitterClick();
     bool FormCloseQuery();
@@ -103,12 +107,14 @@ protected:
 private:
     void decorerRegions();
     int gaucheNomClip() const;
+    bool clipOuvert() const;
     void connecter();
     void legendePanneauClip(const QString& texte);
 
     TForm1& f;
     GestionBulles* bulles_ = nullptr;
     VisionneuseAide* visionneuse_ = nullptr;
+    std::function<bool()> temoinClip_;
     QAction* aide2_ = nullptr;
     QAction* aide3_ = nullptr;
     int dernierContexte_ = -1;

@@ -68,6 +68,10 @@ void decocher(QAbstractButton* b) {
 
 // --- Modes --------------------------------------------------------------------------------
 
+bool ControleurFenetre::clipOuvert() const {
+    return temoinClip_ ? temoinClip_() : f.clipOuvert();
+}
+
 void ControleurFenetre::afficherOnglet(QWidget* onglet) {
     const QSignalBlocker bloque(f.PageControl1);
     f.PageControl1->setCurrentWidget(onglet);
@@ -77,7 +81,7 @@ void ControleurFenetre::PageControl1Change() {
     EtatSession& e = f.etat;
     QWidget* onglet = f.PageControl1->currentWidget();
     QObject* forme = choixForme(f);
-    if (onglet == f.tsMesures && f.clipOuvert()) {
+    if (onglet == f.tsMesures && clipOuvert()) {
         f.PageControl1->setProperty("contexteAide", 230);
         const int index = forme ? indexForme(forme) : -1;
         if (index >= 0) e.formePointeur = index + 1;
@@ -90,7 +94,7 @@ void ControleurFenetre::PageControl1Change() {
         e.redessinDemande = true;
         f.etalonnage->etalonSimuRAZ();
     } else if (onglet == f.tsEtalon) {
-        if (f.clipOuvert()) f.PageControl1->setProperty("contexteAide", 220);
+        if (clipOuvert()) f.PageControl1->setProperty("contexteAide", 220);
         f.etalonnage->ImgEtalon(0);
         if (forme) activerForme(forme, false);
         f.action("mnuFormePointeur")->setEnabled(false);
@@ -143,7 +147,7 @@ void ControleurFenetre::BitBtn3MouseDown() {
 }
 
 void ControleurFenetre::popUpMnuAideClick() {
-    if (!f.clipOuvert()) {
+    if (!clipOuvert()) {
         ouvrirAide(1);
         return;
     }
