@@ -7,6 +7,7 @@
 #include "app/MenusSurgissants.h"
 #include "app/RaccourciChemin.h"
 #include "app/TForm1.h"
+#include "app/ToucheAide.h"
 #include "app/VisionneuseAide.h"
 #include "calibration/ControleurEtalonnage.h"
 #include "clip/ZonePointage.h"
@@ -24,7 +25,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -103,18 +103,7 @@ void ControleurFenetre::connecter() {
     connect(f.action("Aide3"), &QAction::triggered, this, &ControleurFenetre::Aide3Click);
     connect(f.action("aPropos1"), &QAction::triggered, this, &ControleurFenetre::aPropos1Click);
 
-    // F1: the help context of the focused control or of its nearest enclosing control.
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, &f);
-    connect(f1, &QShortcut::activated, this, [this]() {
-        for (QWidget* w = QApplication::focusWidget() ? QApplication::focusWidget() : &f; w;
-             w = w->parentWidget()) {
-            const int c = w->property("contexteAide").toInt();
-            if (c > 0) {
-                ouvrirAide(c);
-                return;
-            }
-        }
-    });
+    new ToucheAide(&f, [this](int contexte) { ouvrirAide(contexte); });
 
     f.installEventFilter(this);
 }

@@ -1,5 +1,6 @@
 #include "app/VisionneuseAide.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextBrowser>
@@ -31,6 +32,15 @@ void VisionneuseAide::ouvrir(const QString& fichier, int contexte) {
         }
     }
     ancre_ = QStringLiteral("c%1").arg(contexte);
+    // Asked from a modal dialog, the help must not be blocked by it: it becomes modal in
+    // turn until closed.
+    const bool depuisModal =
+        QApplication::activeModalWidget() != nullptr && QApplication::activeModalWidget() != this;
+    const Qt::WindowModality modalite = depuisModal ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() != modalite) {
+        hide();
+        setWindowModality(modalite);
+    }
     show();
     texte_->scrollToAnchor(ancre_);
     raise();

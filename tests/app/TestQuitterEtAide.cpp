@@ -3,9 +3,11 @@
 #include "app/ControleurFenetre.h"
 #include "app/Demarrage.h"
 #include "app/VisionneuseAide.h"
+#include "dialogs/TAboutBox.h"
 
 #include <QAction>
 #include <QFileInfo>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -106,6 +108,28 @@ TEST_F(Aide, ToucheF1DonneLeContexteDuControleOuDeSonParent) {
     f->controle<QToolButton>("bbtnOpenAvi")->setFocus();
     QTest::keyClick(f.get(), Qt::Key_F1);
     EXPECT_EQ(f->fenetre->dernierContexteAide(), 1);
+
+    // In a dialog: its own context, else the main window's; the help is not blocked by it.
+    int dansDialogue = -1, sansContexte = -1;
+    bool aideModale = false;
+    f->dlg.AboutBox->setProperty("contexteAide", 240);
+    reponse::dialogue([&](QWidget* d) {
+        QTest::keyClick(d, Qt::Key_F1);
+        dansDialogue = f->fenetre->dernierContexteAide();
+        aideModale = f->fenetre->visionneuse()->isModal();
+        f->fenetre->visionneuse()->close();
+        d->setProperty("contexteAide", QVariant());
+        QTest::keyClick(d, Qt::Key_F1);
+        sansContexte = f->fenetre->dernierContexteAide();
+        f->fenetre->visionneuse()->close();
+        static_cast<QDialog*>(d)->accept();
+    });
+    f->action("aPropos1")->trigger();
+    EXPECT_EQ(dansDialogue, 240);
+    EXPECT_TRUE(aideModale);
+    EXPECT_EQ(sansContexte, 1);
+    f->controle<QToolButton>("BitBtn1")->click();
+    EXPECT_FALSE(f->fenetre->visionneuse()->isModal());
 }
 
 TEST_F(Aide, MenuDAideSousLesBoutons) {
