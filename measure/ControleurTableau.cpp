@@ -64,6 +64,7 @@ void ControleurTableau::construirePanneau() {
     udPointsPlan = spinner(p, "udPointsPlan", 1, 9, 1);
     bulles::appliquer(udPointsPlan,
                       QStringLiteral("Définir le nombre de pointages par image (1..9)"));
+    udPointsPlan->flechesSeules();
     lblPointsPlan = etiquette(p, QStringLiteral("1"), "lblPointsPlan");
     auto* ligne1 = new QHBoxLayout;
     ligne1->addWidget(etiquette(p, QStringLiteral("Pointages par image :")));
@@ -73,6 +74,7 @@ void ControleurTableau::construirePanneau() {
     pile->addLayout(ligne1);
 
     udt0 = spinner(p, "udt0", 1, 1, 1);
+    udt0->flechesSeules();
     lblt0 = etiquette(p, QStringLiteral("1"), "lblt0");
     auto* ligne2 = new QHBoxLayout;
     ligne2->addWidget(etiquette(p, QStringLiteral("Origine des dates (t = 0) : image n° ")));
@@ -92,15 +94,19 @@ void ControleurTableau::construirePanneau() {
     ligne3->addStretch(1);
     pile->addLayout(ligne3);
 
-    auto bouton = [p](const char* nom, const QString& texte) {
+    // Under the label "Effacer" each button reads as the end of its command; the whole
+    // command is its hint.
+    auto bouton = [p](const char* nom, const QString& texte, const QString& bulle) {
         auto* b = new QPushButton(texte, p);
         b->setObjectName(nom);
         b->setEnabled(false);
+        bulles::appliquer(b, bulle);
         return b;
     };
-    Button0 = bouton("Button0", QStringLiteral("Effacer une colonne"));
-    Button1 = bouton("Button1", QStringLiteral("Effacer une ligne"));
-    Button2 = bouton("Button2", QStringLiteral("Effacer le tableau"));
+    Button0 =
+        bouton("Button0", QStringLiteral("une colonne"), QStringLiteral("Effacer une colonne"));
+    Button1 = bouton("Button1", QStringLiteral("une ligne"), QStringLiteral("Effacer une ligne"));
+    Button2 = bouton("Button2", QStringLiteral("le tableau"), QStringLiteral("Effacer le tableau"));
     auto* ligne4 = new QHBoxLayout;
     ligne4->addWidget(etiquette(p, QStringLiteral("Effacer")));
     ligne4->addWidget(Button0);
@@ -345,6 +351,9 @@ void ControleurTableau::udt0MouseUp() {
     udt0->setSingleStep(1);
     calcul::colonneT(StringGrid1->cellules(), f.etat, t0(), separateurDecimal());
     StringGrid1->setT0(t0());
+    // The print dialog offers "from t = 0" only when that leaves images out.
+    for (const char* nom : {"rbImpPoints0", "rbImpPoints1"})
+        if (auto* w = f.findChild<QWidget*>(nom)) w->setEnabled(t0() > 1);
 }
 
 void ControleurTableau::StringGrid1Click(int c, int r) {

@@ -15,6 +15,7 @@ HautBas::HautBas(QWidget* parent)
     // The position is shown by a label beside it; it is changed by the arrows only.
     lineEdit()->setReadOnly(true);
     setKeyboardTracking(false);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void HautBas::stepBy(int pas) {
@@ -52,4 +53,8 @@ void HautBas::keyReleaseEvent(QKeyEvent* e) {
 // The wheel would change the position without the release that completes a change.
 void HautBas::wheelEvent(QWheelEvent* e) {
     e->ignore();
+}
+
+void HautBas::flechesSeules() {
+    setFixedWidth(20);
 }

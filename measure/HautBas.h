@@ -12,6 +12,8 @@ public:
     explicit HautBas(QWidget* parent = nullptr);
 
     void stepBy(int pas) override;
+    // Only the arrows show, for a spinner whose position a label beside it shows.
+    void flechesSeules();
 
 signals:
     void clic();

@@ -176,8 +176,7 @@ TEST(NbreelsReference, AccordAvecLaConversionExacte) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DeuxSeparateurs, Nbreels,
-                         ::testing::Values(QLocale::English, QLocale::French),
-                         [](const auto& i) {
+                         ::testing::Values(QLocale::English, QLocale::French), [](const auto& i) {
                              return std::string(i.param == QLocale::French ? "virgule" : "point");
                          });
 

@@ -184,6 +184,23 @@ TEST(Tableau, AccelerationDeLOrigineDesDates) {
     EXPECT_EQ(u->singleStep(), 1);
     EXPECT_TRUE(s.g1.cellule(0, 99).isEmpty());
     EXPECT_FALSE(s.g1.cellule(0, 100).isEmpty());
+
+    // The same with the mouse held on the arrows.
+    u->setValue(2);
+    QTest::mousePress(u, Qt::LeftButton, {}, QPoint(u->width() - 4, 3));
+    EXPECT_TRUE(timer->isActive());
+    QTest::mouseRelease(u, Qt::LeftButton, {}, QPoint(u->width() - 4, 3));
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_EQ(s.g1.cellule(0, s.t.t0()), QString("0") + QLocale().decimalPoint() + "000");
+    EXPECT_TRUE(s.g1.cellule(0, s.t.t0() - 1).isEmpty());
+
+    // A new clip with fewer images brings the origin back to its first image.
+    s.f->etat.nbImages = 3;
+    s.t.initTableau(3);
+    EXPECT_EQ(s.t.t0(), 1);
+    EXPECT_EQ(u->maximum(), 3);
+    EXPECT_EQ(s.g1.t0(), 1);
+    EXPECT_FALSE(s.g1.cellule(0, 1).isEmpty());
 }
 
 TEST(Tableau, DecimalesDeT) {
