@@ -413,14 +413,23 @@ void ControleurTableau::Button1Click() {
 
 void ControleurTableau::Button2Click() {
     const bool confirmer = !f.etat.effacerSansConfirmer;
-    effacer(plage(1, 1, 2 * nbPoints(), StringGrid1->lignes() - 1),
-            QStringLiteral("Vous avez demandé l'effacement\rdu tableau :\r\r"
-                           "confirmez-vous cette demande ?"),
-            1, 1, confirmer);
-    if (!confirmer) f.etat.effacerSansConfirmer = false;
+    const bool efface = effacer(plage(1, 1, 2 * nbPoints(), StringGrid1->lignes() - 1),
+                                QStringLiteral("Vous avez demandé l'effacement\rdu tableau :\r\r"
+                                               "confirmez-vous cette demande ?"),
+                                1, 1, confirmer);
+    if (!efface) return;
+    // Points hidden by a lower number of points go too: raising it again after the
+    // table was erased must not bring them back.
+    const int N = StringGrid1->lignes() - 1;
+    for (int c = 2 * nbPoints() + 1; c <= 18; ++c)
+        for (int r = 1; r <= N; ++r) {
+            StringGrid0.setCellule(c, r, QString());
+            StringGrid1->cellules().setCellule(c, r, QString());
+        }
+    f.etat.effacerSansConfirmer = false;
 }
 
-void ControleurTableau::effacer(const QRect& p, const QString& message, int c, int r,
+bool ControleurTableau::effacer(const QRect& p, const QString& message, int c, int r,
                                 bool confirmer) {
     StringGrid1->setSelection(p);
     if (confirmer) {
@@ -428,8 +437,9 @@ void ControleurTableau::effacer(const QRect& p, const QString& message, int c, i
                           QString(message).replace(QLatin1Char('\r'), QLatin1Char('\n')),
                           QMessageBox::Yes | QMessageBox::No, &f);
         boite.setDefaultButton(QMessageBox::Yes);
-        if (boite.exec() != QMessageBox::Yes) return;
+        if (boite.exec() != QMessageBox::Yes) return false;
     }
     effacerPlages(p, c, r);
     if (clipOuvert()) f.navigation->reDraw(f.etat.noImage);
+    return true;
 }

@@ -72,7 +72,7 @@ public:
 private:
     bool clipOuvert() const;
     void construirePanneau();
-    void effacer(const QRect& p, const QString& message, int c, int r, bool confirmer);
+    bool effacer(const QRect& p, const QString& message, int c, int r, bool confirmer);
     void ajusterColonnesXY();
 
     TForm1& f;

@@ -90,6 +90,20 @@ TEST(Effacement, Tableau) {
     EXPECT_EQ(s.g1.cellule(0, 6), QString("0") + QLocale().decimalPoint() + "200");
 }
 
+TEST(Effacement, TableauAvecDesPointsCaches) {
+    SessionPleine s;
+    s.points(2);
+    reponse::bouton(QMessageBox::No);
+    s.cliquer("Button2");
+    s.points(3);
+    EXPECT_EQ(s.vides(), 0); // No: point 3 comes back with the others
+    s.points(2);
+    reponse::bouton(QMessageBox::Yes);
+    s.cliquer("Button2");
+    s.points(3);
+    EXPECT_EQ(s.vides(), 36);
+}
+
 TEST(Effacement, TableauSansQuestionUneSeuleFois) {
     SessionPleine s;
     s.f->etat.effacerSansConfirmer = true;
