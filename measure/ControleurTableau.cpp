@@ -14,6 +14,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -237,11 +238,19 @@ void ControleurTableau::ajusterColonnesXY() {
 void ControleurTableau::udPointsPlanClick() {
     const int n = udPointsPlan->value();
     if (auto* w = f.findChild<QWidget*>("udPointNumero")) w->setProperty("maximum", n);
-    // Quick colour configurations of the appearance room lose their check marks.
+    // The quick colour configurations no longer describe the points: every entry loses
+    // its check mark, even inside an exclusive group.
     for (QAction* a : f.findChildren<QAction*>()) {
         const QString nom = a->objectName();
-        if (nom.startsWith(QStringLiteral("mnuFdCl")) || nom.startsWith(QStringLiteral("mnuFdSo")))
-            a->setChecked(false);
+        if (!nom.startsWith(QStringLiteral("mnuFdCl")) &&
+            !nom.startsWith(QStringLiteral("mnuFdSb")) && nom != QStringLiteral("mnuFondClair") &&
+            nom != QStringLiteral("mnuFondSombre"))
+            continue;
+        QActionGroup* g = a->actionGroup();
+        const auto regle = g ? g->exclusionPolicy() : QActionGroup::ExclusionPolicy::None;
+        if (g) g->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+        a->setChecked(false);
+        if (g) g->setExclusionPolicy(regle);
     }
     nbPointsPlan(n);
 }

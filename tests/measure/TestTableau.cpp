@@ -4,6 +4,7 @@
 #include "measure/CalculTableau.h"
 #include "measure/Nbreels.h"
 
+#include <QAction>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,7 +76,11 @@ TEST(Tableau, EntetesPourUnDeuxEtNeufPoints) {
     EXPECT_EQ(s.g1.largeurColonne(17), s.g1.largeurColonne(1));
     EXPECT_EQ(s.g1.colonne(), 17); // x column of the last point
     EXPECT_EQ(s.g0.colonne(), 17);
+    QAction* rapide = s.f->action("mnuFdSb4points");
+    ASSERT_NE(rapide, nullptr);
+    rapide->setChecked(true);
     s.points(1);
+    EXPECT_FALSE(rapide->isChecked());
     EXPECT_EQ(ligne0(s.g1.cellules()), QStringList({"t(s)", "x(m)", "y(m)"}));
     EXPECT_EQ(s.f->findChild<QLabel*>("lblPointsPlan")->text(), "1");
     // The appearance table grew with defaults for the new points and kept its columns.
