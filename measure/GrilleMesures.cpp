@@ -116,14 +116,16 @@ void GrilleMesures::dimensionner(int colonnes, int lignes) {
                                                 std::min(signale.x(), colonnes - 1) - 1);
             selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
         }
-    } else if (colonnes > avantC) {
+    } else if (std::max(0, colonnes - 1) > std::max(0, avantC - 1)) {
         modele->debutAjoutColonnes(std::max(0, avantC - 1), colonnes - 2);
         g.dimensionner(colonnes, lignes);
         modele->finAjoutColonnes();
-    } else if (colonnes < avantC) {
+    } else if (std::max(0, colonnes - 1) < std::max(0, avantC - 1)) {
         modele->debutRetraitColonnes(std::max(0, colonnes - 1), avantC - 2);
         g.dimensionner(colonnes, lignes);
         modele->finRetraitColonnes();
+    } else {
+        g.dimensionner(colonnes, lignes);
     }
     --silence;
     const QModelIndex i = currentIndex();
