@@ -10,6 +10,7 @@
 #include "clip/Raccourci.h"
 #include "clip/TailleFichier.h"
 #include "clip/ZonePointage.h"
+#include "measure/ControleurAspect.h"
 #include "measure/ControleurTableau.h"
 #include "platform/Bulles.h"
 #include "platform/Nombres.h"
@@ -133,6 +134,7 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     activer("bbtnFin");
     activer("bbtnSui");
     f.tableau->initTableau(e.nbImages);
+    f.aspect->initAspect();
     activerCommandes();
 
     e.taillePc = 100;

@@ -1,8 +1,355 @@
 #include "measure/ControleurAspect.h"
 
 #include "app/TForm1.h"
+#include "clip/ControleurNavigation.h"
+#include "clip/ZonePointage.h"
+#include "dialogs/TaspectPointBox.h"
+#include "dialogs/TdlgPointeur.h"
+#include "measure/Calque.h"
+#include "measure/ControleurAcquisition.h"
+#include "measure/ControleurTableau.h"
+#include "measure/PanneauPointage.h"
+#include "platform/Bulles.h"
+#include "platform/RegistreCurseurs.h"
 
-ControleurAspect::ControleurAspect(TForm1& form) : QObject(&form), f(form) {}
+#include <QAbstractButton>
+#include <QAction>
+#include <QActionGroup>
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QToolButton>
 
-void ControleurAspect::Drawpoints() {}
-void ControleurAspect::dessinerSegmentEchelle(Qt::PenStyle, const QColor&) {}
+namespace {
+
+// A small picture for the colour buttons: a point mark or a pair of axes.
+QIcon glyphe(bool axes) {
+    QImage im(16, 16, QImage::Format_ARGB32_Premultiplied);
+    im.fill(Qt::transparent);
+    ToileImage t(im);
+    if (axes)
+        dessinerAxes(t, qRgb(0, 0, 160), 1, 1, 3, 12, 16, 16, 1);
+    else
+        dessinerPoint(t, qRgb(200, 0, 0), 4, 7, 7, formeCercle);
+    return QIcon(QPixmap::fromImage(im));
+}
+
+QToolButton* boutonCouleur(QWidget* parent, const char* nom, bool axes, const QString& hint) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(nom);
+    b->setIcon(glyphe(axes));
+    b->setAutoRaise(true);
+    bulles::appliquer(b, hint);
+    b->setEnabled(false);
+    return b;
+}
+
+QCheckBox* caseACocher(QWidget* parent, const char* nom, const QString& texte,
+                       const QString& hint) {
+    auto* c = new QCheckBox(texte, parent);
+    c->setObjectName(nom);
+    c->setChecked(true);
+    bulles::appliquer(c, hint);
+    c->setEnabled(false);
+    return c;
+}
+
+} // namespace
+
+ControleurAspect::ControleurAspect(TForm1& form)
+    : QObject(&form)
+    , f(form) {
+    construireOptions();
+    connecterMenus();
+}
+
+void ControleurAspect::construireOptions() {
+    QWidget* p = f.pnlPointage;
+    QBoxLayout* d = panneauPointage::disposition(p);
+    chkBoxPtDed = caseACocher(p, "chkBoxPtDed", QStringLiteral("dessiné"),
+                              QStringLiteral("Automatiser l'affichage du point"));
+    bbtnCouleurPoint = boutonCouleur(p, "bbtnCouleurPoint", false,
+                                     QStringLiteral("Définir l'aspect du point en cours"));
+    chkBoxAxDed =
+        caseACocher(p, "chkBoxAxDed", QStringLiteral("axes"), QStringLiteral("Dessiner les axes"));
+    bbtnCouleurAxes =
+        boutonCouleur(p, "bbtnCouleurAxes", true, QStringLiteral("Choisir la couleur des axes"));
+    d->addWidget(chkBoxPtDed);
+    d->addWidget(bbtnCouleurPoint);
+    d->addSpacing(8);
+    d->addWidget(chkBoxAxDed);
+    d->addWidget(bbtnCouleurAxes);
+    d->addStretch(1);
+
+    connect(chkBoxPtDed, &QCheckBox::clicked, this, &ControleurAspect::chkPtDedExecute);
+    connect(chkBoxAxDed, &QCheckBox::clicked, this, &ControleurAspect::chkAxDedExecute);
+    connect(bbtnCouleurPoint, &QToolButton::clicked, this,
+            &ControleurAspect::bbtnCouleurPointClick);
+    connect(bbtnCouleurAxes, &QToolButton::clicked, this, &ControleurAspect::CouleurAxesExecute);
+}
+
+void ControleurAspect::connecterMenus() {
+    auto surEntree = [this](const QString& nom, void (ControleurAspect::*h)(QAction*)) {
+        if (QAction* a = f.action(nom))
+            connect(a, &QAction::triggered, this, [this, a, h] { (this->*h)(a); });
+    };
+    auto surCommande = [this](const QString& nom, void (ControleurAspect::*h)()) {
+        if (QAction* a = f.action(nom)) connect(a, &QAction::triggered, this, h);
+    };
+    if (auto* b = f.controle<QToolButton>("bbtnCible"))
+        connect(b, &QToolButton::clicked, this, &ControleurAspect::bbtnCibleClick);
+    surCommande("popUpMnuPointeur", &ControleurAspect::bbtnCibleClick);
+    surCommande("mnuAspectPoints", &ControleurAspect::bbtnCouleurPointClick);
+    if (auto* u = f.controle<QSpinBox>("udTaillePoints"))
+        connect(u, &QSpinBox::valueChanged, this, &ControleurAspect::udTaillePointsClick);
+    for (int t = 1; t <= 5; ++t)
+        surEntree(QStringLiteral("mnuTaille%1").arg(t), &ControleurAspect::mnuTaille1Click);
+    for (const char* nom : {"mnuGrandeCible", "mnuPetiteCible", "mnuCroix"})
+        surEntree(nom, &ControleurAspect::mnuPetiteCibleClick);
+    for (const char* nom : {"mnuCouleurNoir", "mnuCouleurBlanc"})
+        surEntree(nom, &ControleurAspect::mnuCouleurNoirClick);
+    for (int n = 1; n <= 9; ++n) {
+        surEntree(QStringLiteral("mnuFdCl%1points").arg(n), &ControleurAspect::mnuFdCl2pointsClick);
+        surEntree(QStringLiteral("mnuFdSb%1points").arg(n), &ControleurAspect::mnuFdCl2pointsClick);
+    }
+    // The two sub-menus carry a check mark for the family last chosen.
+    for (const char* nom : {"mnuFondClair", "mnuFondSombre"})
+        if (QAction* a = f.action(nom)) a->setCheckable(true);
+}
+
+// --- The overlay ------------------------------------------------------------------------
+
+QImage& ControleurAspect::calque() {
+    QImage& c = f.PaintBox1->calque;
+    const QSize taille(std::max(0, f.etat.largeurAff), std::max(0, f.etat.hauteurAff));
+    if (c.size() != taille || c.format() != QImage::Format_ARGB32_Premultiplied) {
+        c = taille.isEmpty() ? QImage() : QImage(taille, QImage::Format_ARGB32_Premultiplied);
+        c.fill(Qt::transparent);
+    }
+    return c;
+}
+
+GeometrieCalque ControleurAspect::geometrie() const {
+    const EtatSession& e = f.etat;
+    GeometrieCalque g;
+    g.sensX = e.sensX;
+    g.sensY = e.sensY;
+    g.xOrig = e.xOrig;
+    g.yOrig = e.yOrig;
+    g.largeur = e.largeurAff;
+    g.hauteur = e.hauteurAff;
+    g.taillePoints = e.taillePoints;
+    g.nbImages = std::min(e.nbImages, f.tableau->grille0().lignes() - 1);
+    g.nbPoints = std::min(f.tableau->nbPoints(), f.tableau->grille2().colonnes() - 1);
+    return g;
+}
+
+void ControleurAspect::Drawpoints() {
+    QImage& im = calque();
+    im.fill(Qt::transparent); // the marks are drawn afresh over the image shown
+    ToileImage t(im);
+    calque::tracer(t, f.tableau->grille0(), f.tableau->grille2(), geometrie());
+    if (f.etat.segmentEchelleVisible) segmentSur(t, Qt::SolidLine, f.etat.couleurEchelle);
+    f.PaintBox1->update();
+}
+
+void ControleurAspect::Drawpoints(QPainter& p) {
+    ToilePeintre t(p);
+    calque::tracer(t, f.tableau->grille0(), f.tableau->grille2(), geometrie());
+    if (f.etat.segmentEchelleVisible) dessinerSegmentEchelle(Qt::SolidLine, f.etat.couleurEchelle);
+}
+
+void ControleurAspect::segmentSur(Toile& t, Qt::PenStyle style, const QColor& couleur) {
+    auto* pt1 = f.controle<QAbstractButton>("chkBoxPt1");
+    ::dessinerSegmentEchelle(t, style, couleur.rgb(), f.etat.p1, f.etat.p2,
+                             pt1 && pt1->isChecked());
+}
+
+void ControleurAspect::dessinerSegmentEchelle(Qt::PenStyle style, const QColor& couleur) {
+    ToileImage t(calque());
+    segmentSur(t, style, couleur);
+    f.PaintBox1->update();
+}
+
+void ControleurAspect::dessinerMarque(int k, int x, int y) {
+    const GrilleTexte& a = f.tableau->grille2();
+    ToileImage t(calque());
+    dessinerPoint(t, couleurBgr::versPixel(tableAspect::couleur(a, k)), f.etat.taillePoints, x, y,
+                  tableAspect::forme(a, k));
+    f.PaintBox1->update();
+}
+
+void ControleurAspect::redessiner() {
+    if (f.clipOuvert()) f.navigation->reDraw(f.etat.noImage);
+}
+
+// --- Clip opening -----------------------------------------------------------------------
+
+void ControleurAspect::initAspect() {
+    tableAspect::initialiser(f.tableau->grille2());
+    f.acquisition->ChgPointNumero(1);
+}
+
+// --- Read by the other rooms ------------------------------------------------------------
+
+QColor ControleurAspect::couleurPoint(int k) const {
+    return couleurBgr::versCouleur(tableAspect::couleur(f.tableau->grille2(), k));
+}
+
+bool ControleurAspect::pointDessine(int k) const {
+    return tableAspect::dessine(f.tableau->grille2(), k);
+}
+
+void ControleurAspect::couleurReticule(const QColor& c) {
+    reticule_ = c;
+    for (const char* nom : {"loupeShpV", "loupeShpH"}) {
+        if (auto* w = f.controle<QWidget>(nom)) {
+            QPalette pal = w->palette();
+            pal.setColor(QPalette::Window, c);
+            w->setPalette(pal);
+            w->setAutoFillBackground(true);
+            w->update();
+        }
+    }
+}
+
+void ControleurAspect::decocherCouleursRapides() {
+    for (const char* prefixe : {"mnuFdCl", "mnuFdSb"}) {
+        for (int n = 1; n <= 9; ++n) {
+            QAction* a = f.action(QStringLiteral("%1%2points").arg(prefixe).arg(n));
+            if (!a) continue;
+            // An exclusive group never lets its last checked entry go.
+            QActionGroup* g = a->actionGroup();
+            const bool exclusif = g && g->isExclusive();
+            if (exclusif) g->setExclusive(false);
+            a->setChecked(false);
+            if (exclusif) g->setExclusive(true);
+        }
+    }
+    for (const char* nom : {"mnuFondClair", "mnuFondSombre"})
+        if (QAction* a = f.action(nom)) a->setChecked(false);
+}
+
+void ControleurAspect::appliquerCurseur() {
+    f.curseurs->appliquer(f.PaintBox1, f.dlg.dlgPointeur->Curseur(f));
+}
+
+// --- Axes and drawn flags ---------------------------------------------------------------
+
+void ControleurAspect::CouleurAxesExecute() {
+    if (!f.clipOuvert()) return;
+    GrilleTexte& a = f.tableau->grille2();
+    const QColor c = QColorDialog::getColor(couleurBgr::versCouleur(tableAspect::couleur(a, 0)), &f,
+                                            QStringLiteral("Couleur des axes"));
+    if (c.isValid()) tableAspect::setCouleur(a, 0, couleurBgr::depuisCouleur(c));
+    redessiner();
+}
+
+void ControleurAspect::chkAxDedExecute() {
+    if (!f.clipOuvert()) return;
+    tableAspect::setDessine(f.tableau->grille2(), 0, chkBoxAxDed->isChecked());
+    redessiner();
+}
+
+void ControleurAspect::chkPtDedExecute() {
+    if (!f.clipOuvert()) return;
+    tableAspect::setDessine(f.tableau->grille2(), f.acquisition->pointCourant(),
+                            chkBoxPtDed->isChecked());
+    redessiner();
+}
+
+// --- Point colour and shape -------------------------------------------------------------
+
+void ControleurAspect::bbtnCouleurPointClick() {
+    if (!f.clipOuvert() || !f.dlg.aspectPointBox) return;
+    const int k = f.acquisition->pointCourant();
+    GrilleTexte& a = f.tableau->grille2();
+    TaspectPointBox* d = f.dlg.aspectPointBox;
+    d->preparer(couleurPoint(k), tableAspect::forme(a, k));
+    if (d->exec() != QDialog::Accepted) return;
+    tableAspect::setCouleur(a, k, couleurBgr::depuisCouleur(d->couleurChoisie()));
+    f.acquisition->couleurEtiquette(d->couleurChoisie());
+    tableAspect::setForme(a, k, d->formeChoisie());
+    redessiner();
+}
+
+// --- Point size -------------------------------------------------------------------------
+
+void ControleurAspect::taille(int position) {
+    f.etat.taillePoints = position;
+    if (auto* l = f.controle<QLabel>("lblTaillePoints")) l->setText(QString::number(position + 1));
+    redessiner();
+}
+
+void ControleurAspect::udTaillePointsClick() {
+    if (!f.clipOuvert()) return;
+    const int pos = f.controle<QSpinBox>("udTaillePoints")->value();
+    if (QAction* a = f.action(QStringLiteral("mnuTaille%1").arg(pos + 1))) a->setChecked(true);
+    taille(pos);
+}
+
+void ControleurAspect::mnuTaille1Click(QAction* entree) {
+    entree->setChecked(true);
+    const int pos = std::clamp(entree->data().toInt() - 1, 0, 4);
+    if (auto* u = f.controle<QSpinBox>("udTaillePoints")) {
+        const QSignalBlocker bloque(u);
+        u->setValue(pos);
+    }
+    taille(pos);
+}
+
+// --- Pointer ----------------------------------------------------------------------------
+
+void ControleurAspect::bbtnCibleClick() {
+    TdlgPointeur* d = f.dlg.dlgPointeur;
+    if (!d) return;
+    if (d->exec() == QDialog::Accepted) appliquerCurseur();
+}
+
+void ControleurAspect::mnuPetiteCibleClick(QAction* entree) {
+    f.dlg.dlgPointeur->setIndexForme(entree->data().toInt());
+    appliquerCurseur();
+}
+
+void ControleurAspect::mnuCouleurNoirClick(QAction* entree) {
+    f.dlg.dlgPointeur->setIndexCouleur(entree->data().toInt());
+    appliquerCurseur();
+}
+
+// --- Quick colour configurations --------------------------------------------------------
+
+void ControleurAspect::mnuFdCl2pointsClick(QAction* entree) {
+    entree->setChecked(true);
+    const int tag = entree->data().toInt();
+    const bool clair = tag < 20;
+    const int n = std::clamp(clair ? tag - 9 : tag - 19, 1, 9);
+    const auto& couleurs = clair ? tableAspect::couleursFondClair : tableAspect::couleursFondSombre;
+    for (const char* prefixe : {clair ? "mnuFdSb" : "mnuFdCl"}) {
+        for (int i = 1; i <= 9; ++i) {
+            QAction* a = f.action(QStringLiteral("%1%2points").arg(prefixe).arg(i));
+            if (a && a != entree && a->isChecked()) {
+                QActionGroup* g = a->actionGroup();
+                if (g) g->setExclusive(false);
+                a->setChecked(false);
+                if (g) g->setExclusive(true);
+            }
+        }
+    }
+    if (QAction* a = f.action(clair ? "mnuFondClair" : "mnuFondSombre")) a->setChecked(true);
+    if (QAction* a = f.action(clair ? "mnuFondSombre" : "mnuFondClair")) a->setChecked(false);
+
+    GrilleTexte& a = f.tableau->grille2();
+    a.dimensionner(n + 1, 3);
+    for (int k = 1; k <= n; ++k) {
+        tableAspect::setCouleur(a, k, couleurs[size_t(k - 1)]);
+        f.acquisition->couleurEtiquette(couleurBgr::versCouleur(couleurs[size_t(k - 1)]));
+    }
+    f.acquisition->setMaximumPoint(n);
+    f.tableau->nbPointsPlan(n); // also moves udPointsPlan to n and enables udPointNumero
+    redessiner();
+}

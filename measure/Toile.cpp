@@ -32,11 +32,15 @@ ToileImage::ToileImage(QImage& image)
     default:
         image_.convertTo(QImage::Format_ARGB32_Premultiplied);
     }
+    if (!image_.isNull()) {
+        bits_ = image_.bits();
+        pas_ = image_.bytesPerLine();
+    }
 }
 
 void ToileImage::pixel(int x, int y) {
     if (x < 0 || y < 0 || x >= largeur_ || y >= hauteur_) return;
-    reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = couleur_;
+    ligne(y)[x] = couleur_;
 }
 
 void ToileImage::ligneH(int x0, int x1, int y) {
@@ -45,8 +49,8 @@ void ToileImage::ligneH(int x0, int x1, int y) {
     x0 = std::max(x0, 0);
     x1 = std::min(x1, largeur_ - 1);
     if (x0 > x1) return;
-    QRgb* ligne = reinterpret_cast<QRgb*>(image_.scanLine(y));
-    std::fill(ligne + x0, ligne + x1 + 1, couleur_);
+    QRgb* l = ligne(y);
+    std::fill(l + x0, l + x1 + 1, couleur_);
 }
 
 void ToileImage::ligneV(int x, int y0, int y1) {
@@ -55,7 +59,7 @@ void ToileImage::ligneV(int x, int y0, int y1) {
     y0 = std::max(y0, 0);
     y1 = std::min(y1, hauteur_ - 1);
     for (int y = y0; y <= y1; ++y)
-        reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = couleur_;
+        ligne(y)[x] = couleur_;
 }
 
 void ToilePeintre::pixel(int x, int y) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRgb>
+#include <QtGlobal>
 
 class QImage;
 class QPainter;
@@ -35,8 +36,12 @@ public:
     void ligneV(int x, int y0, int y1) override;
 
 private:
+    QRgb* ligne(int y) const { return reinterpret_cast<QRgb*>(bits_ + qsizetype(y) * pas_); }
+
     QImage& image_;
     int largeur_, hauteur_;
+    uchar* bits_ = nullptr; // taken once: the image is not shared while it is drawn on
+    qsizetype pas_ = 0;
 };
 
 // Any painter (an image of another format, a printer page): one-pixel rectangles in
