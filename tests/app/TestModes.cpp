@@ -75,12 +75,10 @@ TEST_F(Modes, EntrerDansMesuresDecocheLOrigine) {
 }
 
 TEST_F(Modes, FormeDuPointeurPriseDansLeDialogue) {
-    // A shape choice in the pointer dialog, as that dialog names it.
-    auto* groupe = new QButtonGroup(f->dlg.dlgPointeur);
-    groupe->setObjectName("rgPtForme");
-    QRadioButton* boutons[3];
-    for (auto*& b : boutons)
-        groupe->addButton(b = new QRadioButton(f->dlg.dlgPointeur));
+    // The shape choice of the pointer dialog, its third item picked.
+    const QList<QRadioButton*> boutons =
+        f->dlg.dlgPointeur->findChild<QWidget*>("rgPtForme")->findChildren<QRadioButton*>();
+    ASSERT_EQ(boutons.size(), 3);
     boutons[2]->setChecked(true);
 
     choisir(f->tsEtalon);
