@@ -1,6 +1,7 @@
 #include "measure/ControleurTableau.h"
 
 #include "app/TForm1.h"
+#include "calibration/SaisieDistance.h"
 #include "clip/ControleurNavigation.h"
 #include "measure/CalculTableau.h"
 #include "measure/ControleurAcquisition.h"
@@ -337,8 +338,8 @@ void ControleurTableau::udFmt_xyClick() {
     // The distance box shows the same number of digits; the calibration re-derives the
     // scale from the rewritten text.
     if (auto* edSi = f.findChild<QLineEdit*>("edSi")) {
-        long double d = 0;
-        if (lireReel(edSi->text(), d)) edSi->setText(formatReel(f.etat.chiffresXY - 1, d));
+        if (const auto d = saisie::lireReel(edSi->text(), separateurDecimal()))
+            edSi->setText(formatReel(f.etat.chiffresXY - 1, *d));
     }
 }
 
