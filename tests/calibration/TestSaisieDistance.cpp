@@ -2,6 +2,8 @@
 #include "calibration/EtapesEchelle.h"
 #include "calibration/SaisieDistance.h"
 
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -122,4 +124,34 @@ TEST(EtapesEchelle, CodesLeaveOtherLabelsUnchanged) {
     EXPECT_TRUE(a.visible);
     for (const auto& e : a.etiquettes)
         EXPECT_FALSE(e);
+}
+
+TEST(SaisieDistance, AnyKeyboardTextFollowsTheSyntaxAndStaysFinite) {
+    // Random texts over the characters that matter, checked against the syntax written
+    // as a regular expression.
+    const QRegularExpression syntaxe(
+        QStringLiteral("^[ \\t]*[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?[ \\t]*$"));
+    const QString alphabet = QStringLiteral("0123456789.,Ee+- \tx9");
+    QRandomGenerator gen(1234);
+    for (int i = 0; i < 20000; ++i) {
+        QString t;
+        const int n = int(gen.bounded(9));
+        for (int j = 0; j < n; ++j)
+            t += alphabet[int(gen.bounded(alphabet.size()))];
+        const auto v = lireReel(t, QChar('.'));
+        if (!syntaxe.match(t).hasMatch()) {
+            EXPECT_FALSE(v) << t.toStdString();
+        } else if (v) {
+            EXPECT_TRUE(std::isfinite(*v));
+            EXPECT_NEAR(double(*v), t.trimmed().toDouble(),
+                        std::fabs(t.trimmed().toDouble()) * 1e-15)
+                << t.toStdString();
+        } else {
+            // Refused only for an absurd size; a zero here is a non-zero text that underflows.
+            const double a = std::fabs(t.trimmed().toDouble());
+            const bool nonNul =
+                t.section(QRegularExpression("[eE]"), 0, 0).contains(QRegularExpression("[1-9]"));
+            EXPECT_TRUE(nonNul && (a > 1e100 || a < 1e-100)) << t.toStdString();
+        }
+    }
 }
