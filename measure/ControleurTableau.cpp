@@ -220,7 +220,8 @@ void ControleurTableau::initTableau(int n) {
     udPointsPlan->setEnabled(true);
     lblPointsPlan->setText(QStringLiteral("1"));
     if (auto* w = f.findChild<QWidget*>("chkBoxAutoH")) w->setEnabled(false);
-    if (QAction* a = f.action("mnuAutoH")) a->setEnabled(false);
+    for (const char* nom : {"AutoH", "mnuAutoH"})
+        if (QAction* a = f.action(nom)) a->setEnabled(false);
     if (auto* w = f.findChild<QWidget*>("udPointNumero")) {
         w->setProperty("maximum", 1);
         w->setEnabled(false);
@@ -287,7 +288,8 @@ void ControleurTableau::nbPointsPlan(int n) {
     entetesXY(*StringGrid1, QStringLiteral("(m)"), n);
 
     if (auto* w = f.findChild<QWidget*>("chkBoxAutoH")) w->setEnabled(n != 1);
-    if (QAction* a = f.action("mnuAutoH")) a->setEnabled(n != 1);
+    for (const char* nom : {"AutoH", "mnuAutoH"})
+        if (QAction* a = f.action(nom)) a->setEnabled(n != 1);
     if (auto* b = f.findChild<QAbstractButton*>("chkBoxPtDed")) {
         const QSignalBlocker bloque(b);
         b->setChecked(StringGrid2.cellule(n, 1) == QStringLiteral("1"));

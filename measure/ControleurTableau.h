@@ -47,7 +47,7 @@ public:
 
     // --- Entry points ------------------------------------------------------------------
     void initTableau(int n);    // clip opening: table laid out for n images, controls on
-    void nbPointsPlan(int n);   // tables laid out for n points per image
+    void nbPointsPlan(int n);   // tables laid out for n points per image (udPointsPlan := n)
     void ActualGrid();          // every t and metre cell from the pixel table
     bool tableauOccupe() const; // a clip is open and some point is recorded
 

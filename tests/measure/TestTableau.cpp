@@ -66,7 +66,16 @@ TEST(Tableau, OuvertureDUnClip) {
 
 TEST(Tableau, EntetesPourUnDeuxEtNeufPoints) {
     SessionTableau s;
+    QWidget* autoH = s.f->findChild<QWidget*>("chkBoxAutoH");
+    QWidget* numero = s.f->findChild<QWidget*>("udPointNumero");
+    ASSERT_TRUE(autoH && numero && s.f->action("mnuAutoH"));
+    EXPECT_FALSE(autoH->isEnabled());
+    EXPECT_FALSE(numero->isEnabled());
     s.points(2);
+    EXPECT_TRUE(autoH->isEnabled());
+    EXPECT_TRUE(s.f->action("mnuAutoH")->isEnabled());
+    EXPECT_TRUE(numero->isEnabled());
+    EXPECT_EQ(numero->property("maximum").toInt(), 2);
     EXPECT_EQ(ligne0(s.g1.cellules()), QStringList({"t(s)", "x1(m)", "y1(m)", "x2(m)", "y2(m)"}));
     EXPECT_EQ(ligne0(s.g0), QStringList({"t", "x1", "y1", "x2", "y2"}));
     s.points(9);
@@ -83,6 +92,9 @@ TEST(Tableau, EntetesPourUnDeuxEtNeufPoints) {
     EXPECT_FALSE(rapide->isChecked());
     EXPECT_EQ(ligne0(s.g1.cellules()), QStringList({"t(s)", "x(m)", "y(m)"}));
     EXPECT_EQ(s.f->findChild<QLabel*>("lblPointsPlan")->text(), "1");
+    EXPECT_FALSE(autoH->isEnabled());
+    EXPECT_FALSE(s.f->action("mnuAutoH")->isEnabled());
+    EXPECT_FALSE(numero->isEnabled());
     // The appearance table grew with defaults for the new points and kept its columns.
     EXPECT_EQ(s.t.grille2().cellule(9, 0), "16777215");
     EXPECT_EQ(s.t.grille2().cellule(9, 1), "1");
