@@ -28,6 +28,8 @@ struct SessionPleine : SessionTableau {
         return n;
     }
     void cliquer(const char* bouton) const { f->findChild<QPushButton*>(bouton)->click(); }
+    // The current point follows the current column.
+    int pointCourant() const { return ud("udPointNumero")->value(); }
 };
 
 const QString kAvant = QStringLiteral("Vous avez demandé l'effacement\n");
@@ -58,6 +60,7 @@ TEST(Effacement, ColonneDepuisUneColonneY) {
 TEST(Effacement, Ligne) {
     SessionPleine s;
     s.t.setCelluleCourante(5, 4);
+    EXPECT_EQ(s.pointCourant(), 3);
     reponse::Vu vu;
     reponse::bouton(QMessageBox::No, &vu);
     s.cliquer("Button1");
@@ -69,6 +72,7 @@ TEST(Effacement, Ligne) {
         EXPECT_TRUE(s.vide(c, 4));
     EXPECT_EQ(s.vides(), 6);
     EXPECT_FALSE(s.g1.cellule(0, 4).isEmpty());
+    EXPECT_EQ(s.pointCourant(), 1);
     EXPECT_EQ(s.g1.colonne(), 1);
     EXPECT_EQ(s.g1.ligne(), 4);
 }
@@ -85,6 +89,7 @@ TEST(Effacement, Tableau) {
     s.cliquer("Button2");
     EXPECT_EQ(s.vides(), 36);
     EXPECT_FALSE(s.t.tableauOccupe());
+    EXPECT_EQ(s.pointCourant(), 1);
     EXPECT_EQ(s.g1.colonne(), 1);
     EXPECT_EQ(s.g1.ligne(), 1);
     EXPECT_EQ(s.g1.cellule(0, 6), QString("0") + QLocale().decimalPoint() + "200");
@@ -114,6 +119,7 @@ TEST(Effacement, TableauSansQuestionUneSeuleFois) {
 
 TEST(Effacement, PlageElargieAuxPointsEntiers) {
     SessionPleine s;
+    s.t.setCelluleCourante(6, 5);
     s.g1.setSelection(plage(2, 2, 3, 4)); // y1 and x2
     reponse::Vu vu;
     reponse::bouton(QMessageBox::No, &vu);
@@ -132,6 +138,7 @@ TEST(Effacement, PlageElargieAuxPointsEntiers) {
             EXPECT_TRUE(s.vide(c, r));
     EXPECT_EQ(s.vides(), 12);
     EXPECT_FALSE(s.g1.cellule(0, 2).isEmpty());
+    EXPECT_EQ(s.pointCourant(), 1);
     EXPECT_EQ(s.g1.colonne(), 1);
     EXPECT_EQ(s.g1.ligne(), 2);
     EXPECT_EQ(s.g0.colonne(), 1);
