@@ -211,6 +211,14 @@ TEST(Tableau, AccelerationDeLOrigineDesDates) {
     EXPECT_EQ(s.g1.cellule(0, s.t.t0()), QString("0") + QLocale().decimalPoint() + "000");
     EXPECT_TRUE(s.g1.cellule(0, s.t.t0() - 1).isEmpty());
 
+    // And with the arrow keys: each release completes the change.
+    u->setValue(1);
+    QTest::keyClick(u, Qt::Key_Up);
+    EXPECT_EQ(s.t.t0(), 2);
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_TRUE(s.g1.cellule(0, 1).isEmpty());
+    EXPECT_EQ(s.g1.cellule(0, 2), QString("0") + QLocale().decimalPoint() + "000");
+
     // A new clip with fewer images brings the origin back to its first image.
     s.f->etat.nbImages = 3;
     s.t.initTableau(3);
