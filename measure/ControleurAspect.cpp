@@ -14,12 +14,10 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QActionGroup>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QLabel>
-#include <QMenu>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -218,23 +216,6 @@ void ControleurAspect::couleurReticule(const QColor& c) {
     }
 }
 
-void ControleurAspect::decocherCouleursRapides() {
-    for (const char* prefixe : {"mnuFdCl", "mnuFdSb"}) {
-        for (int n = 1; n <= 9; ++n) {
-            QAction* a = f.action(QStringLiteral("%1%2points").arg(prefixe).arg(n));
-            if (!a) continue;
-            // An exclusive group never lets its last checked entry go.
-            QActionGroup* g = a->actionGroup();
-            const bool exclusif = g && g->isExclusive();
-            if (exclusif) g->setExclusive(false);
-            a->setChecked(false);
-            if (exclusif) g->setExclusive(true);
-        }
-    }
-    for (const char* nom : {"mnuFondClair", "mnuFondSombre"})
-        if (QAction* a = f.action(nom)) a->setChecked(false);
-}
-
 void ControleurAspect::appliquerCurseur() {
     f.curseurs->appliquer(f.PaintBox1, f.dlg.dlgPointeur->Curseur(f));
 }
@@ -329,17 +310,7 @@ void ControleurAspect::mnuFdCl2pointsClick(QAction* entree) {
     const bool clair = tag < 20;
     const int n = std::clamp(clair ? tag - 9 : tag - 19, 1, 9);
     const auto& couleurs = clair ? tableAspect::couleursFondClair : tableAspect::couleursFondSombre;
-    for (const char* prefixe : {clair ? "mnuFdSb" : "mnuFdCl"}) {
-        for (int i = 1; i <= 9; ++i) {
-            QAction* a = f.action(QStringLiteral("%1%2points").arg(prefixe).arg(i));
-            if (a && a != entree && a->isChecked()) {
-                QActionGroup* g = a->actionGroup();
-                if (g) g->setExclusive(false);
-                a->setChecked(false);
-                if (g) g->setExclusive(true);
-            }
-        }
-    }
+    // The 18 entries share one exclusive group: checking this one unchecks the other family.
     if (QAction* a = f.action(clair ? "mnuFondClair" : "mnuFondSombre")) a->setChecked(true);
     if (QAction* a = f.action(clair ? "mnuFondSombre" : "mnuFondClair")) a->setChecked(false);
 

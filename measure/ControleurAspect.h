@@ -47,8 +47,6 @@ public:
     // Colour of the magnifier's crosshair lines (black or white, the pointer colour).
     void couleurReticule(const QColor& c);
     QColor couleurReticule() const { return reticule_; }
-    // Every quick-colour entry and both sub-menus lose their check marks (n changed).
-    void decocherCouleursRapides();
     // The image pointer := the identifier computed by the pointer dialog.
     void appliquerCurseur();
 

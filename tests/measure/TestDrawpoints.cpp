@@ -1,0 +1,86 @@
+#include "app/Demarrage.h"
+#include "clip/ZonePointage.h"
+#include "measure/ControleurAspect.h"
+#include "measure/ControleurTableau.h"
+#include "measure/TableAspect.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A window whose tables hold one point per image over three images of 100 x 80 pixels.
+std::unique_ptr<TForm1> fenetre() {
+    auto f = demarrer();
+    EtatSession& e = f->etat;
+    e.largeurAff = 100;
+    e.hauteurAff = 80;
+    e.nbImages = 3;
+    e.xOrig = 10;
+    e.yOrig = 70;
+    e.taillePoints = 1;
+    f->tableau->grille0().dimensionner(3, 4);
+    tableAspect::initialiser(f->tableau->grille2());
+    return f;
+}
+
+bool peint(const QImage& im, int x, int y) {
+    return qAlpha(im.pixel(x, y)) != 0;
+}
+
+} // namespace
+
+TEST(Drawpoints, RedrawsTheWholeOverlayFromTheTables) {
+    auto f = fenetre();
+    GrilleTexte& px = f->tableau->grille0();
+    px.setCellule(1, 2, "40");
+    px.setCellule(2, 2, "30");
+    f->aspect->Drawpoints();
+    const QImage& c = f->PaintBox1->calque;
+    EXPECT_EQ(c.size(), QSize(100, 80));
+    EXPECT_EQ(c.pixel(41, 30), qRgb(255, 255, 255));
+    EXPECT_EQ(c.pixel(10, 20), qRgb(255, 255, 255)); // vertical axis
+    // An erased point is gone at the next redraw.
+    px.setCellule(1, 2, "");
+    px.setCellule(2, 2, "");
+    f->aspect->Drawpoints();
+    EXPECT_FALSE(peint(f->PaintBox1->calque, 41, 30));
+    // A new display size gives a new overlay.
+    f->etat.largeurAff = 50;
+    f->aspect->Drawpoints();
+    EXPECT_EQ(f->PaintBox1->calque.size(), QSize(50, 80));
+}
+
+TEST(Drawpoints, ScaleSegmentAlwaysGoesToTheImage) {
+    auto f = fenetre();
+    f->tableau->grille0().setCellule(1, 1, "60");
+    f->tableau->grille0().setCellule(2, 1, "50");
+    EtatSession& e = f->etat;
+    e.segmentEchelleVisible = true;
+    e.p1 = QPoint(20, 20);
+    e.p2 = QPoint(60, 20);
+    e.couleurEchelle = QColor(0, 128, 0);
+    f->aspect->Drawpoints();
+    EXPECT_EQ(f->PaintBox1->calque.pixel(40, 20), qRgb(0, 128, 0));
+    EXPECT_EQ(f->PaintBox1->calque.pixel(20, 16), qRgb(255, 0, 0));
+
+    // The clipboard picture: axes and points on its own surface, the segment on the image.
+    QImage image(100, 80, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    f->PaintBox1->calque.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        f->aspect->Drawpoints(p);
+    }
+    EXPECT_EQ(image.pixel(61, 50), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(40, 20), qRgb(0, 0, 0));
+    EXPECT_EQ(f->PaintBox1->calque.pixel(40, 20), qRgb(0, 128, 0));
+    EXPECT_FALSE(peint(f->PaintBox1->calque, 61, 50));
+}
+
+TEST(Drawpoints, NoClipDrawsNothingAndDoesNotFail) {
+    auto f = demarrer();
+    f->aspect->Drawpoints();
+    EXPECT_TRUE(f->PaintBox1->calque.isNull());
+    f->aspect->dessinerMarque(1, 5, 5);
+}
