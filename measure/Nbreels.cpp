@@ -192,14 +192,20 @@ QString formatFixe(int decimales, long double x, QChar separateur) {
     char16_t tampon[64];
     char16_t* o = tampon;
     if (grand) {
+        // Every one of the 17 digits is shown: no rounding, zeros fill the rest.
         if (estNegatif(x)) *o++ = u'-';
-        // exposant >= 16: all 17 digits are in the integer part.
-        o = ecrireEntier(o, chiffres);
-        for (int i = 0; i < exposant + 1 - kChiffres; ++i)
-            *o++ = u'0';
-        if (decimales > 0) {
+        if (exposant >= kChiffres - 1) { // longer than the buffer for huge values
+            o = ecrireEntier(o, chiffres);
+            QString t(reinterpret_cast<const QChar*>(tampon), o - tampon);
+            t += QString(exposant + 1 - kChiffres, QLatin1Char('0'));
+            if (decimales > 0) t += separateur + QString(decimales, QLatin1Char('0'));
+            return t;
+        } else {
+            const int fraction = kChiffres - 1 - exposant; // digits after the separator
+            o = ecrireEntier(o, chiffres / kPuissances[fraction]);
             *o++ = separateur.unicode();
-            for (int i = 0; i < decimales; ++i)
+            o = ecrireChiffres(o, chiffres % kPuissances[fraction], fraction);
+            for (int i = fraction; i < decimales; ++i)
                 *o++ = u'0';
         }
     } else {

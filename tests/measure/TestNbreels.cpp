@@ -127,6 +127,9 @@ TEST_P(Nbreels, FormatFixeDesDates) {
     EXPECT_EQ(formatFixe(1, 9.96L, s), attendu("10.0"));
     EXPECT_EQ(formatFixe(3, -0.04L, s), attendu("-0.040"));
     EXPECT_EQ(formatFixe(2, 1e20L, s), attendu("100000000000000000000.00"));
+    EXPECT_EQ(formatFixe(6, 123456789012.5L, s), attendu("123456789012.500000"));
+    EXPECT_EQ(formatFixe(3, 1e300L, s), "1" + QString(300, '0') + sep + "000");
+    EXPECT_EQ(formatFixe(0, 12345678901234567.0L, s), attendu("12345678901234567"));
     EXPECT_EQ(decimalesMotif("0"), 0);
     EXPECT_EQ(decimalesMotif("0.000000"), 6);
     long double x = 0;
