@@ -1,36 +1,251 @@
 #include "platform/PeripheriqueMedia.h"
 
-// Placeholder until the FFMS2 device lands: nothing ever opens.
+#include "platform/DecodeurFfms.h"
+#include "platform/EcranVideo.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+// Indexing shorter than this shows nothing; a longer one shows its progress.
+constexpr int delaiProgressionMs = 300;
+} // namespace
+
 struct PeripheriqueMedia::Impl {
     QString nom;
+    std::unique_ptr<DecodeurFfms> decodeur;
+    QPointer<QWidget> fenetre;
+    QPointer<EcranVideo> ecran;
     QImage image;
     QRect rect;
     FormatTemps format = FormatTemps::Millisecondes;
     int pas = 1;
+    int64_t position = 0; // in images, 0..N (N = past the last image, after a playback)
+    int affiche = -1;
+    Mode mode = Mode::NonOuvert;
+    QTimer horloge;
+    QElapsedTimer chrono;
+    int64_t departLecture = 0;
+    unsigned generation = 0; // notifications queued before a close are dropped
+
+    int64_t nbImages() const { return decodeur ? decodeur->nbImages() : 0; }
+    double periodeMs() const {
+        return decodeur ? 1000.0 * decodeur->cadenceDen() / decodeur->cadenceNum() : 0.0;
+    }
 };
 
 PeripheriqueMedia::PeripheriqueMedia(QObject* parent) : QObject(parent), d(new Impl) {
     setObjectName("MediaPlayer1");
+    d->horloge.setTimerType(Qt::PreciseTimer);
+    connect(&d->horloge, &QTimer::timeout, this, [this] {
+        // Play in real time: the image due now, skipping any the decoder could not keep up
+        // with.
+        const int64_t n = d->nbImages();
+        const int64_t due =
+            d->departLecture + int64_t(d->chrono.elapsed() / std::max(d->periodeMs(), 1.0));
+        if (due >= n) {
+            afficherPosition(n - 1);
+            d->position = n;
+            terminerLecture();
+        } else if (due > d->position) {
+            d->position = due;
+            afficherPosition(due);
+        }
+    });
 }
-PeripheriqueMedia::~PeripheriqueMedia() { delete d; }
+
+PeripheriqueMedia::~PeripheriqueMedia() {
+    fermer();
+    delete d->ecran.data();
+    delete d;
+}
+
 void PeripheriqueMedia::setNomFichier(const QString& chemin) { d->nom = chemin; }
 QString PeripheriqueMedia::nomFichier() const { return d->nom; }
-void PeripheriqueMedia::setFenetreAffichage(QWidget*) {}
-void PeripheriqueMedia::ouvrir() { throw ErreurMedia("pas de lecteur"); }
-void PeripheriqueMedia::fermer() {}
-bool PeripheriqueMedia::estOuvert() const { return false; }
+
+void PeripheriqueMedia::setFenetreAffichage(QWidget* fenetre) {
+    d->fenetre = fenetre;
+    if (!fenetre) {
+        delete d->ecran.data();
+        return;
+    }
+    if (!d->ecran) {
+        d->ecran = new EcranVideo(fenetre);
+        d->ecran->setVisible(estOuvert());
+    } else if (d->ecran->parentWidget() != fenetre) {
+        d->ecran->setParent(fenetre);
+        d->ecran->setVisible(estOuvert());
+    }
+    d->ecran->setGeometry(d->rect);
+    d->ecran->setImage(d->image);
+    // Under everything else of the window: the pointing surface stays over the video.
+    d->ecran->lower();
+}
+
+void PeripheriqueMedia::ouvrir() {
+    fermer();
+    std::unique_ptr<QProgressDialog> progression;
+    QElapsedTimer chrono;
+    chrono.start();
+    auto suivre = [&](int64_t courant, int64_t total) {
+        if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return true;
+        if (!progression) {
+            if (chrono.elapsed() < delaiProgressionMs) return true;
+            progression = std::make_unique<QProgressDialog>(
+                QStringLiteral("Préparation du clip..."), QStringLiteral("Annuler"), 0, 1000,
+                d->fenetre ? d->fenetre->window() : nullptr);
+            progression->setObjectName("progressionIndexation");
+            progression->setWindowTitle(QStringLiteral("Ouverture du clip"));
+            progression->setWindowModality(Qt::ApplicationModal);
+            progression->setMinimumDuration(0);
+        }
+        if (total > 0) progression->setValue(int(std::min<int64_t>(courant * 1000 / total, 999)));
+        QCoreApplication::processEvents();
+        return !progression->wasCanceled();
+    };
+    d->decodeur = std::make_unique<DecodeurFfms>(d->nom, suivre);
+    progression.reset();
+    const QSize taille = d->decodeur->taille();
+    d->rect = QRect(QPoint(0, 0), taille);
+    d->mode = Mode::Arrete;
+    d->position = 0;
+    if (d->ecran) {
+        d->ecran->setGeometry(d->rect);
+        d->ecran->show();
+        d->ecran->lower();
+    }
+    afficherPosition(0);
+}
+
+void PeripheriqueMedia::fermer() {
+    d->horloge.stop();
+    ++d->generation;
+    d->decodeur.reset();
+    d->mode = Mode::NonOuvert;
+    d->position = 0;
+    d->affiche = -1;
+    d->image = QImage();
+    if (d->ecran) {
+        d->ecran->setImage(QImage());
+        d->ecran->hide();
+    }
+}
+
+bool PeripheriqueMedia::estOuvert() const { return d->decodeur != nullptr; }
+
 void PeripheriqueMedia::setFormatTemps(FormatTemps f) { d->format = f; }
 PeripheriqueMedia::FormatTemps PeripheriqueMedia::formatTemps() const { return d->format; }
-int64_t PeripheriqueMedia::longueur() const { return 0; }
+
+int64_t PeripheriqueMedia::longueur() const {
+    if (!estOuvert()) return 0;
+    if (d->format == FormatTemps::Images) return d->nbImages();
+    // Whole milliseconds of N frame periods, so that length ÷ N gives back the period.
+    return std::llround(double(d->nbImages()) * d->periodeMs());
+}
+
 QRect PeripheriqueMedia::rectangleAffichage() const { return d->rect; }
-void PeripheriqueMedia::setRectangleAffichage(const QRect& r) { d->rect = r; }
-void PeripheriqueMedia::setPas(int n) { d->pas = n; }
+
+void PeripheriqueMedia::setRectangleAffichage(const QRect& r) {
+    d->rect = r;
+    if (d->ecran) d->ecran->setGeometry(r);
+}
+
+void PeripheriqueMedia::setPas(int n) { d->pas = std::max(n, 0); }
 int PeripheriqueMedia::pas() const { return d->pas; }
-void PeripheriqueMedia::avancer() {}
-void PeripheriqueMedia::reculer() {}
-int64_t PeripheriqueMedia::position() const { return 0; }
-void PeripheriqueMedia::chercher(int64_t) {}
-PeripheriqueMedia::Mode PeripheriqueMedia::mode() const { return Mode::NonOuvert; }
-void PeripheriqueMedia::jouer() {}
-int PeripheriqueMedia::indexAffiche() const { return -1; }
+
+void PeripheriqueMedia::avancer() {
+    if (!estOuvert()) return;
+    terminerLecture();
+    d->position = std::min(d->position + d->pas, d->nbImages());
+    afficherPosition(d->position);
+}
+
+void PeripheriqueMedia::reculer() {
+    if (!estOuvert()) return;
+    terminerLecture();
+    d->position = std::max<int64_t>(d->position - d->pas, 0);
+    afficherPosition(d->position);
+}
+
+int64_t PeripheriqueMedia::position() const {
+    if (!estOuvert()) return 0;
+    if (d->format == FormatTemps::Images) return d->position;
+    return std::llround(double(d->position) * d->periodeMs());
+}
+
+void PeripheriqueMedia::chercher(int64_t position) {
+    if (!estOuvert()) return;
+    terminerLecture();
+    int64_t p = position;
+    if (d->format == FormatTemps::Millisecondes)
+        p = int64_t(std::floor(double(position) / d->periodeMs() + 1e-6));
+    d->position = std::clamp<int64_t>(p, 0, d->nbImages());
+    afficherPosition(d->position);
+}
+
+PeripheriqueMedia::Mode PeripheriqueMedia::mode() const { return d->mode; }
+
+void PeripheriqueMedia::jouer() {
+    if (!estOuvert() || d->mode == Mode::Lecture) return;
+    const int64_t n = d->nbImages();
+    if (d->position >= n - 1) {
+        // Nothing left to play: the playback ends at once, past the last image.
+        afficherPosition(n - 1);
+        d->position = n;
+        notifierPlusTard();
+        return;
+    }
+    d->mode = Mode::Lecture;
+    d->departLecture = d->position;
+    d->chrono.start();
+    d->horloge.start(std::max(1, int(d->periodeMs() / 2)));
+}
+
+int PeripheriqueMedia::indexAffiche() const { return d->affiche; }
 const QImage& PeripheriqueMedia::imageAffichee() const { return d->image; }
+
+long double PeripheriqueMedia::periodeImage() const {
+    if (!estOuvert()) return 0;
+    return static_cast<long double>(d->decodeur->cadenceDen()) / d->decodeur->cadenceNum();
+}
+
+QWidget* PeripheriqueMedia::ecranVideo() const { return d->ecran; }
+
+void PeripheriqueMedia::afficherPosition(int64_t position) {
+    const int n = int(std::clamp<int64_t>(position, 0, d->nbImages() - 1));
+    if (n != d->affiche || d->image.isNull()) {
+        QImage image = d->decodeur->image(n);
+        if (image.isNull()) {
+            // An image the decoder cannot give is shown black, never as another image.
+            image = QImage(d->decodeur->taille(), QImage::Format_RGB32);
+            image.fill(Qt::black);
+        }
+        d->image = image;
+        d->affiche = n;
+    }
+    if (d->ecran) d->ecran->setImage(d->image);
+    emit imageChangee(n);
+}
+
+void PeripheriqueMedia::terminerLecture() {
+    if (d->mode != Mode::Lecture) return;
+    d->horloge.stop();
+    d->mode = Mode::Arrete;
+    notifierPlusTard();
+}
+
+void PeripheriqueMedia::notifierPlusTard() {
+    const unsigned generation = d->generation;
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation] {
+            if (generation == d->generation) emit notification();
+        },
+        Qt::QueuedConnection);
+}

@@ -55,11 +55,18 @@ public:
     int indexAffiche() const;       // image shown, 0-based; -1 when none
     const QImage& imageAffichee() const;
 
+    long double periodeImage() const; // seconds per image from the clip's exact rate; 0 closed
+    QWidget* ecranVideo() const;      // the picture widget inside the display window
+
 signals:
     void notification();            // end or interruption of a playback
     void imageChangee(int index);
 
 private:
+    void afficherPosition(int64_t position); // shows that image and tells imageChangee
+    void terminerLecture();                  // a command interrupts a playback
+    void notifierPlusTard();                 // notification() as an event of the UI thread
+
     struct Impl;
     Impl* d;
 };

@@ -1,0 +1,272 @@
+#include "aides/ClipsTest.h"
+#include "platform/PeripheriqueMedia.h"
+#include "tools/clipgen/MotifIndex.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using Format = PeripheriqueMedia::FormatTemps;
+
+namespace {
+
+QString clipMjpeg() { return clipstest::clip("mjpeg50.avi", {"--frames", "50"}); }
+
+// The device's image reads back index i, and so does the picture on screen when shown.
+void verifierImage(PeripheriqueMedia& m, int i, const char* quand) {
+    SCOPED_TRACE(quand);
+    EXPECT_EQ(m.indexAffiche(), i);
+    EXPECT_EQ(motif::lireIndex(m.imageAffichee()), i);
+    if (QWidget* e = m.ecranVideo(); e && e->isVisibleTo(e->parentWidget())) {
+        EXPECT_EQ(clipstest::indexAffiche(e, e->rect()), i);
+    }
+}
+
+} // namespace
+
+TEST(PeripheriqueMedia, OpenGivesLengthsRectangleAndFirstImageThenCloses) {
+    PeripheriqueMedia m;
+    EXPECT_FALSE(m.estOuvert());
+    m.fermer(); // harmless with nothing open
+    m.setNomFichier(clipMjpeg());
+    m.ouvrir();
+    ASSERT_TRUE(m.estOuvert());
+    EXPECT_EQ(m.mode(), PeripheriqueMedia::Mode::Arrete);
+    m.setFormatTemps(Format::Millisecondes);
+    const auto ms = m.longueur();
+    m.setFormatTemps(Format::Images);
+    EXPECT_EQ(m.longueur(), 50);
+    EXPECT_EQ(ms, 2000);
+    EXPECT_DOUBLE_EQ(double(ms) / 50 / 1000, 0.04);
+    EXPECT_EQ(m.rectangleAffichage(), QRect(0, 0, 320, 240));
+    EXPECT_EQ(m.position(), 0);
+    verifierImage(m, 0, "after opening");
+
+    m.fermer();
+    EXPECT_FALSE(m.estOuvert());
+    EXPECT_EQ(m.mode(), PeripheriqueMedia::Mode::NonOuvert);
+    EXPECT_EQ(m.longueur(), 0);
+    EXPECT_EQ(m.indexAffiche(), -1);
+    m.avancer(); // commands on a closed device do nothing
+    m.jouer();
+    EXPECT_EQ(m.indexAffiche(), -1);
+}
+
+TEST(PeripheriqueMedia, NtscRateGivesItsTruePeriodThroughMilliseconds) {
+    PeripheriqueMedia m;
+    m.setNomFichier(clipstest::clip("ntsc.mp4", {"--codec", "h264", "--rate", "30000/1001",
+                                                 "--frames", "300", "--size", "160x120"}));
+    m.ouvrir();
+    m.setFormatTemps(Format::Millisecondes);
+    const long double periode = (long double)m.longueur() / 300 / 1000;
+    m.setFormatTemps(Format::Images);
+    EXPECT_EQ(m.longueur(), 300);
+    EXPECT_NEAR(double(periode), 1001.0 / 30000, 1e-6);
+    EXPECT_DOUBLE_EQ(double(m.periodeImage()), 1001.0 / 30000);
+}
+
+// Every kind of move, in every container and with codecs that reorder frames: the image
+// shown is always the one the device says.
+class ExactitudeImages : public ::testing::TestWithParam<std::pair<const char*, QStringList>> {};
+
+TEST_P(ExactitudeImages, EveryMoveShowsTheImageOfThePosition) {
+    const auto& [nom, options] = GetParam();
+    const QString chemin = clipstest::clip(nom, QStringList(options) << "--frames" << "60"
+                                                                     << "--size" << "192x144");
+    ASSERT_FALSE(chemin.isEmpty());
+    QWidget fenetre;
+    fenetre.resize(300, 200);
+    PeripheriqueMedia m;
+    m.setFenetreAffichage(&fenetre);
+    m.setNomFichier(chemin);
+    m.ouvrir();
+    m.setFormatTemps(Format::Images);
+    ASSERT_EQ(m.longueur(), 60);
+    m.setRectangleAffichage(QRect(4, 4, 192, 144));
+    EXPECT_EQ(m.ecranVideo()->geometry(), QRect(4, 4, 192, 144));
+    verifierImage(m, 0, "opened");
+
+    m.setPas(1);
+    for (int i = 1; i <= 5; ++i) m.avancer();
+    verifierImage(m, 5, "five steps forward");
+    m.setPas(30);
+    m.avancer();
+    verifierImage(m, 35, "30 forward");
+    m.setPas(1);
+    for (int i = 34; i >= 28; --i) {
+        m.reculer();
+        verifierImage(m, i, "successive steps back");
+    }
+    m.setPas(59 - 28);
+    m.avancer();
+    verifierImage(m, 59, "to the last image");
+    m.setPas(59);
+    m.reculer();
+    verifierImage(m, 0, "back to the first");
+    m.chercher(47);
+    EXPECT_EQ(m.position(), 47);
+    verifierImage(m, 47, "seek");
+    m.setPas(0);
+    m.avancer();
+    verifierImage(m, 47, "zero step");
+    m.setPas(20);
+    m.avancer();
+    EXPECT_EQ(m.position(), 60); // past the end, the last image stays shown
+    verifierImage(m, 59, "past the end");
+    m.setPas(1);
+    m.reculer();
+    verifierImage(m, 59, "back from past the end");
+    m.setPas(100);
+    m.reculer();
+    EXPECT_EQ(m.position(), 0);
+    verifierImage(m, 0, "back before the start");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Conteneurs, ExactitudeImages,
+    ::testing::Values(
+        std::pair{"exact-mjpeg.avi", QStringList{"--codec", "mjpeg"}},
+        std::pair{"exact-h264.mp4",
+                  QStringList{"--codec", "h264", "--gop", "250", "--bframes", "3"}},
+        std::pair{"exact-h264.mkv",
+                  QStringList{"--codec", "h264", "--gop", "25", "--bframes", "2"}},
+        std::pair{"exact-h264.mov",
+                  QStringList{"--codec", "h264", "--gop", "30", "--bframes", "2"}},
+        std::pair{"exact-mpeg4.avi",
+                  QStringList{"--codec", "mpeg4", "--gop", "20", "--bframes", "2", "--tag",
+                              "DIVX"}},
+        std::pair{"exact-raw.avi", QStringList{"--codec", "rawvideo"}}));
+
+TEST(PeripheriqueMedia, DisplayFollowsTheRectangleAndStaysUnderItsSiblings) {
+    QWidget fenetre;
+    fenetre.resize(400, 300);
+    auto* dessus = new QWidget(&fenetre); // stands for the pointing surface
+    PeripheriqueMedia m;
+    m.setFenetreAffichage(&fenetre);
+    QWidget* ecran = fenetre.findChild<QWidget*>("ecranVideo");
+    ASSERT_NE(ecran, nullptr);
+    EXPECT_EQ(ecran, m.ecranVideo());
+    EXPECT_FALSE(ecran->isVisibleTo(&fenetre)); // nothing open yet
+    m.setNomFichier(clipMjpeg());
+    m.ouvrir();
+    EXPECT_TRUE(ecran->isVisibleTo(&fenetre));
+    EXPECT_EQ(fenetre.children().indexOf(ecran), 0); // lowest: the sibling lies over it
+    EXPECT_GT(fenetre.children().indexOf(dessus), 0);
+
+    m.chercher(480); // milliseconds: image 12 at 25 images per second
+    EXPECT_EQ(m.indexAffiche(), 12);
+    // Half size: the picture is scaled into the rectangle and still reads back.
+    m.setRectangleAffichage(QRect(10, 20, 160, 120));
+    EXPECT_EQ(clipstest::indexAffiche(&fenetre, QRect(10, 20, 160, 120)), 12);
+    m.fermer();
+    EXPECT_FALSE(ecran->isVisibleTo(&fenetre));
+}
+
+TEST(PeripheriqueMedia, PlaysToTheEndThenNotifiesOnceOnTheUiThread) {
+    PeripheriqueMedia m;
+    m.setNomFichier(clipstest::clip("rapide.avi", {"--frames", "12", "--rate", "100"}));
+    m.ouvrir();
+    m.setFormatTemps(Format::Images);
+    QSignalSpy fin(&m, &PeripheriqueMedia::notification);
+    QSignalSpy images(&m, &PeripheriqueMedia::imageChangee);
+    m.chercher(3);
+    m.jouer();
+    EXPECT_EQ(m.mode(), PeripheriqueMedia::Mode::Lecture);
+    ASSERT_TRUE(fin.wait(3000));
+    EXPECT_EQ(m.mode(), PeripheriqueMedia::Mode::Arrete);
+    EXPECT_EQ(m.position(), 12); // past the last image, as a player at its end
+    EXPECT_EQ(m.indexAffiche(), 11);
+    EXPECT_EQ(motif::lireIndex(m.imageAffichee()), 11);
+    EXPECT_GE(images.count(), 2);
+    QTest::qWait(50);
+    EXPECT_EQ(fin.count(), 1);
+
+    // Playing from the end ends at once, with its notification.
+    m.jouer();
+    EXPECT_TRUE(fin.wait(1000));
+    EXPECT_EQ(m.position(), 12);
+}
+
+TEST(PeripheriqueMedia, AStepWhilePlayingEndsThePlaybackAndTheNotificationFollows) {
+    PeripheriqueMedia m;
+    m.setNomFichier(clipstest::clip("lent.avi", {"--frames", "200", "--rate", "50"}));
+    m.ouvrir();
+    m.setFormatTemps(Format::Images);
+    QSignalSpy fin(&m, &PeripheriqueMedia::notification);
+    m.jouer();
+    QTest::qWait(120);
+    const auto p = m.position();
+    EXPECT_GT(p, 0);
+    EXPECT_LT(p, 100);
+    m.setPas(0);
+    m.avancer();
+    EXPECT_EQ(m.mode(), PeripheriqueMedia::Mode::Arrete);
+    EXPECT_EQ(fin.count(), 0); // an event that follows, not a call from inside the step
+    ASSERT_TRUE(fin.wait(1000));
+    EXPECT_EQ(m.position(), p);
+    EXPECT_EQ(motif::lireIndex(m.imageAffichee()), int(p));
+
+    // Closing while playing drops the notification: there is no playback left to report.
+    m.jouer();
+    QTest::qWait(40);
+    m.fermer();
+    QTest::qWait(50);
+    EXPECT_EQ(fin.count(), 1);
+}
+
+TEST(PeripheriqueMedia, DamagedFilesRaiseTheDecodersMessageAndLeaveNothingOpen) {
+    const QString d = clipstest::dossier();
+    const QString bon = clipMjpeg();
+    auto ecrire = [&](const QString& nom, const QByteArray& contenu) {
+        QFile f(d + "/" + nom);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(contenu);
+        return f.fileName();
+    };
+    QFile source(bon);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray octets = source.readAll();
+    QByteArray hasard(50000, 0);
+    for (auto& c : hasard) c = char(QRandomGenerator::global()->bounded(256));
+
+    const QStringList fichiers{
+        d + "/absent.avi",
+        ecrire("texte.avi", "Ceci n'est pas un clip.\r\n"),
+        ecrire("hasard.avi", hasard),
+        ecrire("entete.avi", octets.left(200)),
+        clipstest::clip("vide.avi", {"--frames", "0"}),
+    };
+    for (const QString& chemin : fichiers) {
+        SCOPED_TRACE(chemin.toStdString());
+        PeripheriqueMedia m;
+        m.setNomFichier(chemin);
+        try {
+            m.ouvrir();
+            ADD_FAILURE() << "opened";
+        } catch (const ErreurMedia& e) {
+            EXPECT_STRNE(e.what(), "");
+        }
+        EXPECT_FALSE(m.estOuvert());
+        EXPECT_EQ(m.indexAffiche(), -1);
+    }
+
+    // A clip cut short may still open with the images it has; each one shown must be the
+    // image of its position (or black when it cannot be decoded).
+    PeripheriqueMedia m;
+    m.setNomFichier(ecrire("coupe.avi", octets.left(octets.size() * 2 / 3)));
+    try {
+        m.ouvrir();
+    } catch (const ErreurMedia&) {
+        return;
+    }
+    m.setFormatTemps(Format::Images);
+    const int n = int(m.longueur());
+    for (int i = 0; i < n; ++i) {
+        m.chercher(i);
+        const int lu = motif::lireIndex(m.imageAffichee());
+        EXPECT_TRUE(lu == i || (lu == -1 && qGray(m.imageAffichee().pixel(0, 0)) == 0)) << i;
+    }
+}
