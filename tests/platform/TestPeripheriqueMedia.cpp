@@ -138,7 +138,10 @@ INSTANTIATE_TEST_SUITE_P(
         std::pair{"exact-mpeg4.avi",
                   QStringList{"--codec", "mpeg4", "--gop", "20", "--bframes", "2", "--tag",
                               "DIVX"}},
-        std::pair{"exact-raw.avi", QStringList{"--codec", "rawvideo"}}));
+        std::pair{"exact-raw.avi", QStringList{"--codec", "rawvideo"}}),
+    [](const auto& info) {
+        return QString(info.param.first).mid(6).replace('.', '_').replace('-', '_').toStdString();
+    });
 
 TEST(PeripheriqueMedia, DisplayFollowsTheRectangleAndStaysUnderItsSiblings) {
     QWidget fenetre;
