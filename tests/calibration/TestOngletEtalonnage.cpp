@@ -421,3 +421,21 @@ TEST_F(EtalonnageSouris, ReadOutAndCoordinateBarHint) {
               QString::fromUtf8("Coordonnées ( sensibilité horizontale:  1.00E+0 m / pxl ; "
                                 "sensibilité verticale:  1.00E+0 m / pxl )"));
 }
+
+TEST_F(EtalonnageSouris, SegmentAndCrossesAppearAtOnceAndTakeTheChosenColour) {
+    f->etat.p1 = QPoint(20, 20);
+    f->etat.p2 = QPoint(60, 20);
+    modeEchelle();
+    const QImage& calque = f->PaintBox1->calque;
+    EXPECT_EQ(calque.pixelColor(16, 20), QColor(Qt::red));  // cross on p1
+    EXPECT_EQ(calque.pixelColor(60, 24), QColor(Qt::blue)); // cross on p2
+    EXPECT_EQ(calque.pixelColor(40, 20), QColor(0, 128, 0));
+
+    reponse::dialogue([](QWidget* w) {
+        auto* d = qobject_cast<QColorDialog*>(w);
+        d->setCurrentColor(QColor(200, 100, 0));
+        d->accept();
+    });
+    o->bbtnCouleurEch->click();
+    EXPECT_EQ(f->PaintBox1->calque.pixelColor(40, 20), QColor(200, 100, 0));
+}
