@@ -206,8 +206,12 @@ void OngletEtalonnage::construire(QWidget* onglet, QToolBar* barreCoord, QWidget
     lblYPixels = nomme(new QLabel(barreCoord), "lblYPixels");
     lblXMetres = nomme(new QLabel(barreCoord), "lblXMetres");
     lblYMetres = nomme(new QLabel(barreCoord), "lblYMetres");
-    for (auto* l : {lblXPixels, lblYPixels, lblXMetres, lblYMetres})
-        l->setMinimumWidth(70);
+    // Wide enough for the longest texts, so that the bar does not jump as the mouse moves.
+    const QFontMetrics fm = lblXPixels->fontMetrics();
+    for (auto* l : {lblXPixels, lblYPixels})
+        l->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("pX= -00000")) + 6);
+    for (auto* l : {lblXMetres, lblYMetres})
+        l->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("x= -0.0000E-00")) + 6);
     barreCoord->addWidget(lblXPixels);
     barreCoord->addWidget(lblYPixels);
     barreCoord->addWidget(nomme(new QLabel(QStringLiteral("pixels "), barreCoord), "lblPixels"));
