@@ -1,10 +1,297 @@
 #include "clip/ControleurNavigation.h"
 
 #include "app/TForm1.h"
+#include "clip/GlisserPanneau.h"
+#include "clip/ZonePointage.h"
+#include "dialogs/TalleraDlg.h"
+#include "measure/ControleurAcquisition.h"
+#include "measure/ControleurAspect.h"
+#include "measure/ControleurTableau.h"
+#include "measure/GrilleMesures.h"
+#include "platform/Bulles.h"
+#include "platform/PeripheriqueMedia.h"
+#include "platform/RegistreCurseurs.h"
 
-ControleurNavigation::ControleurNavigation(TForm1& form) : QObject(&form), f(form) {}
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <cstdlib>
 
-void ControleurNavigation::mpPositionner(int /*i*/) {}
-void ControleurNavigation::reDraw(int /*i*/) {}
-void ControleurNavigation::marqueT0() {}
-void ControleurNavigation::chercherPointsPixel(int /*x*/, int /*y*/) {}
+using Mode = PeripheriqueMedia::Mode;
+
+ControleurNavigation::ControleurNavigation(TForm1& form) : QObject(&form), f(form) {
+    construireBarre();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(40);
+    connect(Timer1, &QTimer::timeout, this, &ControleurNavigation::Timer1Timer);
+    Timer1->start();
+
+    PeripheriqueMedia* m = f.MediaPlayer1.get();
+    connect(m, &PeripheriqueMedia::notification, this, &ControleurNavigation::MediaPlayer1Notify);
+    connect(m, &PeripheriqueMedia::imageChangee, this, [this](int index) {
+        // The surface repaints over the new image: that paint is ours, not a request.
+        f.PaintBox1->marquerRepeintInterne();
+        // While playing, the number shown follows the picture (noImage waits for the end).
+        if (f.MediaPlayer1->mode() == Mode::Lecture) lblNoImage2->setText(QString::number(index + 1));
+    });
+    connect(f.PaintBox1, &ZonePointage::repeintDemande, this,
+            &ControleurNavigation::PaintBox1Paint);
+    f.installEventFilter(this);
+
+    glisser = new GlisserPanneau(f.pnl1AVI, [this] { return f.clipOuvert(); });
+    connect(glisser, &GlisserPanneau::survol, this, &ControleurNavigation::pnl1AVIMouseMove);
+    connect(glisser, &GlisserPanneau::debut, this, &ControleurNavigation::pnl1AviMouseDown);
+    connect(glisser, &GlisserPanneau::fin, this, &ControleurNavigation::pnl1AVIMouseMove);
+
+    if (QAction* atteindre = f.action("popUpMenuAtteindre"))
+        connect(atteindre, &QAction::triggered, this,
+                &ControleurNavigation::popUpMenuAtteindreClick);
+}
+
+void ControleurNavigation::construireBarre() {
+    QToolBar* barre = f.ToolBar2;
+    struct Bouton {
+        QToolButton** membre;
+        const char* nom;
+        int tag;
+        QStyle::StandardPixmap icone;
+        QString bulle;
+    };
+    const Bouton boutons[] = {
+        {&bbtnPlay, "bbtnPlay", 2, QStyle::SP_MediaPlay, QStringLiteral("Jouer le clip")},
+        {&bbtnDeb, "bbtnDeb", 3, QStyle::SP_MediaSkipBackward, QStringLiteral("Première image")},
+        {&bbtnFin, "bbtnFin", 4, QStyle::SP_MediaSkipForward, QStringLiteral("Dernière image")},
+        {&bbtnPre, "bbtnPre", 5, QStyle::SP_MediaSeekBackward,
+         QStringLiteral("Image précédente")},
+        {&bbtnSui, "bbtnSui", 6, QStyle::SP_MediaSeekForward, QStringLiteral("Image suivante")},
+    };
+    for (const Bouton& b : boutons) {
+        auto* bouton = new QToolButton(barre);
+        bouton->setObjectName(b.nom);
+        bouton->setProperty("tag", b.tag);
+        bouton->setIcon(barre->style()->standardIcon(b.icone));
+        bouton->setEnabled(false);
+        bulles::appliquer(bouton, b.bulle + "|" + b.bulle);
+        barre->addWidget(bouton);
+        connect(bouton, &QToolButton::clicked, this, [this, bouton] { bbtnPlayClick(bouton); });
+        *b.membre = bouton;
+    }
+    auto etiquette = [&](QLabel*& membre, const char* nom, const QString& texte) {
+        membre = new QLabel(texte, barre);
+        membre->setObjectName(nom);
+        barre->addWidget(membre);
+    };
+    barre->addSeparator();
+    etiquette(lblNoImage1, "lblNoImage1", QStringLiteral("image n° "));
+    etiquette(lblNoImage2, "lblNoImage2", QStringLiteral("0"));
+    etiquette(lblNoImage3, "lblNoImage3", QStringLiteral(" / "));
+    etiquette(lblNoImage4, "lblNoImage4", QStringLiteral("0"));
+    etiquette(lblNoImage5, "lblNoImage5", QString());
+}
+
+int ControleurNavigation::longueurImages() const {
+    PeripheriqueMedia& m = *f.MediaPlayer1;
+    m.setFormatTemps(PeripheriqueMedia::FormatTemps::Images);
+    return int(m.longueur());
+}
+
+// --- Positioning ---------------------------------------------------------------------
+
+void ControleurNavigation::mpPositionner(int i) {
+    EtatSession& e = f.etat;
+    PeripheriqueMedia& m = *f.MediaPlayer1;
+    // A fresh clip already shows image 0: its first positioning steps nothing.
+    if (!(i == 0 && e.noImage == -1)) {
+        m.setPas(std::abs(i - e.noImage));
+        if (i < e.noImage) m.reculer();
+        else m.avancer();
+    }
+    e.noImage = i;
+    const int n = longueurImages();
+    lblNoImage2->setText(QString::number(i + 1));
+    lblNoImage4->setText(QString::number(n));
+    marqueT0();
+    activerNavigation(e.noImage < n - 1, e.noImage > 0, e.noImage < n - 1, e.noImage < n - 1,
+                      e.noImage > 0);
+}
+
+void ControleurNavigation::reDraw(int i) {
+    // A step to a neighbour and back makes the device show the image afresh.
+    mpPositionner(i == 0 ? 1 : i - 1);
+    mpPositionner(i);
+    f.aspect->Drawpoints();
+    f.PaintBox1->marquerRepeintInterne();
+}
+
+void ControleurNavigation::marqueT0() {
+    lblNoImage5->setText(f.tableau->t0() == f.etat.noImage + 1 ? QStringLiteral("   ( t= 0 )")
+                                                               : QString());
+}
+
+void ControleurNavigation::activerNavigation(bool jouer, bool debut, bool fin, bool suivante,
+                                             bool precedente) {
+    bbtnPlay->setEnabled(jouer);
+    bbtnDeb->setEnabled(debut);
+    bbtnFin->setEnabled(fin);
+    bbtnSui->setEnabled(suivante);
+    bbtnPre->setEnabled(precedente);
+}
+
+void ControleurNavigation::lignesCourantes() {
+    const int r = f.etat.noImage + 1;
+    f.tableau->grille0().setLigne(r);
+    f.tableau->grille1().setLigne(r); // runs the table's click handling when it changes
+}
+
+// --- The five buttons and playback ----------------------------------------------------
+
+void ControleurNavigation::bbtnPlayClick(QObject* sender) {
+    auto* bouton = qobject_cast<QToolButton*>(sender);
+    const bool duBarre = bouton == bbtnPlay || bouton == bbtnDeb || bouton == bbtnFin ||
+                         bouton == bbtnPre || bouton == bbtnSui;
+    if (f.clipOuvert() && duBarre) {
+        EtatSession& e = f.etat;
+        PeripheriqueMedia& m = *f.MediaPlayer1;
+        const int n = longueurImages();
+        switch (bouton->property("tag").toInt()) {
+        case 2:
+            m.setPas(1);
+            if (m.mode() == Mode::Arrete) {
+                m.jouer();
+            } else if (m.mode() == Mode::Lecture) {
+                // Stop where the playback is: a step of zero from the device's own position
+                // ends it there, and the notification that follows takes that image.
+                const int p = int(m.position());
+                e.noImage = p;
+                mpPositionner(p == n ? p - 1 : p);
+            }
+            break;
+        case 3:
+            if (e.noImage > 0) mpPositionner(0);
+            break;
+        case 4:
+            if (e.noImage < n - 1) mpPositionner(n - 1);
+            break;
+        case 5:
+            if (e.noImage > 0) mpPositionner(e.noImage - 1);
+            break;
+        case 6:
+            if (e.noImage < n - 1) mpPositionner(e.noImage + 1);
+            break;
+        default:
+            break;
+        }
+        lignesCourantes();
+    }
+    f.aspect->Drawpoints();
+}
+
+void ControleurNavigation::MediaPlayer1Notify() {
+    if (!f.clipOuvert()) return;
+    PeripheriqueMedia& m = *f.MediaPlayer1;
+    const int n = longueurImages();
+    if (m.position() == n) m.chercher(n - 1);
+    f.etat.noImage = int(m.position());
+    lignesCourantes();
+    // The labels and buttons follow even when the table's row did not change.
+    mpPositionner(f.etat.noImage);
+}
+
+// --- Deferred redraw -----------------------------------------------------------------
+
+void ControleurNavigation::PaintBox1Paint() {
+    if (f.clipOuvert()) f.etat.redessinDemande = true;
+}
+
+void ControleurNavigation::Timer1Timer() {
+    if (!f.etat.redessinDemande) return;
+    if (f.clipOuvert()) reDraw(f.etat.noImage);
+    f.etat.redessinDemande = false;
+}
+
+void ControleurNavigation::FormPaint() {
+    // The window repaints whenever a label or a button of it does: during a playback that
+    // must not become a step that stops it.
+    if (f.clipOuvert() && f.MediaPlayer1->mode() != Mode::Lecture) mpPositionner(f.etat.noImage);
+}
+
+bool ControleurNavigation::eventFilter(QObject* objet, QEvent* e) {
+    if (objet == &f && e->type() == QEvent::Paint) FormPaint();
+    return false;
+}
+
+// --- Dragging the clip panel -----------------------------------------------------------
+
+void ControleurNavigation::pnl1AVIMouseMove() {
+    if (f.clipOuvert()) f.curseurs->appliquer(f.pnl1AVI, 50);
+}
+
+void ControleurNavigation::pnl1AviMouseDown() {
+    if (!f.clipOuvert()) return;
+    f.curseurs->appliquer(f.pnl1AVI, 51);
+    if (QAction* adapter = f.action("mnuImaAdapter")) adapter->setEnabled(true);
+}
+
+// --- Go to image -----------------------------------------------------------------------
+
+void ControleurNavigation::connecterDialogue() {
+    TalleraDlg* d = f.dlg.alleraDlg;
+    if (dialogueConnecte || !d) return;
+    dialogueConnecte = true;
+    d->clipOuvert = [this] { return f.clipOuvert(); };
+    connect(d, &TalleraDlg::atteindre, this, &ControleurNavigation::allerA);
+    connect(d, &TalleraDlg::effacerPoint, this, &ControleurNavigation::effacerPoint);
+    connect(d, &TalleraDlg::pointsEffaces, this, [this] { reDraw(f.etat.noImage); });
+}
+
+void ControleurNavigation::chercherPointsPixel(int x, int y) {
+    connecterDialogue();
+    TalleraDlg* d = f.dlg.alleraDlg;
+    QAction* atteindre = f.action("popUpMenuAtteindre");
+    if (!d || !f.clipOuvert()) return;
+    const QRect rect = f.MediaPlayer1->rectangleAffichage();
+    if (x >= rect.width() || y >= rect.height()) return;
+    d->vider();
+    if (atteindre) atteindre->setEnabled(false);
+    const GrilleTexte& pixels = f.tableau->grille0();
+    const GrilleMesures& visible = f.tableau->grille1();
+    const QString sx = QString::number(x), sy = QString::number(y);
+    const int n = f.tableau->nbPoints();
+    bool trouve = false;
+    for (int r = 1; r <= f.etat.nbImages && r < pixels.lignes(); ++r)
+        for (int k = 1; k <= n; ++k)
+            if (pixels.cellule(2 * k - 1, r) == sx && pixels.cellule(2 * k, r) == sy) {
+                d->ajouterLigne(r, visible.cellule(0, r), k);
+                trouve = true;
+            }
+    if (trouve) {
+        if (atteindre) atteindre->setEnabled(true);
+        d->setLigneFixe(true);
+    }
+}
+
+void ControleurNavigation::popUpMenuAtteindreClick() {
+    connecterDialogue();
+    if (f.dlg.alleraDlg) f.dlg.alleraDlg->exec();
+}
+
+void ControleurNavigation::allerA(int r, int k) {
+    if (!f.clipOuvert()) return;
+    f.tableau->setCelluleCourante(2 * k - 1, r);
+    f.acquisition->ChgPointNumero(k);
+    GrilleMesures& visible = f.tableau->grille1();
+    f.tableau->grille0().setColonne(visible.colonne());
+    f.tableau->grille0().setLigne(visible.ligne());
+    mpPositionner(r - 1);
+    f.aspect->Drawpoints();
+}
+
+void ControleurNavigation::effacerPoint(int r, int k) {
+    f.tableau->effacerPlages(QRect(2 * k - 1, r, 2, 1), 2 * k - 1, r);
+}

@@ -2,20 +2,71 @@
 
 #include <QObject>
 
+class GlisserPanneau;
+class QLabel;
+class QTimer;
+class QToolButton;
 class TForm1;
 
 // Positioning on an image, stepping, playing, redrawing, go-to-image.
+//
+// Controls it builds in the navigation bar ToolBar2: the buttons bbtnPlay, bbtnDeb,
+// bbtnFin, bbtnPre, bbtnSui (tags 2..6 in the property "tag") and the labels lblNoImage1
+// to lblNoImage5; the timer Timer1 (40 ms). It drives the dialog TalleraDlg and the pop-up
+// entry popUpMenuAtteindre.
+//
+// The program keeps the image shown in etat.noImage and moves the device by relative steps
+// from there; it asks the device where it is only at the end of a playback.
 class ControleurNavigation : public QObject {
     Q_OBJECT
 public:
     explicit ControleurNavigation(TForm1& form);
 
-    // Called by other rooms (bodies are placeholders until this room is built).
+    // --- Called by other rooms ------------------------------------------------------
+    // Shows image index i and updates the navigation bar.
     void mpPositionner(int i);
+    // Shows image i afresh (by way of a neighbour) and draws the overlay over it.
     void reDraw(int i);
+    // Time-origin marker of the bar.
     void marqueT0();
+    // Right click at (x, y) on the image: fills TalleraDlg with the points recorded there.
     void chercherPointsPixel(int x, int y);
+    void activerNavigation(bool jouer, bool debut, bool fin, bool suivante, bool precedente);
+
+    // --- Handlers ----------------------------------------------------------------------
+    void bbtnPlayClick(QObject* sender);
+    void MediaPlayer1Notify();
+    void PaintBox1Paint();
+    void Timer1Timer();
+    void FormPaint();
+    void pnl1AVIMouseMove();
+    void pnl1AviMouseDown();
+    void popUpMenuAtteindreClick();
+
+    QToolButton* bbtnPlay = nullptr;
+    QToolButton* bbtnDeb = nullptr;
+    QToolButton* bbtnFin = nullptr;
+    QToolButton* bbtnPre = nullptr;
+    QToolButton* bbtnSui = nullptr;
+    QLabel* lblNoImage1 = nullptr;
+    QLabel* lblNoImage2 = nullptr;
+    QLabel* lblNoImage3 = nullptr;
+    QLabel* lblNoImage4 = nullptr;
+    QLabel* lblNoImage5 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
+    void construireBarre();
+    void connecterDialogue();
+    void lignesCourantes(); // both tables' current rows on noImage
+    int longueurImages() const;
+    void allerA(int r, int k);
+    void effacerPoint(int r, int k);
+
     TForm1& f;
+    GlisserPanneau* glisser = nullptr;
+    bool dialogueConnecte = false;
 };

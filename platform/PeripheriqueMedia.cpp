@@ -22,7 +22,8 @@ struct PeripheriqueMedia::Impl {
     std::unique_ptr<DecodeurFfms> decodeur;
     QPointer<QWidget> fenetre;
     QPointer<EcranVideo> ecran;
-    QImage image;
+    QImage image;      // decoded image of index imageDe
+    int imageDe = -1;
     QRect rect;
     FormatTemps format = FormatTemps::Millisecondes;
     int pas = 1;
@@ -76,14 +77,14 @@ void PeripheriqueMedia::setFenetreAffichage(QWidget* fenetre) {
         return;
     }
     if (!d->ecran) {
-        d->ecran = new EcranVideo(fenetre);
+        d->ecran = new EcranVideo(fenetre, [this]() -> const QImage& { return imageAffichee(); });
         d->ecran->setVisible(estOuvert());
     } else if (d->ecran->parentWidget() != fenetre) {
         d->ecran->setParent(fenetre);
         d->ecran->setVisible(estOuvert());
     }
     d->ecran->setGeometry(d->rect);
-    d->ecran->setImage(d->image);
+    d->ecran->update();
     // Under everything else of the window: the pointing surface stays over the video.
     d->ecran->lower();
 }
@@ -131,10 +132,8 @@ void PeripheriqueMedia::fermer() {
     d->position = 0;
     d->affiche = -1;
     d->image = QImage();
-    if (d->ecran) {
-        d->ecran->setImage(QImage());
-        d->ecran->hide();
-    }
+    d->imageDe = -1;
+    if (d->ecran) d->ecran->hide();
 }
 
 bool PeripheriqueMedia::estOuvert() const { return d->decodeur != nullptr; }
@@ -208,7 +207,19 @@ void PeripheriqueMedia::jouer() {
 }
 
 int PeripheriqueMedia::indexAffiche() const { return d->affiche; }
-const QImage& PeripheriqueMedia::imageAffichee() const { return d->image; }
+const QImage& PeripheriqueMedia::imageAffichee() const {
+    if (d->affiche >= 0 && d->imageDe != d->affiche) {
+        QImage image = d->decodeur->image(d->affiche);
+        if (image.isNull()) {
+            // An image the decoder cannot give is shown black, never as another image.
+            image = QImage(d->decodeur->taille(), QImage::Format_RGB32);
+            image.fill(Qt::black);
+        }
+        d->image = image;
+        d->imageDe = d->affiche;
+    }
+    return d->image;
+}
 
 long double PeripheriqueMedia::periodeImage() const {
     if (!estOuvert()) return 0;
@@ -218,18 +229,11 @@ long double PeripheriqueMedia::periodeImage() const {
 QWidget* PeripheriqueMedia::ecranVideo() const { return d->ecran; }
 
 void PeripheriqueMedia::afficherPosition(int64_t position) {
+    // Decoding waits for the paint (or for imageAffichee()): a step to a neighbour and back
+    // before the screen is painted costs nothing.
     const int n = int(std::clamp<int64_t>(position, 0, d->nbImages() - 1));
-    if (n != d->affiche || d->image.isNull()) {
-        QImage image = d->decodeur->image(n);
-        if (image.isNull()) {
-            // An image the decoder cannot give is shown black, never as another image.
-            image = QImage(d->decodeur->taille(), QImage::Format_RGB32);
-            image.fill(Qt::black);
-        }
-        d->image = image;
-        d->affiche = n;
-    }
-    if (d->ecran) d->ecran->setImage(d->image);
+    d->affiche = n;
+    if (d->ecran) d->ecran->update();
     emit imageChangee(n);
 }
 
