@@ -35,8 +35,6 @@ ControleurNavigation::ControleurNavigation(TForm1& form) : QObject(&form), f(for
     PeripheriqueMedia* m = f.MediaPlayer1.get();
     connect(m, &PeripheriqueMedia::notification, this, &ControleurNavigation::MediaPlayer1Notify);
     connect(m, &PeripheriqueMedia::imageChangee, this, [this](int index) {
-        // The surface repaints over the new image: that paint is ours, not a request.
-        f.PaintBox1->marquerRepeintInterne();
         // While playing, the number shown follows the picture (noImage waits for the end).
         if (f.MediaPlayer1->mode() == Mode::Lecture) lblNoImage2->setText(QString::number(index + 1));
     });
@@ -126,7 +124,6 @@ void ControleurNavigation::reDraw(int i) {
     mpPositionner(i == 0 ? 1 : i - 1);
     mpPositionner(i);
     f.aspect->Drawpoints();
-    f.PaintBox1->marquerRepeintInterne();
 }
 
 void ControleurNavigation::marqueT0() {
@@ -163,6 +160,9 @@ void ControleurNavigation::bbtnPlayClick(QObject* sender) {
         case 2:
             m.setPas(1);
             if (m.mode() == Mode::Arrete) {
+                // The tables' rows first: their click handling positions the device, which
+                // would end a playback already started.
+                lignesCourantes();
                 m.jouer();
             } else if (m.mode() == Mode::Lecture) {
                 // Stop where the playback is: a step of zero from the device's own position
@@ -211,6 +211,8 @@ void ControleurNavigation::PaintBox1Paint() {
 
 void ControleurNavigation::Timer1Timer() {
     if (!f.etat.redessinDemande) return;
+    // A redraw would step the device and end a playback: it waits for the playback's end.
+    if (f.clipOuvert() && f.MediaPlayer1->mode() == Mode::Lecture) return;
     if (f.clipOuvert()) reDraw(f.etat.noImage);
     f.etat.redessinDemande = false;
 }

@@ -8,10 +8,6 @@ ZonePointage::ZonePointage(QWidget* parent) : QWidget(parent) {
 }
 
 void ZonePointage::paintEvent(QPaintEvent*) {
-    const bool nouveauCalque = calque.cacheKey() != cleCalque;
-    cleCalque = calque.cacheKey();
-    if (!interne && !nouveauCalque) emit repeintDemande();
-    interne = false;
     if (calque.isNull()) return;
     QPainter p(this);
     p.drawImage(0, 0, calque);
@@ -20,4 +16,10 @@ void ZonePointage::paintEvent(QPaintEvent*) {
 void ZonePointage::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     raise(); // over the video, whatever was created after it
+    emit repeintDemande();
+}
+
+void ZonePointage::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    emit repeintDemande();
 }

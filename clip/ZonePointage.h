@@ -7,19 +7,17 @@
 // in the clip panel, paints the overlay of axes and points (calque) over it, and reports
 // the mouse to the rooms.
 //
-// A paint that the platform asks for (first show, new size, uncovering) is announced by
-// repeintDemande(), so that the navigation redraws image and overlay later; paints that
-// follow our own changes (a new image from the device, a new overlay) are not, or every
-// redraw would ask for the next one.
+// Repaints that the platform asks for are announced by repeintDemande(), so that the
+// navigation redraws image and overlay a moment later. With a backing store kept by the
+// toolkit, those are the surface being shown and getting a new size; every other paint
+// follows one of our own changes (a new image, a new overlay) and must not ask for another
+// redraw, or each redraw would ask for the next.
 class ZonePointage : public QWidget {
     Q_OBJECT
 public:
     explicit ZonePointage(QWidget* parent = nullptr);
 
     QImage calque; // overlay, transparent where nothing is drawn
-
-    // The next paint follows a change of ours: it asks for nothing.
-    void marquerRepeintInterne() { interne = true; }
 
 signals:
     void sourisEnfoncee(QMouseEvent* e);
@@ -33,8 +31,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override { emit sourisRelachee(e); }
     void paintEvent(QPaintEvent* e) override;
     void showEvent(QShowEvent* e) override;
-
-private:
-    bool interne = false;
-    qint64 cleCalque = 0; // the overlay as last painted: a change means we drew on it
+    void resizeEvent(QResizeEvent* e) override;
 };

@@ -70,7 +70,13 @@ TEST(PeripheriqueMedia, NtscRateGivesItsTruePeriodThroughMilliseconds) {
 
 // Every kind of move, in every container and with codecs that reorder frames: the image
 // shown is always the one the device says.
-class ExactitudeImages : public ::testing::TestWithParam<std::pair<const char*, QStringList>> {};
+struct CasClip {
+    const char* nom;
+    QStringList options;
+};
+void PrintTo(const CasClip& c, std::ostream* os) { *os << c.nom; }
+
+class ExactitudeImages : public ::testing::TestWithParam<CasClip> {};
 
 TEST_P(ExactitudeImages, EveryMoveShowsTheImageOfThePosition) {
     const auto& [nom, options] = GetParam();
@@ -128,19 +134,19 @@ TEST_P(ExactitudeImages, EveryMoveShowsTheImageOfThePosition) {
 INSTANTIATE_TEST_SUITE_P(
     Conteneurs, ExactitudeImages,
     ::testing::Values(
-        std::pair{"exact-mjpeg.avi", QStringList{"--codec", "mjpeg"}},
-        std::pair{"exact-h264.mp4",
+        CasClip{"exact-mjpeg.avi", QStringList{"--codec", "mjpeg"}},
+        CasClip{"exact-h264.mp4",
                   QStringList{"--codec", "h264", "--gop", "250", "--bframes", "3"}},
-        std::pair{"exact-h264.mkv",
+        CasClip{"exact-h264.mkv",
                   QStringList{"--codec", "h264", "--gop", "25", "--bframes", "2"}},
-        std::pair{"exact-h264.mov",
+        CasClip{"exact-h264.mov",
                   QStringList{"--codec", "h264", "--gop", "30", "--bframes", "2"}},
-        std::pair{"exact-mpeg4.avi",
+        CasClip{"exact-mpeg4.avi",
                   QStringList{"--codec", "mpeg4", "--gop", "20", "--bframes", "2", "--tag",
                               "DIVX"}},
-        std::pair{"exact-raw.avi", QStringList{"--codec", "rawvideo"}}),
+        CasClip{"exact-raw.avi", QStringList{"--codec", "rawvideo"}}),
     [](const auto& info) {
-        return QString(info.param.first).mid(6).replace('.', '_').replace('-', '_').toStdString();
+        return QString(info.param.nom).mid(6).replace('.', '_').replace('-', '_').toStdString();
     });
 
 TEST(PeripheriqueMedia, DisplayFollowsTheRectangleAndStaysUnderItsSiblings) {
