@@ -1,5 +1,6 @@
 #include "platform/DecodeurFfms.h"
 
+#include "platform/AviTronque.h"
 #include "platform/PeripheriqueMedia.h"
 
 #include <ffms.h>
@@ -72,10 +73,19 @@ DecodeurFfms::DecodeurFfms(const QString& chemin, const Progression& progression
         fpsNum = p->FPSNumerator;
         fpsDen = p->FPSDenominator;
     }
+    // The images of a cut AVI whose data is missing would show the last whole one again.
+    if (const int entieres = imagesEntieresAviCoupe(chemin, piste); entieres >= 0)
+        nb = std::min(nb, entieres);
     if (nb <= 0) throw echec(QStringLiteral("No frames in the video track"));
     const FFMS_Frame* premiere = FFMS_GetFrame(source, 0, &e.info);
     if (!premiere) throw echec(e.message());
     dimensions = QSize(premiere->EncodedWidth, premiere->EncodedHeight);
+    FFMS_Track* piste0 = FFMS_GetTrackFromVideo(source); // lives as long as the source
+    toutesCles = true;
+    for (int i = 0; i < nb && toutesCles; ++i) {
+        const FFMS_FrameInfo* info = FFMS_GetFrameInfo(piste0, i);
+        toutesCles = info && info->KeyFrame;
+    }
     dernierDecode = 0;
     const QImage image0 = convertir(premiere);
     if (image0.isNull()) throw echec(QStringLiteral("Unsupported pixel format"));
@@ -145,7 +155,7 @@ QImage DecodeurFfms::decoder(int n) {
 QImage DecodeurFfms::image(int n) {
     if (n < 0 || n >= nb) return {};
     if (const QImage* i = enCache(n)) return *i;
-    if (n <= dernierDecode) {
+    if (n <= dernierDecode && !toutesCles) {
         // Going back means a seek: decode a few images up to n and keep them all, as long
         // as they fit in half the cache.
         const int64_t parImage = int64_t(dimensions.width()) * dimensions.height() * 4;

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -342,4 +343,33 @@ TEST(Navigation, NothingOpenOnlyRedraws) {
     nav->PaintBox1Paint();
     EXPECT_FALSE(f->etat.redessinDemande);
     EXPECT_EQ(f->etat.noImage, -1);
+}
+
+TEST(Navigation, ClipCutShortKeepsNumberAndPictureInAgreement) {
+    QFile source(clipstest::clip("nav-long.avi", {"--size", "160x120", "--frames", "60"}));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray octets = source.readAll();
+    QFile coupe(clipstest::dossier() + "/nav-coupe.avi");
+    ASSERT_TRUE(coupe.open(QIODevice::WriteOnly));
+    coupe.write(octets.left(octets.size() * 3 / 4));
+    coupe.close();
+    auto f = demarrer();
+    f->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    if (!f->clip->ouvrirClip(coupe.fileName())) return; // refused: nothing to navigate
+    auto* nav = f->navigation;
+    const QRect r = f->MediaPlayer1->rectangleAffichage();
+    auto accord = [&](const char* quand) {
+        SCOPED_TRACE(quand);
+        const int lu = clipstest::indexAffiche(f->pnl1AVI, r);
+        // The image of the number shown, or black where the decoder has nothing.
+        EXPECT_TRUE(lu == f->etat.noImage || lu == -1) << lu << " " << f->etat.noImage;
+        EXPECT_EQ(nav->lblNoImage2->text(), QString::number(f->etat.noImage + 1));
+    };
+    nav->bbtnFin->click();
+    accord("last");
+    for (int i = 0; i < 5; ++i) nav->bbtnPre->click();
+    accord("back from the last");
+    nav->bbtnDeb->click();
+    EXPECT_EQ(clipstest::indexAffiche(f->pnl1AVI, r), 0);
 }
