@@ -1,0 +1,142 @@
+#include "measure/PointageTest.h"
+
+#include "aides/ReponseModale.h"
+#include "clip/ControleurNavigation.h"
+
+#include <QMenu>
+
+using namespace pointage;
+
+TEST(Acquisition, BothBoxesCarryThePointsOfAnImageThenTheNextImage) {
+    auto f = avecClip();
+    points(*f, 3);
+    ligne(*f, 5);
+    f->acquisition->ChgPointNumero(1);
+    f->tableau->grille1().setColonne(1);
+    clic(*f, 10, 20);
+    EXPECT_EQ(f->acquisition->pointCourant(), 2);
+    EXPECT_EQ(f->tableau->grille1().colonne(), 3);
+    EXPECT_EQ(f->etat.noImage, 4);
+    clic(*f, 30, 40);
+    clic(*f, 50, 60);
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_EQ(px(*f, 2 * k - 1, 5), QString::number(20 * k - 10)) << k;
+        EXPECT_EQ(px(*f, 2 * k, 5), QString::number(20 * k)) << k;
+        EXPECT_FALSE(m(*f, 2 * k, 5).isEmpty());
+    }
+    EXPECT_EQ(f->etat.noImage, 5);
+    EXPECT_EQ(f->acquisition->pointCourant(), 1);
+    EXPECT_EQ(f->tableau->grille1().ligne(), 6);
+    EXPECT_EQ(f->tableau->grille1().colonne(), 1);
+    EXPECT_EQ(f->tableau->grille0().ligne(), 6);
+    EXPECT_EQ(f->tableau->grille0().colonne(), 1);
+    // The points just recorded show on the next image, where they mark the way.
+    EXPECT_TRUE(peint(*f, 30, 40));
+}
+
+TEST(Acquisition, OnlyVerticalFollowsOnePointThroughTheImages) {
+    auto f = avecClip();
+    points(*f, 3);
+    f->acquisition->chkBoxAutoH->click();
+    EXPECT_FALSE(f->action("AutoH")->isChecked());
+    f->acquisition->udPointNumero->stepBy(-1); // from point 3, the user picks point 2
+    EXPECT_EQ(f->tableau->grille1().colonne(), 3);
+    ligne(*f, 2);
+    clic(*f, 11, 12);
+    clic(*f, 13, 14);
+    EXPECT_EQ(px(*f, 3, 2), "11");
+    EXPECT_EQ(px(*f, 3, 3), "13");
+    EXPECT_TRUE(px(*f, 1, 2).isEmpty());
+    EXPECT_EQ(f->etat.noImage, 3);
+    EXPECT_EQ(f->acquisition->pointCourant(), 2);
+    EXPECT_EQ(f->tableau->grille1().colonne(), 3);
+}
+
+TEST(Acquisition, OnTheLastImageTheLastPointIsRecordedAndNothingMoves) {
+    auto f = avecClip(6);
+    points(*f, 2);
+    ligne(*f, 6);
+    f->acquisition->ChgPointNumero(2);
+    f->tableau->grille1().setColonne(3);
+    clic(*f, 7, 8);
+    EXPECT_EQ(px(*f, 3, 6), "7");
+    EXPECT_EQ(f->etat.noImage, 5);
+    EXPECT_EQ(f->acquisition->pointCourant(), 2);
+    EXPECT_EQ(f->tableau->grille1().ligne(), 6);
+    EXPECT_TRUE(peint(*f, 7, 8));
+}
+
+TEST(Acquisition, WithOnePointEveryClickGoesToTheNextImage) {
+    auto f = avecClip();
+    EXPECT_FALSE(f->acquisition->chkBoxAutoH->isEnabled());
+    EXPECT_TRUE(f->acquisition->chkBoxAutoH->isChecked());
+    EXPECT_TRUE(f->acquisition->chkBoxAutoV->isEnabled());
+    for (int i = 0; i < 3; ++i)
+        clic(*f, 100 + i, 50);
+    EXPECT_EQ(px(*f, 1, 1), "100");
+    EXPECT_EQ(px(*f, 1, 3), "102");
+    EXPECT_EQ(f->etat.noImage, 3);
+    EXPECT_EQ(f->tableau->grille1().ligne(), 4);
+}
+
+TEST(Acquisition, ClickingARecordedPointAgainReplacesItAndItsOldMark) {
+    auto f = avecClip();
+    f->acquisition->chkBoxAutoV->click(); // neither box: nothing moves
+    ligne(*f, 3);
+    clic(*f, 40, 40);
+    EXPECT_TRUE(peint(*f, 40, 40));
+    clic(*f, 90, 60);
+    EXPECT_EQ(px(*f, 1, 3), "90");
+    EXPECT_EQ(px(*f, 2, 3), "60");
+    EXPECT_FALSE(peint(*f, 40, 40));
+    EXPECT_TRUE(peint(*f, 90, 60));
+    EXPECT_EQ(f->etat.noImage, 2);
+}
+
+TEST(Acquisition, MetresFollowTheCalibrationAndTheAxisDirection) {
+    auto f = avecClip();
+    f->etat.sensX = -1;
+    f->etat.xOrig = 200;
+    f->etat.yOrig = 100;
+    f->etat.echelle = 0.01L;
+    clic(*f, 150, 130);
+    EXPECT_EQ(px(*f, 1, 1), "150");
+    EXPECT_EQ(m(*f, 1, 1), formatReel(2, 50 * 0.01L));
+    EXPECT_EQ(m(*f, 2, 1), formatReel(2, -30 * 0.01L));
+    EXPECT_TRUE(m(*f, 0, 1) == QStringLiteral("0.000") || m(*f, 0, 1) == QStringLiteral("0,000"));
+}
+
+TEST(Acquisition, ClicksOutsideTheImageOrWithoutAClipRecordNothing) {
+    {
+        auto f = demarrer();
+        clic(*f, 5, 5);
+        clic(*f, 5, 5, Qt::RightButton);
+        EXPECT_EQ(f->tableau->grille0().lignes(), 0);
+    }
+    auto f = avecClip();
+    const int l = f->etat.largeurAff, h = f->etat.hauteurAff;
+    f->PaintBox1->resize(l + 20, h + 20); // a surface larger than the image
+    clic(*f, l, 5);
+    clic(*f, 5, h);
+    clic(*f, 5, 5, Qt::MiddleButton);
+    EXPECT_TRUE(px(*f, 1, 1).isEmpty());
+    EXPECT_EQ(f->etat.noImage, 0);
+    // The right button only looks for points and offers the pop-up menu.
+    clic(*f, 5, 5, Qt::RightButton);
+    EXPECT_TRUE(px(*f, 1, 1).isEmpty());
+    auto* menu = f->findChild<QMenu*>("PopupMenu1");
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+}
+
+TEST(Acquisition, RightClickFindsThePointsRecordedAtThatPixel) {
+    auto f = avecClip();
+    clic(*f, 25, 35);
+    clic(*f, 25, 35);
+    clic(*f, 25, 35, Qt::RightButton);
+    EXPECT_TRUE(f->action("popUpMenuAtteindre")->isEnabled());
+    f->findChild<QMenu*>("PopupMenu1")->hide();
+    clic(*f, 26, 35, Qt::RightButton);
+    EXPECT_FALSE(f->action("popUpMenuAtteindre")->isEnabled());
+    f->findChild<QMenu*>("PopupMenu1")->hide();
+}
