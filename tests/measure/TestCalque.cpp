@@ -67,45 +67,6 @@ TEST(TableAspect, QuickColoursAreStoredRedInTheLowByte) {
     EXPECT_EQ(couleurBgr::depuisCouleur(QColor::fromHsv(0, 255, 255)), 255u);
 }
 
-TEST(Calque, DrawsAxesThenEveryPointOfEveryImageWithItsAppearance) {
-    Grille aspect, px;
-    tableAspect::initialiser(aspect);
-    aspect.dimensionner(3, 3);
-    tableAspect::completerColonne(aspect, 2, QString::number(couleurBgr::depuisRgb(0, 0, 255)), "1",
-                                  "1");
-    tableAspect::setCouleur(aspect, 0, couleurBgr::depuisRgb(0, 255, 0));
-    tableAspect::setCouleur(aspect, 1, couleurBgr::depuisRgb(255, 0, 0));
-    point(px, 1, 1, 20, 20);
-    point(px, 2, 1, 40, 20);
-    point(px, 1, 3, 60, 30); // image 2 has nothing
-    point(px, 2, 5, 80, 40); // beyond the clip's rows: not drawn
-    GeometrieCalque geo{1, 1, 10, 70, 100, 80, 1, 4, 2};
-    QImage im = image();
-    ToileImage t(im);
-    calque::tracer(t, px, aspect, geo);
-    EXPECT_EQ(im.pixel(10, 40), qRgb(0, 255, 0)); // vertical axis
-    EXPECT_EQ(im.pixel(50, 70), qRgb(0, 255, 0)); // horizontal axis
-    EXPECT_EQ(im.pixel(21, 20), qRgb(255, 0, 0)); // point 1, cross of size 2
-    EXPECT_EQ(im.pixel(60, 31), qRgb(255, 0, 0));
-    EXPECT_EQ(im.pixel(39, 19), qRgb(0, 0, 255)); // point 2, square
-    EXPECT_EQ(qAlpha(im.pixel(40, 20)), 0);
-    EXPECT_EQ(qAlpha(im.pixel(80, 40)), 0);
-}
-
-TEST(Calque, UndrawnPointsAndAxesAreLeftOutButKeepTheirCells) {
-    Grille aspect, px;
-    tableAspect::initialiser(aspect);
-    tableAspect::setDessine(aspect, 0, false);
-    tableAspect::setDessine(aspect, 1, false);
-    point(px, 1, 1, 20, 20);
-    GeometrieCalque geo{1, 1, 10, 70, 100, 80, 4, 1, 1};
-    QImage im = image();
-    ToileImage t(im);
-    calque::tracer(t, px, aspect, geo);
-    EXPECT_TRUE(im == image());
-    EXPECT_EQ(px.cellule(1, 1), "20");
-}
-
 TEST(Calque, LaterPointsAndImagesAreDrawnOverEarlierOnes) {
     Grille aspect, px;
     tableAspect::initialiser(aspect);
