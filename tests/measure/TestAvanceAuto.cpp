@@ -2,6 +2,9 @@
 
 #include "aides/ReponseModale.h"
 #include "clip/ControleurNavigation.h"
+#include "platform/PeripheriqueMedia.h"
+
+#include <QToolButton>
 
 #include <QMenu>
 
@@ -139,4 +142,19 @@ TEST(Acquisition, RightClickFindsThePointsRecordedAtThatPixel) {
     clic(*f, 26, 35, Qt::RightButton);
     EXPECT_FALSE(f->action("popUpMenuAtteindre")->isEnabled());
     f->findChild<QMenu*>("PopupMenu1")->hide();
+}
+
+TEST(Acquisition, AClickDuringPlaybackRecordsOnTheImageWherePlaybackStarted) {
+    auto f = avecClip(30);
+    ligne(*f, 3);
+    f->navigation->bbtnPlay->click();
+    clic(*f, 15, 16);
+    EXPECT_EQ(px(*f, 1, 3), "15");
+    QTest::qWait(100);
+    // The click's positioning has ended the playback; nothing else was written.
+    EXPECT_NE(f->MediaPlayer1->mode(), PeripheriqueMedia::Mode::Lecture);
+    int remplies = 0;
+    for (int r = 1; r <= 30; ++r)
+        remplies += !px(*f, 1, r).isEmpty();
+    EXPECT_EQ(remplies, 1);
 }
