@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -127,6 +128,15 @@ void TalleraDlg::stringGridAllerKeyUp(int touche) {
         efface = true;
     }
     if (efface && clipOuvert && clipOuvert()) emit pointsEffaces();
+}
+
+void TalleraDlg::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (const QScreen* ecran = screen()) { // centred on the screen, not on the window
+        QRect r = frameGeometry();
+        r.moveCenter(ecran->availableGeometry().center());
+        move(r.topLeft());
+    }
 }
 
 bool TalleraDlg::eventFilter(QObject* objet, QEvent* e) {

@@ -42,6 +42,7 @@ signals:
     void pointsEffaces();               // after at least one erasure
 
 protected:
+    void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:

@@ -12,11 +12,6 @@
 #include <cmath>
 #include <memory>
 
-namespace {
-// Indexing shorter than this shows nothing; a longer one shows its progress.
-constexpr int delaiProgressionMs = 300;
-} // namespace
-
 struct PeripheriqueMedia::Impl {
     QString nom;
     std::unique_ptr<DecodeurFfms> decodeur;
@@ -34,6 +29,7 @@ struct PeripheriqueMedia::Impl {
     QElapsedTimer chrono;
     int64_t departLecture = 0;
     unsigned generation = 0; // notifications queued before a close are dropped
+    int delaiProgressionMs = 300; // shorter indexing shows nothing
 
     int64_t nbImages() const { return decodeur ? decodeur->nbImages() : 0; }
     double periodeMs() const {
@@ -97,7 +93,7 @@ void PeripheriqueMedia::ouvrir() {
     auto suivre = [&](int64_t courant, int64_t total) {
         if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return true;
         if (!progression) {
-            if (chrono.elapsed() < delaiProgressionMs) return true;
+            if (chrono.elapsed() < d->delaiProgressionMs) return true;
             progression = std::make_unique<QProgressDialog>(
                 QStringLiteral("Préparation du clip..."), QStringLiteral("Annuler"), 0, 1000,
                 d->fenetre ? d->fenetre->window() : nullptr);
@@ -227,6 +223,8 @@ long double PeripheriqueMedia::periodeImage() const {
 }
 
 QWidget* PeripheriqueMedia::ecranVideo() const { return d->ecran; }
+
+void PeripheriqueMedia::setDelaiProgression(int ms) { d->delaiProgressionMs = ms; }
 
 void PeripheriqueMedia::afficherPosition(int64_t position) {
     // Decoding waits for the paint (or for imageAffichee()): a step to a neighbour and back

@@ -57,6 +57,8 @@ public:
 
     long double periodeImage() const; // seconds per image from the clip's exact rate; 0 closed
     QWidget* ecranVideo() const;      // the picture widget inside the display window
+    // Indexing that lasts longer than this shows its progress (and can be cancelled).
+    void setDelaiProgression(int ms);
 
 signals:
     void notification();            // end or interruption of a playback

@@ -1,4 +1,5 @@
 #include "aides/ClipsTest.h"
+#include "aides/ReponseModale.h"
 #include "app/Demarrage.h"
 #include "clip/ControleurClip.h"
 #include "clip/ControleurNavigation.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -372,4 +374,29 @@ TEST(Navigation, ClipCutShortKeepsNumberAndPictureInAgreement) {
     accord("back from the last");
     nav->bbtnDeb->click();
     EXPECT_EQ(clipstest::indexAffiche(f->pnl1AVI, r), 0);
+}
+
+TEST(Navigation, GoToEntryOpensTheDialogModallyAndFermerClosesIt) {
+    Session s(clip100());
+    s.f->tableau->ecrirePoint(1, 5, 30, 40);
+    s.nav->chercherPointsPixel(30, 40);
+    reponse::Vu vu;
+    int lignes = 0;
+    reponse::dialogue(
+        [&](QWidget* w) {
+            auto* d = qobject_cast<TalleraDlg*>(w);
+            ASSERT_NE(d, nullptr);
+            lignes = d->nbLignes();
+            w->findChild<QPushButton*>("btnFermer")->click();
+        },
+        &vu);
+    s.f->action("popUpMenuAtteindre")->trigger();
+    EXPECT_TRUE(vu.ouvert);
+    EXPECT_EQ(vu.titre, "Aller à l'image...");
+    EXPECT_EQ(vu.objet, "TalleraDlg");
+    EXPECT_EQ(lignes, 2);
+    EXPECT_FALSE(s.f->dlg.alleraDlg->isVisible());
+    auto* consigne = s.f->dlg.alleraDlg->findChild<QLabel*>("lblConsigne");
+    ASSERT_NE(consigne, nullptr);
+    EXPECT_EQ(consigne->text(), "Cliquez  sur le numéro de l'image à atteindre...");
 }

@@ -144,7 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasClip{"exact-mpeg4.avi",
                   QStringList{"--codec", "mpeg4", "--gop", "20", "--bframes", "2", "--tag",
                               "DIVX"}},
-        CasClip{"exact-raw.avi", QStringList{"--codec", "rawvideo"}}),
+        CasClip{"exact-raw.avi", QStringList{"--codec", "rawvideo"}},
+        CasClip{"exact-theora.ogv", QStringList{"--codec", "libtheora"}}),
     [](const auto& info) {
         return QString(info.param.nom).mid(6).replace('.', '_').replace('-', '_').toStdString();
     });
@@ -278,4 +279,46 @@ TEST(PeripheriqueMedia, DamagedFilesRaiseTheDecodersMessageAndLeaveNothingOpen) 
         const int lu = motif::lireIndex(m.imageAffichee());
         EXPECT_TRUE(lu == i || (lu == -1 && qGray(m.imageAffichee().pixel(0, 0)) == 0)) << i;
     }
+}
+
+namespace {
+// Records the progress windows shown while a clip is indexed, and cancels them on demand.
+struct Espion : QObject {
+    bool annuler = false;
+    int vus = 0;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show && o->objectName() == "progressionIndexation") {
+            ++vus;
+            if (annuler) QMetaObject::invokeMethod(o, "cancel", Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+} // namespace
+
+TEST(PeripheriqueMedia, LongIndexingShowsItsProgressAndCanBeCancelled) {
+    const QString chemin = clipstest::clip("indexation.avi", {"--frames", "400"});
+    QWidget fenetre;
+    Espion espion;
+    qApp->installEventFilter(&espion);
+    PeripheriqueMedia m;
+    m.setFenetreAffichage(&fenetre);
+    m.setNomFichier(chemin);
+    m.ouvrir(); // quick: no window
+    EXPECT_EQ(espion.vus, 0);
+    m.setDelaiProgression(0);
+    m.ouvrir();
+    EXPECT_TRUE(m.estOuvert());
+    EXPECT_GE(espion.vus, 1);
+    espion.annuler = true;
+    bool refuse = false;
+    try {
+        m.ouvrir();
+    } catch (const ErreurMedia&) {
+        refuse = true;
+    }
+    qApp->removeEventFilter(&espion);
+    // Cancelled while indexing: nothing opens.
+    EXPECT_TRUE(refuse);
+    EXPECT_FALSE(m.estOuvert());
 }
