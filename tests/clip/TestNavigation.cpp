@@ -400,3 +400,17 @@ TEST(Navigation, GoToEntryOpensTheDialogModallyAndFermerClosesIt) {
     ASSERT_NE(consigne, nullptr);
     EXPECT_EQ(consigne->text(), "Cliquez  sur le numéro de l'image à atteindre...");
 }
+
+TEST(Navigation, ResizingDuringPlaybackKeepsNumberAndPictureInAgreement) {
+    Session s(clipstest::clip("nav12.avi", {"--size", "160x120", "--frames", "12", "--rate",
+                                            "100"}));
+    QSignalSpy fin(s.f->MediaPlayer1.get(), &PeripheriqueMedia::notification);
+    s.nav->bbtnPlay->click();
+    QTest::qWait(30);
+    s.f->resize(s.f->size() + QSize(40, 30));
+    s.f->PaintBox1->resize(s.f->PaintBox1->size()); // no change: nothing asked
+    ASSERT_TRUE(fin.wait(3000));
+    QTest::qWait(120); // any redraw asked meanwhile is served after the playback
+    s.verifier(s.f->etat.noImage, "after the playback");
+    EXPECT_EQ(s.f->etat.noImage, 11);
+}

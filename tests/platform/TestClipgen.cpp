@@ -43,10 +43,10 @@ TEST(MotifIndex, DiscStaysInsideThePictureAndBelowTheBand) {
 }
 
 namespace {
-// Centre of the pixels of a colour close to the ball's, below the band.
+// Centre of the pixels of a colour close to the ball's.
 QPointF centreOrange(const QImage& image) {
     double sx = 0, sy = 0, n = 0;
-    for (int y = int(motif::hauteurBande(image.size())); y < image.height(); ++y)
+    for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QColor c = image.pixelColor(x, y);
             if (c.red() > 170 && c.green() < 130 && c.blue() < 90) {
@@ -77,9 +77,8 @@ TEST(Clipgen, DemoClipShowsTheBallWhereTheScenarioPutsIt) {
     m.setFormatTemps(PeripheriqueMedia::FormatTemps::Images);
     ASSERT_EQ(m.longueur(), demo::nbImages);
     EXPECT_EQ(m.rectangleAffichage().size(), QSize(demo::largeur, demo::hauteur));
-    for (int i = 0; i < demo::nbImages; i += 5) {
+    for (int i = 0; i < demo::nbImages; ++i) {
         m.chercher(i);
-        EXPECT_EQ(motif::lireIndex(m.imageAffichee()), i);
         const QPointF vu = centreOrange(m.imageAffichee());
         const QPointF attendu = demo::centreBalle(i);
         EXPECT_NEAR(vu.x(), attendu.x(), 1.0) << i;

@@ -6,10 +6,11 @@
 // the ball in every image.
 //
 // Header-only so that tests can compare a measurement made on the demo clip with the truth.
-
-#include "tools/clipgen/MotifIndex.h"
+// Unlike the test clips, its images carry no index band: it is meant to be looked at. The
+// ball, which moves by more than 16 pixels from one image to the next, tells them apart.
 
 #include <QFont>
+#include <QPainter>
 #include <QPointF>
 #include <QString>
 
@@ -72,8 +73,6 @@ inline void dessinerImage(QPainter& p, int i) {
     p.setBrush(QColor(220, 70, 20));
     p.drawEllipse(centreBalle(i) + QPointF(0.5, 0.5), rayonBalle, rayonBalle);
     p.restore();
-
-    motif::dessinerIndex(p, i, taille);
 }
 
 } // namespace demo
