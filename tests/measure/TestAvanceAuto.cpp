@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include <QMenu>
+#include <QScrollBar>
 
 using namespace pointage;
 
@@ -157,4 +158,30 @@ TEST(Acquisition, AClickDuringPlaybackRecordsOnTheImageWherePlaybackStarted) {
     for (int r = 1; r <= 30; ++r)
         remplies += !px(*f, 1, r).isEmpty();
     EXPECT_EQ(remplies, 1);
+}
+
+TEST(Acquisition, TheTableFollowsTheCurrentCell) {
+    auto f = avecClip(40);
+    f->resize(700, 400);
+    f->show();
+    points(*f, 9);
+    GrilleMesures& v = f->tableau->grille1();
+    ligne(*f, 1);
+    f->acquisition->ChgPointNumero(1);
+    v.setColonne(1);
+    for (int k = 1; k <= 8; ++k)
+        clic(*f, 10 * k, 10);
+    // Point 9 of image 1: its column is in sight, on the right.
+    EXPECT_GE(v.columnAt(v.viewport()->width() - 1), 16);
+    clic(*f, 90, 10);
+    // Point 1 of image 2: back to the first column.
+    EXPECT_EQ(v.colonne(), 1);
+    EXPECT_EQ(v.columnAt(0), 0);
+    for (int r = 2; r < 40; ++r) {
+        for (int k = 1; k <= 9; ++k)
+            clic(*f, 10 * k, r);
+    }
+    EXPECT_EQ(v.ligne(), 40);
+    EXPECT_TRUE(v.viewport()->rect().contains(v.visualRect(v.model()->index(39, 0)).center()));
+    EXPECT_GT(v.verticalScrollBar()->value(), 0);
 }
