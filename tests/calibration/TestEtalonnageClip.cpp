@@ -4,6 +4,7 @@
 #include "clip/ControleurClip.h"
 #include "clip/ZonePointage.h"
 #include "measure/ControleurTableau.h"
+#include "measure/GrilleMesures.h"
 #include "platform/RegistreCurseurs.h"
 
 #include <QCheckBox>
@@ -56,8 +57,12 @@ TEST(EtalonnageClip, FromOpeningToMeasuringWithACalibration) {
     o.edSi->selectAll();
     QTest::keyClicks(o.edSi, "2");
     EXPECT_EQ(o.lblSHori->text(), " 4.00E-2 m / pxl");
-    // No point was recorded by the calibration clicks.
+    // No point was recorded by the calibration clicks, and the redraw of each click shows
+    // the segment between the new points.
     EXPECT_TRUE(f->tableau->grille0().cellule(1, 1).isEmpty());
+    EXPECT_EQ(image->calque.pixelColor(25, 30), QColor(0, 128, 0));
+    EXPECT_EQ(image->calque.pixelColor(14, 10), QColor(Qt::red));
+    EXPECT_EQ(image->calque.pixelColor(40, 46), QColor(Qt::blue));
 
     // Back to "Mesures": both modes end, the measuring pointer returns, and clicks are no
     // longer calibration.
@@ -66,6 +71,9 @@ TEST(EtalonnageClip, FromOpeningToMeasuringWithACalibration) {
     EXPECT_FALSE(f->etat.segmentEchelleVisible);
     EXPECT_EQ(curseur(), 102);
     QTest::mouseClick(image, Qt::LeftButton, {}, QPoint(45, 75));
+    EXPECT_EQ(f->tableau->grille0().cellule(1, 1), "45");
+    EXPECT_EQ(f->tableau->grille1().cellule(1, 1), " 1.00E+0"); // 25 pixels right of x = 20
+    EXPECT_EQ(f->tableau->grille1().cellule(2, 1), " 1.00E+0"); // 25 pixels above y = 100
     EXPECT_EQ(f->etat.xOrig, 20);
     EXPECT_EQ(f->etat.p1, QPoint(10, 10));
     EXPECT_EQ(f->etat.p2, QPoint(40, 50));
