@@ -23,7 +23,9 @@
 
 using Mode = PeripheriqueMedia::Mode;
 
-ControleurNavigation::ControleurNavigation(TForm1& form) : QObject(&form), f(form) {
+ControleurNavigation::ControleurNavigation(TForm1& form)
+    : QObject(&form)
+    , f(form) {
     construireBarre();
 
     Timer1 = new QTimer(this);
@@ -36,7 +38,8 @@ ControleurNavigation::ControleurNavigation(TForm1& form) : QObject(&form), f(for
     connect(m, &PeripheriqueMedia::notification, this, &ControleurNavigation::MediaPlayer1Notify);
     connect(m, &PeripheriqueMedia::imageChangee, this, [this](int index) {
         // While playing, the number shown follows the picture (noImage waits for the end).
-        if (f.MediaPlayer1->mode() == Mode::Lecture) lblNoImage2->setText(QString::number(index + 1));
+        if (f.MediaPlayer1->mode() == Mode::Lecture)
+            lblNoImage2->setText(QString::number(index + 1));
     });
     connect(f.PaintBox1, &ZonePointage::repeintDemande, this,
             &ControleurNavigation::PaintBox1Paint);
@@ -65,8 +68,7 @@ void ControleurNavigation::construireBarre() {
         {&bbtnPlay, "bbtnPlay", 2, QStyle::SP_MediaPlay, QStringLiteral("Jouer le clip")},
         {&bbtnDeb, "bbtnDeb", 3, QStyle::SP_MediaSkipBackward, QStringLiteral("Première image")},
         {&bbtnFin, "bbtnFin", 4, QStyle::SP_MediaSkipForward, QStringLiteral("Dernière image")},
-        {&bbtnPre, "bbtnPre", 5, QStyle::SP_MediaSeekBackward,
-         QStringLiteral("Image précédente")},
+        {&bbtnPre, "bbtnPre", 5, QStyle::SP_MediaSeekBackward, QStringLiteral("Image précédente")},
         {&bbtnSui, "bbtnSui", 6, QStyle::SP_MediaSeekForward, QStringLiteral("Image suivante")},
     };
     for (const Bouton& b : boutons) {
@@ -107,16 +109,18 @@ void ControleurNavigation::mpPositionner(int i) {
     // A fresh clip already shows image 0: its first positioning steps nothing.
     if (!(i == 0 && e.noImage == -1)) {
         m.setPas(std::abs(i - e.noImage));
-        if (i < e.noImage) m.reculer();
-        else m.avancer();
+        if (i < e.noImage)
+            m.reculer();
+        else
+            m.avancer();
     }
     e.noImage = i;
     const int n = longueurImages();
     lblNoImage2->setText(QString::number(i + 1));
     lblNoImage4->setText(QString::number(n));
     marqueT0();
-    activerNavigation(e.noImage < n - 1, e.noImage > 0, e.noImage < n - 1, e.noImage < n - 1,
-                      e.noImage > 0);
+    activerNavigation(e.noImage<n - 1, e.noImage> 0, e.noImage < n - 1,
+                      e.noImage<n - 1, e.noImage> 0);
 }
 
 void ControleurNavigation::reDraw(int i) {

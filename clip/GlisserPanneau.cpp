@@ -5,7 +5,9 @@
 #include <algorithm>
 
 GlisserPanneau::GlisserPanneau(QWidget* p, std::function<bool()> ok)
-    : QObject(p), panneau(p), permis(std::move(ok)) {
+    : QObject(p)
+    , panneau(p)
+    , permis(std::move(ok)) {
     panneau->setMouseTracking(true);
     panneau->installEventFilter(this);
 }
@@ -33,10 +35,8 @@ bool GlisserPanneau::eventFilter(QObject* objet, QEvent* e) {
             // Keep at least the frame's corner reachable: never beyond the parent's edges.
             const int maxX = std::max(0, parent->width() - panneau->width());
             const int maxY = std::max(0, parent->height() - panneau->height());
-            p.setX(std::clamp(p.x(), std::min(0, parent->width() - panneau->width()),
-                              maxX));
-            p.setY(std::clamp(p.y(), std::min(0, parent->height() - panneau->height()),
-                              maxY));
+            p.setX(std::clamp(p.x(), std::min(0, parent->width() - panneau->width()), maxX));
+            p.setY(std::clamp(p.y(), std::min(0, parent->height() - panneau->height()), maxY));
         }
         panneau->move(p);
         return true;

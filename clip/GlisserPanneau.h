@@ -19,9 +19,9 @@ public:
     bool enCours() const { return actif; }
 
 signals:
-    void survol();    // mouse moving over the panel, no move under way
-    void debut();     // a move starts
-    void fin();       // the move ended
+    void survol(); // mouse moving over the panel, no move under way
+    void debut();  // a move starts
+    void fin();    // the move ended
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;

@@ -2,7 +2,8 @@
 
 #include <QPainter>
 
-ZonePointage::ZonePointage(QWidget* parent) : QWidget(parent) {
+ZonePointage::ZonePointage(QWidget* parent)
+    : QWidget(parent) {
     setObjectName("PaintBox1");
     setMouseTracking(true);
 }

@@ -12,7 +12,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-TalleraDlg::TalleraDlg(QWidget* parent) : QDialog(parent) {
+TalleraDlg::TalleraDlg(QWidget* parent)
+    : QDialog(parent) {
     setObjectName("TalleraDlg");
     setWindowTitle(QStringLiteral("Aller à l'image..."));
     // No title-bar buttons: "Fermer" closes it.
@@ -33,8 +34,7 @@ TalleraDlg::TalleraDlg(QWidget* parent) : QDialog(parent) {
     courier.setStyleHint(QFont::TypeWriter);
     stringGridAller->setFont(courier);
     stringGridAller->installEventFilter(this);
-    connect(stringGridAller, &QTableWidget::cellClicked, this,
-            &TalleraDlg::stringGridAllerClick);
+    connect(stringGridAller, &QTableWidget::cellClicked, this, &TalleraDlg::stringGridAllerClick);
 
     auto* bas = new QWidget(this);
     bas->setObjectName("pnlBas");
@@ -100,14 +100,23 @@ void TalleraDlg::ajouterLigne(int r, const QString& t, int k) {
     ecrire(ligne, 3, QString::number(k));
 }
 
-int TalleraDlg::nbLignes() const { return stringGridAller->rowCount(); }
-QString TalleraDlg::marque(int ligne) const { return texte(ligne, 0); }
-int TalleraDlg::imageDe(int ligne) const { return texte(ligne, 1).toInt(); }
-int TalleraDlg::pointDe(int ligne) const { return texte(ligne, 3).toInt(); }
+int TalleraDlg::nbLignes() const {
+    return stringGridAller->rowCount();
+}
+QString TalleraDlg::marque(int ligne) const {
+    return texte(ligne, 0);
+}
+int TalleraDlg::imageDe(int ligne) const {
+    return texte(ligne, 1).toInt();
+}
+int TalleraDlg::pointDe(int ligne) const {
+    return texte(ligne, 3).toInt();
+}
 
 void TalleraDlg::setLigneFixe(bool f) {
     fixe = f;
-    for (int c = 0; c < 4; ++c) ecrire(0, c, texte(0, c));
+    for (int c = 0; c < 4; ++c)
+        ecrire(0, c, texte(0, c));
 }
 
 void TalleraDlg::stringGridAllerClick(int ligne, int colonne) {

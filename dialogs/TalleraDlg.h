@@ -37,9 +37,9 @@ public:
     void stringGridAllerKeyUp(int touche);
 
 signals:
-    void atteindre(int r, int k);       // show image row r with point k current
-    void effacerPoint(int r, int k);    // empty point k of row r in both tables
-    void pointsEffaces();               // after at least one erasure
+    void atteindre(int r, int k);    // show image row r with point k current
+    void effacerPoint(int r, int k); // empty point k of row r in both tables
+    void pointsEffaces();            // after at least one erasure
 
 protected:
     void showEvent(QShowEvent* e) override;

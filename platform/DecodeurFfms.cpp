@@ -47,8 +47,9 @@ DecodeurFfms::DecodeurFfms(const QString& chemin, const Progression& progression
     Erreur e;
     FFMS_Indexer* indexeur = FFMS_CreateIndexer(nom.constData(), &e.info);
     if (!indexeur) throw ErreurMedia(e.message().toStdString());
-    if (progression) FFMS_SetProgressCallback(indexeur, rappelProgression,
-                                              const_cast<Progression*>(&progression));
+    if (progression)
+        FFMS_SetProgressCallback(indexeur, rappelProgression,
+                                 const_cast<Progression*>(&progression));
     index = FFMS_DoIndexing2(indexeur, FFMS_IEH_ABORT, &e.info); // frees the indexer
     if (!index) throw ErreurMedia(e.message().toStdString());
 
@@ -109,12 +110,21 @@ QImage DecodeurFfms::convertir(const void* t) {
     // Colour matrix and range of the source as the decoder reports them.
     int espace = SWS_CS_DEFAULT;
     switch (trame->ColorSpace) {
-    case AVCOL_SPC_BT709: espace = SWS_CS_ITU709; break;
-    case AVCOL_SPC_FCC: espace = SWS_CS_FCC; break;
-    case AVCOL_SPC_SMPTE240M: espace = SWS_CS_SMPTE240M; break;
+    case AVCOL_SPC_BT709:
+        espace = SWS_CS_ITU709;
+        break;
+    case AVCOL_SPC_FCC:
+        espace = SWS_CS_FCC;
+        break;
+    case AVCOL_SPC_SMPTE240M:
+        espace = SWS_CS_SMPTE240M;
+        break;
     case AVCOL_SPC_BT2020_NCL:
-    case AVCOL_SPC_BT2020_CL: espace = SWS_CS_BT2020; break;
-    default: break;
+    case AVCOL_SPC_BT2020_CL:
+        espace = SWS_CS_BT2020;
+        break;
+    default:
+        break;
     }
     const int plein = trame->ColorRange == AVCOL_RANGE_JPEG ? 1 : 0;
     sws_setColorspaceDetails(sws, sws_getCoefficients(espace), plein,
@@ -159,9 +169,8 @@ QImage DecodeurFfms::image(int n) {
         // Going back means a seek: decode a few images up to n and keep them all, as long
         // as they fit in half the cache.
         const int64_t parImage = int64_t(dimensions.width()) * dimensions.height() * 4;
-        const int fenetre =
-            int(std::clamp<int64_t>(budget / 2 / std::max<int64_t>(parImage, 1), 1,
-                                    fenetreArriere));
+        const int fenetre = int(
+            std::clamp<int64_t>(budget / 2 / std::max<int64_t>(parImage, 1), 1, fenetreArriere));
         for (int k = std::max(0, n - fenetre + 1); k < n; ++k)
             if (!enCache(k)) mettreEnCache(k, decoder(k));
     }

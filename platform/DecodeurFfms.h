@@ -54,7 +54,7 @@ private:
     QSize dimensions;
     int fpsNum = 25, fpsDen = 1;
     bool toutesCles = false; // every image a key frame: a seek costs one decode
-    int dernierDecode = -1; // last image asked of FFMS2: the next one is a cheap decode
+    int dernierDecode = -1;  // last image asked of FFMS2: the next one is a cheap decode
 
     struct Entree {
         int n;

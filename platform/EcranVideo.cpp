@@ -2,7 +2,9 @@
 
 #include <QPainter>
 
-EcranVideo::EcranVideo(QWidget* parent, Source s) : QWidget(parent), source(std::move(s)) {
+EcranVideo::EcranVideo(QWidget* parent, Source s)
+    : QWidget(parent)
+    , source(std::move(s)) {
     setObjectName("ecranVideo");
     // Opaque: a new image repaints this widget and what lies over it, never the window.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -12,7 +14,10 @@ EcranVideo::EcranVideo(QWidget* parent, Source s) : QWidget(parent), source(std:
 void EcranVideo::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QImage& img = source();
-    if (img.isNull()) p.fillRect(rect(), Qt::black);
-    else if (img.size() == size()) p.drawImage(0, 0, img);
-    else p.drawImage(rect(), img);
+    if (img.isNull())
+        p.fillRect(rect(), Qt::black);
+    else if (img.size() == size())
+        p.drawImage(0, 0, img);
+    else
+        p.drawImage(rect(), img);
 }

@@ -17,7 +17,7 @@ struct PeripheriqueMedia::Impl {
     std::unique_ptr<DecodeurFfms> decodeur;
     QPointer<QWidget> fenetre;
     QPointer<EcranVideo> ecran;
-    QImage image;      // decoded image of index imageDe
+    QImage image; // decoded image of index imageDe
     int imageDe = -1;
     QRect rect;
     FormatTemps format = FormatTemps::Millisecondes;
@@ -28,7 +28,7 @@ struct PeripheriqueMedia::Impl {
     QTimer horloge;
     QElapsedTimer chrono;
     int64_t departLecture = 0;
-    unsigned generation = 0; // notifications queued before a close are dropped
+    unsigned generation = 0;      // notifications queued before a close are dropped
     int delaiProgressionMs = 300; // shorter indexing shows nothing
 
     int64_t nbImages() const { return decodeur ? decodeur->nbImages() : 0; }
@@ -37,7 +37,9 @@ struct PeripheriqueMedia::Impl {
     }
 };
 
-PeripheriqueMedia::PeripheriqueMedia(QObject* parent) : QObject(parent), d(new Impl) {
+PeripheriqueMedia::PeripheriqueMedia(QObject* parent)
+    : QObject(parent)
+    , d(new Impl) {
     setObjectName("MediaPlayer1");
     d->horloge.setTimerType(Qt::PreciseTimer);
     connect(&d->horloge, &QTimer::timeout, this, [this] {
@@ -63,8 +65,12 @@ PeripheriqueMedia::~PeripheriqueMedia() {
     delete d;
 }
 
-void PeripheriqueMedia::setNomFichier(const QString& chemin) { d->nom = chemin; }
-QString PeripheriqueMedia::nomFichier() const { return d->nom; }
+void PeripheriqueMedia::setNomFichier(const QString& chemin) {
+    d->nom = chemin;
+}
+QString PeripheriqueMedia::nomFichier() const {
+    return d->nom;
+}
 
 void PeripheriqueMedia::setFenetreAffichage(QWidget* fenetre) {
     d->fenetre = fenetre;
@@ -132,10 +138,16 @@ void PeripheriqueMedia::fermer() {
     if (d->ecran) d->ecran->hide();
 }
 
-bool PeripheriqueMedia::estOuvert() const { return d->decodeur != nullptr; }
+bool PeripheriqueMedia::estOuvert() const {
+    return d->decodeur != nullptr;
+}
 
-void PeripheriqueMedia::setFormatTemps(FormatTemps f) { d->format = f; }
-PeripheriqueMedia::FormatTemps PeripheriqueMedia::formatTemps() const { return d->format; }
+void PeripheriqueMedia::setFormatTemps(FormatTemps f) {
+    d->format = f;
+}
+PeripheriqueMedia::FormatTemps PeripheriqueMedia::formatTemps() const {
+    return d->format;
+}
 
 int64_t PeripheriqueMedia::longueur() const {
     if (!estOuvert()) return 0;
@@ -144,15 +156,21 @@ int64_t PeripheriqueMedia::longueur() const {
     return std::llround(double(d->nbImages()) * d->periodeMs());
 }
 
-QRect PeripheriqueMedia::rectangleAffichage() const { return d->rect; }
+QRect PeripheriqueMedia::rectangleAffichage() const {
+    return d->rect;
+}
 
 void PeripheriqueMedia::setRectangleAffichage(const QRect& r) {
     d->rect = r;
     if (d->ecran) d->ecran->setGeometry(r);
 }
 
-void PeripheriqueMedia::setPas(int n) { d->pas = std::max(n, 0); }
-int PeripheriqueMedia::pas() const { return d->pas; }
+void PeripheriqueMedia::setPas(int n) {
+    d->pas = std::max(n, 0);
+}
+int PeripheriqueMedia::pas() const {
+    return d->pas;
+}
 
 void PeripheriqueMedia::avancer() {
     if (!estOuvert()) return;
@@ -184,7 +202,9 @@ void PeripheriqueMedia::chercher(int64_t position) {
     afficherPosition(d->position);
 }
 
-PeripheriqueMedia::Mode PeripheriqueMedia::mode() const { return d->mode; }
+PeripheriqueMedia::Mode PeripheriqueMedia::mode() const {
+    return d->mode;
+}
 
 void PeripheriqueMedia::jouer() {
     if (!estOuvert() || d->mode == Mode::Lecture) return;
@@ -202,7 +222,9 @@ void PeripheriqueMedia::jouer() {
     d->horloge.start(std::max(1, int(d->periodeMs() / 2)));
 }
 
-int PeripheriqueMedia::indexAffiche() const { return d->affiche; }
+int PeripheriqueMedia::indexAffiche() const {
+    return d->affiche;
+}
 const QImage& PeripheriqueMedia::imageAffichee() const {
     if (d->affiche >= 0 && d->imageDe != d->affiche) {
         QImage image = d->decodeur->image(d->affiche);
@@ -222,9 +244,13 @@ long double PeripheriqueMedia::periodeImage() const {
     return static_cast<long double>(d->decodeur->cadenceDen()) / d->decodeur->cadenceNum();
 }
 
-QWidget* PeripheriqueMedia::ecranVideo() const { return d->ecran; }
+QWidget* PeripheriqueMedia::ecranVideo() const {
+    return d->ecran;
+}
 
-void PeripheriqueMedia::setDelaiProgression(int ms) { d->delaiProgressionMs = ms; }
+void PeripheriqueMedia::setDelaiProgression(int ms) {
+    d->delaiProgressionMs = ms;
+}
 
 void PeripheriqueMedia::afficherPosition(int64_t position) {
     // Decoding waits for the paint (or for imageAffichee()): a step to a neighbour and back

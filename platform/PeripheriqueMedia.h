@@ -31,28 +31,28 @@ public:
     QString nomFichier() const;
     void setFenetreAffichage(QWidget* fenetre); // the video is drawn inside this widget
 
-    void ouvrir();                  // throws ErreurMedia
-    void fermer();                  // harmless when nothing is open
+    void ouvrir(); // throws ErreurMedia
+    void fermer(); // harmless when nothing is open
     bool estOuvert() const;
 
     void setFormatTemps(FormatTemps f);
     FormatTemps formatTemps() const;
-    int64_t longueur() const;       // in the current time format
+    int64_t longueur() const; // in the current time format
 
     QRect rectangleAffichage() const;
     void setRectangleAffichage(const QRect& r);
 
-    void setPas(int n);             // frames per step
+    void setPas(int n); // frames per step
     int pas() const;
-    void avancer();                 // steps forward by the step count
-    void reculer();                 // steps back by the step count
-    int64_t position() const;       // in the current time format
+    void avancer();           // steps forward by the step count
+    void reculer();           // steps back by the step count
+    int64_t position() const; // in the current time format
     void chercher(int64_t position);
     Mode mode() const;
-    void jouer();                   // plays to the end; emits notification() when it ends
-                                    // or when another command interrupts it
+    void jouer(); // plays to the end; emits notification() when it ends
+                  // or when another command interrupts it
 
-    int indexAffiche() const;       // image shown, 0-based; -1 when none
+    int indexAffiche() const; // image shown, 0-based; -1 when none
     const QImage& imageAffichee() const;
 
     long double periodeImage() const; // seconds per image from the clip's exact rate; 0 closed
@@ -61,7 +61,7 @@ public:
     void setDelaiProgression(int ms);
 
 signals:
-    void notification();            // end or interruption of a playback
+    void notification(); // end or interruption of a playback
     void imageChangee(int index);
 
 private:

@@ -33,7 +33,8 @@ struct Session {
     std::unique_ptr<TForm1> f;
     ControleurNavigation* nav = nullptr;
 
-    explicit Session(const QString& chemin) : f(demarrer()) {
+    explicit Session(const QString& chemin)
+        : f(demarrer()) {
         f->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(f.get()));
         EXPECT_TRUE(f->clip->ouvrirClip(chemin));
@@ -73,8 +74,8 @@ TEST(Navigation, ButtonStatesFollowTheImageShown) {
     EXPECT_EQ(s.f->tableau->grille1().ligne(), 100);
     s.nav->bbtnPre->click();
     EXPECT_EQ(s.etats(), "11111");
-    for (auto* b : {s.nav->bbtnPlay, s.nav->bbtnDeb, s.nav->bbtnFin, s.nav->bbtnPre,
-                    s.nav->bbtnSui})
+    for (auto* b :
+         {s.nav->bbtnPlay, s.nav->bbtnDeb, s.nav->bbtnFin, s.nav->bbtnPre, s.nav->bbtnSui})
         EXPECT_EQ(b->toolTip().isEmpty(), false);
     EXPECT_EQ(s.nav->bbtnPlay->property("tag").toInt(), 2);
     EXPECT_EQ(s.nav->bbtnSui->property("tag").toInt(), 6);
@@ -124,8 +125,8 @@ TEST(Navigation, TimeOriginMarkerShowsOnItsImageOnly) {
 }
 
 TEST(Navigation, PlaybackToTheEndLeavesTheLastImageAndRow) {
-    Session s(clipstest::clip("nav12.avi", {"--size", "160x120", "--frames", "12", "--rate",
-                                            "100"}));
+    Session s(
+        clipstest::clip("nav12.avi", {"--size", "160x120", "--frames", "12", "--rate", "100"}));
     QSignalSpy fin(s.f->MediaPlayer1.get(), &PeripheriqueMedia::notification);
     s.nav->bbtnPlay->click();
     EXPECT_EQ(s.f->MediaPlayer1->mode(), PeripheriqueMedia::Mode::Lecture);
@@ -138,8 +139,8 @@ TEST(Navigation, PlaybackToTheEndLeavesTheLastImageAndRow) {
 }
 
 TEST(Navigation, SecondClickOnPlayStopsWhereThePlaybackIs) {
-    Session s(clipstest::clip("nav300.avi", {"--size", "160x120", "--frames", "300", "--rate",
-                                             "50"}));
+    Session s(
+        clipstest::clip("nav300.avi", {"--size", "160x120", "--frames", "300", "--rate", "50"}));
     QSignalSpy fin(s.f->MediaPlayer1.get(), &PeripheriqueMedia::notification);
     s.nav->bbtnPlay->click();
     QTest::qWait(200);
@@ -155,8 +156,8 @@ TEST(Navigation, SecondClickOnPlayStopsWhereThePlaybackIs) {
 }
 
 TEST(Navigation, OpeningAnotherClipDuringPlaybackStartsItOnItsFirstImage) {
-    Session s(clipstest::clip("nav300.avi", {"--size", "160x120", "--frames", "300", "--rate",
-                                             "50"}));
+    Session s(
+        clipstest::clip("nav300.avi", {"--size", "160x120", "--frames", "300", "--rate", "50"}));
     s.nav->bbtnPlay->click();
     QTest::qWait(100);
     ASSERT_TRUE(s.f->clip->ouvrirClip(clip100()));
@@ -171,13 +172,13 @@ class ExactitudeNavigation : public ::testing::TestWithParam<const char*> {};
 TEST_P(ExactitudeNavigation, EveryMoveShowsImageNoImage) {
     const QString nom = GetParam();
     const QString chemin =
-        nom.endsWith(".mp4")
-            ? clipstest::clip(nom, {"--codec", "h264", "--gop", "250", "--bframes", "3",
-                                    "--size", "192x144", "--frames", "120"})
-            : clipstest::clip(nom, {"--size", "192x144", "--frames", "120"});
+        nom.endsWith(".mp4") ? clipstest::clip(nom, {"--codec", "h264", "--gop", "250", "--bframes",
+                                                     "3", "--size", "192x144", "--frames", "120"})
+                             : clipstest::clip(nom, {"--size", "192x144", "--frames", "120"});
     Session s(chemin);
     s.verifier(0, "opened");
-    for (int i = 1; i <= 3; ++i) s.nav->bbtnSui->click();
+    for (int i = 1; i <= 3; ++i)
+        s.nav->bbtnSui->click();
     s.verifier(3, "next x3");
     s.nav->bbtnPre->click();
     s.verifier(2, "previous");
@@ -221,9 +222,7 @@ TEST_P(ExactitudeNavigation, EveryMoveShowsImageNoImage) {
 
 INSTANTIATE_TEST_SUITE_P(Clips, ExactitudeNavigation,
                          ::testing::Values("navex-mjpeg.avi", "navex-h264.mp4"),
-                         [](const auto& info) {
-                             return std::string(info.param).substr(6, 4);
-                         });
+                         [](const auto& info) { return std::string(info.param).substr(6, 4); });
 
 TEST(Navigation, GoToDialogListsPointsAtAPixelMarksAndErasesThem) {
     Session s(clip100());
@@ -251,8 +250,7 @@ TEST(Navigation, GoToDialogListsPointsAtAPixelMarksAndErasesThem) {
     EXPECT_EQ(d->imageDe(1), 3);
     EXPECT_EQ(d->imageDe(2), 7);
     EXPECT_EQ(d->pointDe(1), 1);
-    EXPECT_EQ(d->stringGridAller->item(2, 2)->text(),
-              s.f->tableau->grille1().cellule(0, 7));
+    EXPECT_EQ(d->stringGridAller->item(2, 2)->text(), s.f->tableau->grille1().cellule(0, 7));
 
     d->stringGridAllerClick(1, 0);
     EXPECT_EQ(d->marque(1), "x");
@@ -370,7 +368,8 @@ TEST(Navigation, ClipCutShortKeepsNumberAndPictureInAgreement) {
     };
     nav->bbtnFin->click();
     accord("last");
-    for (int i = 0; i < 5; ++i) nav->bbtnPre->click();
+    for (int i = 0; i < 5; ++i)
+        nav->bbtnPre->click();
     accord("back from the last");
     nav->bbtnDeb->click();
     EXPECT_EQ(clipstest::indexAffiche(f->pnl1AVI, r), 0);
@@ -402,8 +401,8 @@ TEST(Navigation, GoToEntryOpensTheDialogModallyAndFermerClosesIt) {
 }
 
 TEST(Navigation, ResizingDuringPlaybackKeepsNumberAndPictureInAgreement) {
-    Session s(clipstest::clip("nav12.avi", {"--size", "160x120", "--frames", "12", "--rate",
-                                            "100"}));
+    Session s(
+        clipstest::clip("nav12.avi", {"--size", "160x120", "--frames", "12", "--rate", "100"}));
     QSignalSpy fin(s.f->MediaPlayer1.get(), &PeripheriqueMedia::notification);
     s.nav->bbtnPlay->click();
     QTest::qWait(30);

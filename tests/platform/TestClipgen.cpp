@@ -14,8 +14,8 @@ TEST(MotifIndex, ReadsBackAtAnyScaleAndRefusesAPictureWithoutBand) {
         p.end();
         EXPECT_EQ(motif::lireIndex(image), index);
         EXPECT_EQ(motif::lireIndex(image.scaled(160, 120)), index);
-        EXPECT_EQ(motif::lireIndex(image.scaled(800, 600, Qt::IgnoreAspectRatio,
-                                                Qt::SmoothTransformation)),
+        EXPECT_EQ(motif::lireIndex(
+                      image.scaled(800, 600, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)),
                   index);
         // Inside a larger picture, read at the zone where it lies.
         QImage grand(500, 400, QImage::Format_RGB32);

@@ -13,7 +13,9 @@ using Format = PeripheriqueMedia::FormatTemps;
 
 namespace {
 
-QString clipMjpeg() { return clipstest::clip("mjpeg50.avi", {"--frames", "50"}); }
+QString clipMjpeg() {
+    return clipstest::clip("mjpeg50.avi", {"--frames", "50"});
+}
 
 // The device's image reads back index i, and so does the picture on screen when shown.
 void verifierImage(PeripheriqueMedia& m, int i, const char* quand) {
@@ -74,14 +76,18 @@ struct CasClip {
     const char* nom;
     QStringList options;
 };
-void PrintTo(const CasClip& c, std::ostream* os) { *os << c.nom; }
+void PrintTo(const CasClip& c, std::ostream* os) {
+    *os << c.nom;
+}
 
 class ExactitudeImages : public ::testing::TestWithParam<CasClip> {};
 
 TEST_P(ExactitudeImages, EveryMoveShowsTheImageOfThePosition) {
     const auto& [nom, options] = GetParam();
-    const QString chemin = clipstest::clip(nom, QStringList(options) << "--frames" << "60"
-                                                                     << "--size" << "192x144");
+    const QString chemin = clipstest::clip(nom, QStringList(options) << "--frames"
+                                                                     << "60"
+                                                                     << "--size"
+                                                                     << "192x144");
     ASSERT_FALSE(chemin.isEmpty());
     QWidget fenetre;
     fenetre.resize(300, 200);
@@ -96,7 +102,8 @@ TEST_P(ExactitudeImages, EveryMoveShowsTheImageOfThePosition) {
     verifierImage(m, 0, "opened");
 
     m.setPas(1);
-    for (int i = 1; i <= 5; ++i) m.avancer();
+    for (int i = 1; i <= 5; ++i)
+        m.avancer();
     verifierImage(m, 5, "five steps forward");
     m.setPas(30);
     m.avancer();
@@ -135,15 +142,11 @@ INSTANTIATE_TEST_SUITE_P(
     Conteneurs, ExactitudeImages,
     ::testing::Values(
         CasClip{"exact-mjpeg.avi", QStringList{"--codec", "mjpeg"}},
-        CasClip{"exact-h264.mp4",
-                  QStringList{"--codec", "h264", "--gop", "250", "--bframes", "3"}},
-        CasClip{"exact-h264.mkv",
-                  QStringList{"--codec", "h264", "--gop", "25", "--bframes", "2"}},
-        CasClip{"exact-h264.mov",
-                  QStringList{"--codec", "h264", "--gop", "30", "--bframes", "2"}},
+        CasClip{"exact-h264.mp4", QStringList{"--codec", "h264", "--gop", "250", "--bframes", "3"}},
+        CasClip{"exact-h264.mkv", QStringList{"--codec", "h264", "--gop", "25", "--bframes", "2"}},
+        CasClip{"exact-h264.mov", QStringList{"--codec", "h264", "--gop", "30", "--bframes", "2"}},
         CasClip{"exact-mpeg4.avi",
-                  QStringList{"--codec", "mpeg4", "--gop", "20", "--bframes", "2", "--tag",
-                              "DIVX"}},
+                QStringList{"--codec", "mpeg4", "--gop", "20", "--bframes", "2", "--tag", "DIVX"}},
         CasClip{"exact-raw.avi", QStringList{"--codec", "rawvideo"}},
         CasClip{"exact-theora.ogv", QStringList{"--codec", "libtheora"}}),
     [](const auto& info) {
@@ -240,7 +243,8 @@ TEST(PeripheriqueMedia, DamagedFilesRaiseTheDecodersMessageAndLeaveNothingOpen) 
     ASSERT_TRUE(source.open(QIODevice::ReadOnly));
     const QByteArray octets = source.readAll();
     QByteArray hasard(50000, 0);
-    for (auto& c : hasard) c = char(QRandomGenerator::global()->bounded(256));
+    for (auto& c : hasard)
+        c = char(QRandomGenerator::global()->bounded(256));
 
     const QStringList fichiers{
         d + "/absent.avi",

@@ -25,12 +25,12 @@ inline QString clip(const QString& nom) {
     QStringList options;
     QString fichier;
     if (nom == "mjpeg_640x480") {
-        options = {"--codec", "mjpeg", "--size", "640x480", "--rate", "30", "--frames", "300", "--container", "avi"};
+        options = {"--codec", "mjpeg",    "--size", "640x480",     "--rate",
+                   "30",      "--frames", "300",    "--container", "avi"};
         fichier = nom + ".avi";
     } else if (nom == "h264_1080p") {
-        options = {"--codec", "h264",  "--size",    "1920x1080", "--rate", "30",
-                   "--frames", "600",  "--gop",     "250",       "--bframes", "3",
-                   "--container", "mp4"};
+        options = {"--codec", "h264",  "--size", "1920x1080", "--rate", "30",          "--frames",
+                   "600",     "--gop", "250",    "--bframes", "3",      "--container", "mp4"};
         fichier = nom + ".mp4";
     } else {
         return {};

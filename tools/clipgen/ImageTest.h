@@ -29,8 +29,12 @@ inline QPoint centreDisque(int i, int n, QSize taille) {
     return QPoint(qRound(x), qRound(y));
 }
 
-inline QColor couleurFond() { return QColor(200, 200, 200); }
-inline QColor couleurDisque() { return QColor(120, 20, 20); }
+inline QColor couleurFond() {
+    return QColor(200, 200, 200);
+}
+inline QColor couleurDisque() {
+    return QColor(120, 20, 20);
+}
 
 inline void dessinerImage(QPainter& p, int i, int n, QSize taille) {
     p.fillRect(QRect(QPoint(0, 0), taille), couleurFond());

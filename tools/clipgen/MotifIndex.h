@@ -31,7 +31,9 @@ inline QRectF cellule(int rangee, int bit, QSizeF taille) {
 }
 
 // Height of the band in pixels: drawings below this line never touch it.
-inline double hauteurBande(QSizeF taille) { return taille.height() / 8.0; }
+inline double hauteurBande(QSizeF taille) {
+    return taille.height() / 8.0;
+}
 
 inline void dessinerIndex(QPainter& p, int index, QSize taille) {
     p.save();
@@ -47,14 +49,15 @@ inline void dessinerIndex(QPainter& p, int index, QSize taille) {
 
 // Mean grey level of the central half of a rectangle of the image.
 inline double gris(const QImage& image, const QRectF& r) {
-    const QRect c = QRectF(r.x() + r.width() / 4, r.y() + r.height() / 4, r.width() / 2,
-                           r.height() / 2)
-                        .toAlignedRect()
-                        .intersected(image.rect());
+    const QRect c =
+        QRectF(r.x() + r.width() / 4, r.y() + r.height() / 4, r.width() / 2, r.height() / 2)
+            .toAlignedRect()
+            .intersected(image.rect());
     if (c.isEmpty()) return -1;
     double somme = 0;
     for (int y = c.top(); y <= c.bottom(); ++y)
-        for (int x = c.left(); x <= c.right(); ++x) somme += qGray(image.pixel(x, y));
+        for (int x = c.left(); x <= c.right(); ++x)
+            somme += qGray(image.pixel(x, y));
     return somme / (double(c.width()) * c.height());
 }
 

@@ -18,24 +18,32 @@ namespace demo {
 
 constexpr int largeur = 640;
 constexpr int hauteur = 480;
-constexpr int cadence = 25;          // images per second
-constexpr int nbImages = 21;         // 0.8 s of flight
-constexpr double g = 9.81;           // m/s²
+constexpr int cadence = 25;  // images per second
+constexpr int nbImages = 21; // 0.8 s of flight
+constexpr double g = 9.81;   // m/s²
 constexpr double pixelsParMetre = 350.0;
 constexpr double longueurRegle = 1.0; // metres between the two end marks
-constexpr double vx0 = 1.2;          // m/s, to the right
-constexpr double vy0 = 4.0;          // m/s, upward
-constexpr double rayonBalle = 10.0;  // pixels
+constexpr double vx0 = 1.2;           // m/s, to the right
+constexpr double vy0 = 4.0;           // m/s, upward
+constexpr double rayonBalle = 10.0;   // pixels
 
 // Ends of the ruler's metre (pixel centres): the bottom mark is 0 m, the top mark 1 m.
-inline QPointF regleBas() { return QPointF(60, 440); }
-inline QPointF regleHaut() { return QPointF(60, 440 - longueurRegle * pixelsParMetre); }
+inline QPointF regleBas() {
+    return QPointF(60, 440);
+}
+inline QPointF regleHaut() {
+    return QPointF(60, 440 - longueurRegle * pixelsParMetre);
+}
 
 // Where the ball is thrown from (pixel centre, image 0).
-inline QPointF depart() { return QPointF(120, 430); }
+inline QPointF depart() {
+    return QPointF(120, 430);
+}
 
 // Time of image i in seconds.
-inline double temps(int i) { return double(i) / cadence; }
+inline double temps(int i) {
+    return double(i) / cadence;
+}
 
 // Centre of the ball in image i, in pixels (x to the right, y downward).
 inline QPointF centreBalle(int i) {

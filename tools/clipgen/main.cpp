@@ -68,7 +68,8 @@ bool lireOptions(const QStringList& args, Options& o, QString& message) {
         } else if (a == "--size") {
             if (!valeur(v)) return false;
             const QStringList p = v.split('x');
-            if (p.size() != 2) ok = false;
+            if (p.size() != 2)
+                ok = false;
             else {
                 bool a1 = false, a2 = false;
                 o.largeur = p[0].toInt(&a1);
@@ -116,22 +117,37 @@ bool lireOptions(const QStringList& args, Options& o, QString& message) {
 
 // Arguments of the ffmpeg program for the chosen codec and container.
 QStringList argumentsFfmpeg(const Options& o) {
-    QStringList a{"-hide_banner", "-loglevel", "error", "-y", "-f", "rawvideo", "-pix_fmt",
-                  "rgb24", "-s", QString("%1x%2").arg(o.largeur).arg(o.hauteur),
-                  "-framerate", o.cadence, "-i", "-"};
+    QStringList a{
+        "-hide_banner", "-loglevel", "error", "-y", "-f",
+        "rawvideo",     "-pix_fmt",  "rgb24", "-s", QString("%1x%2").arg(o.largeur).arg(o.hauteur),
+        "-framerate",   o.cadence,   "-i",    "-"};
     if (o.codec == "mjpeg") {
-        a << "-c:v" << "mjpeg" << "-pix_fmt" << "yuvj420p" << "-q:v"
-          << (o.qualite.isEmpty() ? "3" : o.qualite);
+        a << "-c:v"
+          << "mjpeg"
+          << "-pix_fmt"
+          << "yuvj420p"
+          << "-q:v" << (o.qualite.isEmpty() ? "3" : o.qualite);
     } else if (o.codec == "h264") {
-        a << "-c:v" << "libx264" << "-preset" << "veryfast" << "-crf"
-          << (o.qualite.isEmpty() ? "20" : o.qualite) << "-pix_fmt" << "yuv420p" << "-g"
-          << QString::number(o.gop) << "-keyint_min" << QString::number(o.gop)
-          << "-sc_threshold" << "0" << "-bf" << QString::number(o.bframes);
+        a << "-c:v"
+          << "libx264"
+          << "-preset"
+          << "veryfast"
+          << "-crf" << (o.qualite.isEmpty() ? "20" : o.qualite) << "-pix_fmt"
+          << "yuv420p"
+          << "-g" << QString::number(o.gop) << "-keyint_min" << QString::number(o.gop)
+          << "-sc_threshold"
+          << "0"
+          << "-bf" << QString::number(o.bframes);
     } else if (o.codec == "mpeg4") {
-        a << "-c:v" << "mpeg4" << "-q:v" << (o.qualite.isEmpty() ? "3" : o.qualite) << "-g"
-          << QString::number(o.gop) << "-bf" << QString::number(o.bframes);
+        a << "-c:v"
+          << "mpeg4"
+          << "-q:v" << (o.qualite.isEmpty() ? "3" : o.qualite) << "-g" << QString::number(o.gop)
+          << "-bf" << QString::number(o.bframes);
     } else if (o.codec == "rawvideo") {
-        a << "-c:v" << "rawvideo" << "-pix_fmt" << "bgr24";
+        a << "-c:v"
+          << "rawvideo"
+          << "-pix_fmt"
+          << "bgr24";
     } else {
         a << "-c:v" << o.codec;
     }
