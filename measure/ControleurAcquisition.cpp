@@ -17,6 +17,8 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -26,11 +28,20 @@
 
 namespace {
 
-QCheckBox* caseAuto(QWidget* parent, const char* nom, const QString& symbole, const QString& hint) {
-    auto* c = new QCheckBox(symbole, parent);
+QCheckBox* caseAuto(QWidget* parent, const char* nom, const QString& symbole, char32_t main,
+                    char32_t fleche, const QString& hint) {
+    auto* c = new QCheckBox(parent);
     c->setObjectName(nom);
-    // The symbol font draws a hand pointing right (F) or down (H).
-    c->setFont(QFont(QStringLiteral("Wingdings"), 12));
+    // The symbol font draws a hand pointing right (F) or down (H). Where that font is
+    // missing the letter would show as such: the same hand from Unicode, or an arrow.
+    const QFont symboles(QStringLiteral("Wingdings"), 12);
+    if (QFontInfo(symboles).family() == symboles.family()) {
+        c->setFont(symboles);
+        c->setText(symbole);
+    } else {
+        const char32_t u = QFontMetrics(c->font()).inFontUcs4(main) ? main : fleche;
+        c->setText(QString::fromUcs4(&u, 1));
+    }
     c->setChecked(true);
     c->setEnabled(false);
     bulles::appliquer(c, hint);
@@ -82,14 +93,18 @@ void ControleurAcquisition::construireOptions() {
     pnlAutomatismes->setObjectName("pnlAutomatismes");
     bulles::appliquer(pnlAutomatismes,
                       QStringLiteral("Automatiser les déplacements dans le tableau"));
+    pnlAutomatismes->setMinimumWidth(
+        pnlAutomatismes->fontMetrics().horizontalAdvance(pnlAutomatismes->title()) + 24);
     auto* ligne = new QHBoxLayout(pnlAutomatismes);
     ligne->setContentsMargins(4, 0, 4, 0);
-    chkBoxAutoH = caseAuto(pnlAutomatismes, "chkBoxAutoH", QStringLiteral("F"),
-                           QStringLiteral("Passer automatiquement au point suivant, sur une "
-                                          "même image"));
-    chkBoxAutoV = caseAuto(pnlAutomatismes, "chkBoxAutoV", QStringLiteral("H"),
-                           QStringLiteral("Passer à l'image suivante, après traitement de tous "
-                                          "les points"));
+    chkBoxAutoH =
+        caseAuto(pnlAutomatismes, "chkBoxAutoH", QStringLiteral("F"), U'\u261E', U'\u2192',
+                 QStringLiteral("Passer automatiquement au point suivant, sur une "
+                                "même image"));
+    chkBoxAutoV =
+        caseAuto(pnlAutomatismes, "chkBoxAutoV", QStringLiteral("H"), U'\u261F', U'\u2193',
+                 QStringLiteral("Passer à l'image suivante, après traitement de tous "
+                                "les points"));
     ligne->addWidget(chkBoxAutoH);
     ligne->addWidget(chkBoxAutoV);
 
