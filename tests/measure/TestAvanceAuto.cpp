@@ -185,3 +185,21 @@ TEST(Acquisition, TheTableFollowsTheCurrentCell) {
     EXPECT_TRUE(v.viewport()->rect().contains(v.visualRect(v.model()->index(39, 0)).center()));
     EXPECT_GT(v.verticalScrollBar()->value(), 0);
 }
+
+TEST(Acquisition, TheRightButtonSearchesInEveryMode) {
+    auto f = avecClip();
+    clic(*f, 25, 35);
+    const int xo = f->etat.xOrig, yo = f->etat.yOrig;
+    f->PageControl1->setCurrentWidget(f->tsEtalon);
+    for (const char* mode : {"rbChxOrig", "rbEtalonSimu"}) {
+        f->findChild<QAbstractButton*>(mode)->click();
+        const QPoint p1 = f->etat.p1;
+        clic(*f, 25, 35, Qt::RightButton);
+        EXPECT_TRUE(f->action("popUpMenuAtteindre")->isEnabled()) << mode;
+        f->findChild<QMenu*>("PopupMenu1")->hide();
+        EXPECT_EQ(f->etat.xOrig, xo);
+        EXPECT_EQ(f->etat.yOrig, yo);
+        EXPECT_EQ(f->etat.p1, p1);
+    }
+    EXPECT_EQ(px(*f, 1, 2), "");
+}
