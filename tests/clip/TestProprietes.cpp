@@ -3,6 +3,7 @@
 #include "clip/AviFabrique.h"
 #include "clip/ControleurClip.h"
 #include "clip/ImpressionQt.h"
+#include "clip/LienFabrique.h"
 #include "clip/TailleFichier.h"
 #include "clip/TextesProprietes.h"
 
@@ -144,11 +145,7 @@ TEST_F(Proprietes, SelectionChangeFollowsShortcutsAndIgnoresOtherFiles) {
     const QString clip = ecrire(dossier, "cible.avi", fabrique::canonique(c));
 
     // Shortcut holding only a relative path "cible.avi" in 8-bit strings.
-    QByteArray lnk(76, '\0');
-    qToLittleEndian<quint32>(0x4C, lnk.data());
-    lnk.replace(4, 16, QByteArray::fromHex("0114020000000000c000000000000046"));
-    qToLittleEndian<quint32>(0x8, lnk.data() + 0x14);
-    lnk += QByteArray("\x09\x00", 2) + "cible.avi" + QByteArray(4, '\0');
+    const QByteArray lnk = lienRelatif("cible.avi");
     const QString lien = ecrire(dossier, "vers cible.LNK", lnk);
     f->clip->OpenDialog1SelectionChange(lien);
     EXPECT_EQ(texte(*f, "lblNbImages"), "Nombre d'images : 42");
