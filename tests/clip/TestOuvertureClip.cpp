@@ -1,0 +1,286 @@
+#include "aides/ClipsTest.h"
+#include "aides/ReponseModale.h"
+#include "app/Demarrage.h"
+#include "clip/ControleurClip.h"
+#include "clip/ImpressionQt.h"
+#include "clip/LienFabrique.h"
+#include "clip/ZonePointage.h"
+#include "measure/ControleurTableau.h"
+#include "measure/GrilleMesures.h"
+#include "platform/PeripheriqueMedia.h"
+#include "platform/RegistreCurseurs.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// 25 images per second, 10 images, 320 x 240 MJPEG in AVI.
+QString clip25() {
+    return clipstest::clip("ouverture25.avi", {"--codec", "mjpeg", "--size", "320x240", "--rate",
+                                               "25", "--frames", "10"});
+}
+
+QString texte(TForm1& f, const char* nom) {
+    auto* l = f.controle<QLabel>(nom);
+    return l != nullptr ? l->text() : QStringLiteral("<absent>");
+}
+
+bool actif(TForm1& f, const char* nom) {
+    if (QAction* a = f.action(nom)) return a->isEnabled();
+    if (auto* w = f.findChild<QWidget*>(nom)) return w->isEnabled();
+    ADD_FAILURE() << "absent : " << nom;
+    return false;
+}
+
+// Opens a clip as "Ouvrir" in the dialog does; fails the test on an error box.
+void ouvrir(TForm1& f, const QString& chemin) {
+    ASSERT_FALSE(chemin.isEmpty()) << "clipgen";
+    ASSERT_TRUE(f.clip->ouvrirClip(chemin));
+}
+
+QString copie(const QString& source, const QString& nom, qint64 taille = -1) {
+    QFile f(source);
+    f.open(QIODevice::ReadOnly);
+    QByteArray octets = f.readAll();
+    if (taille >= 0) octets.truncate(taille);
+    const QString chemin = clipstest::dossier() + "/" + nom;
+    QFile c(chemin);
+    c.open(QIODevice::WriteOnly);
+    c.write(octets);
+    return chemin;
+}
+
+// Types the file's full path in the open dialog and presses "Ouvrir".
+void choisir(QWidget* dialogue, const QString& chemin) {
+    auto* nom = dialogue->findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(nom, nullptr);
+    nom->setText(chemin);
+    QMetaObject::invokeMethod(dialogue, "accept");
+}
+
+} // namespace
+
+TEST(OuvertureClip, StateAfterOpening) {
+    auto f = demarrer();
+    f->show();
+    f->etat.xOrig = 12;
+    f->etat.sensY = -1;
+    f->etat.echelle = 0.5L;
+    const QString chemin = clip25();
+    ouvrir(*f, chemin);
+    const EtatSession& e = f->etat;
+
+    EXPECT_TRUE(f->clipOuvert());
+    EXPECT_EQ(e.nbImages, 10);
+    EXPECT_NEAR(double(e.periode), 0.04, 1e-9);
+    EXPECT_EQ(e.frequence, 25);
+    EXPECT_EQ(e.nomClip, "ouverture25.avi");
+    EXPECT_EQ(e.largeurClip, 320);
+    EXPECT_EQ(e.hauteurClip, 240);
+    EXPECT_EQ(e.largeurAff, 320);
+    EXPECT_EQ(e.hauteurAff, 240);
+    EXPECT_EQ(e.xOrig, 0);
+    EXPECT_EQ(e.yOrig, 239);
+    EXPECT_EQ(e.sensX, 1);
+    EXPECT_EQ(e.sensY, 1);
+    EXPECT_EQ(double(e.echelle), 1.0);
+    EXPECT_EQ(e.taillePc, 100);
+    EXPECT_TRUE(e.adapte);
+    EXPECT_FALSE(e.appliquerTaille);
+    EXPECT_FALSE(e.effacerSansConfirmer);
+    EXPECT_TRUE(e.echelleImpressionARevoir);
+    EXPECT_EQ(e.fourccClip.toLower(), "mjpg");
+    EXPECT_EQ(f->MediaPlayer1->pas(), 1);
+
+    // The panel is the clip plus a 4-pixel frame; the pointing surface lies over the video.
+    EXPECT_EQ(f->pnl1AVI->size(), QSize(328, 248));
+    EXPECT_EQ(f->PaintBox1->geometry(), QRect(4, 4, 320, 240));
+    EXPECT_EQ(f->MediaPlayer1->rectangleAffichage(), QRect(4, 4, 320, 240));
+    EXPECT_EQ(f->pnl1AVI->toolTip(), "Glisser-déplacer l'image");
+    EXPECT_EQ(f->pnl1AVI->statusTip(), "Glisser-déplacer l'image");
+    EXPECT_EQ(RegistreCurseurs::idDe(f->pnl1AVI), 50);
+    EXPECT_EQ(RegistreCurseurs::idDe(f->PaintBox1), 102);
+
+    // The first image of the clip is on screen.
+    EXPECT_EQ(f->MediaPlayer1->indexAffiche(), 0);
+    EXPECT_EQ(clipstest::indexAffiche(f->pnl1AVI, QRect(4, 4, 320, 240)), 0);
+
+    EXPECT_EQ(f->PageControl1->currentWidget(), f->tsMesures);
+    EXPECT_EQ(texte(*f, "lblAdapt"), "Adaptation : 100%");
+    for (const char* nom :
+         {"bbtnIma", "loupeBtn", "bbtnCible", "mnuClip", "mnuImaAdapter", "mnuPointages",
+          "mnuMesures", "mnuCopierPP", "popUpMnuPointeur", "popUpMnuModeAcquerir",
+          "popUpMnuModeEtalonner", "popUpMnuModeProClip", "LoupePopupMnu", "Panel7",
+          "bbtnEnregistrerMesures", "bbtnCopierMesuresPP", "bbtnCopierGraphiquePP", "rbChxOrig",
+          "rbEtalonSimu"})
+        EXPECT_TRUE(actif(*f, nom)) << nom;
+    EXPECT_FALSE(actif(*f, "mnuIma100"));
+}
+
+TEST(OuvertureClip, PropertiesTabShowsTheOpenClip) {
+    auto f = demarrer();
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    ouvrir(*f, clip25());
+    f->clip->RAZProClip();
+    EXPECT_EQ(texte(*f, "lblFile"), "Fichier : ouverture25.avi");
+    EXPECT_EQ(texte(*f, "lblNbImages"), "Nombre d'images : 10");
+    EXPECT_EQ(texte(*f, "lblDurTot"), "Durée du clip : 0,400 s");
+    EXPECT_EQ(texte(*f, "lblFrequence"), "Fréquence : 25 images / s");
+    EXPECT_EQ(texte(*f, "lblPeriode"), "Durée / image : 40 ms");
+    EXPECT_EQ(texte(*f, "lblDimL"), "Largeur : 320 pixels");
+    EXPECT_EQ(texte(*f, "lblDimH"), "Hauteur : 240 pixels");
+    EXPECT_EQ(texte(*f, "lblAdapt"), "Adaptation : 100%");
+    EXPECT_EQ(texte(*f, "lblCodec3"), "inconnu");
+    EXPECT_EQ(f->etat.fourccClip, "mjpg"); // lowered once shown
+    QLocale::setDefault(QLocale::system());
+}
+
+TEST(OuvertureClip, TimeColumnFollowsTheClipsPeriodInTheLocale) {
+    for (const auto& [langue, sep] :
+         {std::pair{QLocale::French, ","}, std::pair{QLocale::English, "."}}) {
+        QLocale::setDefault(QLocale(langue));
+        auto f = demarrer();
+        ouvrir(*f, clip25());
+        const GrilleMesures& t = f->tableau->grille1();
+        EXPECT_EQ(t.lignes(), 11);
+        EXPECT_EQ(t.cellule(0, 1), QString("0") + sep + "000");
+        EXPECT_EQ(t.cellule(0, 2), QString("0") + sep + "040");
+        EXPECT_EQ(t.cellule(0, 3), QString("0") + sep + "080");
+        EXPECT_EQ(t.cellule(0, 10), QString("0") + sep + "360");
+        EXPECT_EQ(f->etat.formatT, "0.000");
+    }
+    QLocale::setDefault(QLocale::system());
+}
+
+TEST(OuvertureClip, CancellingKeepsTheOpenClip) {
+    auto f = demarrer();
+    ouvrir(*f, clip25());
+    f->etat.xOrig = 17;
+    reponse::dialogue([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    f->clip->bbtnOpenAviClick();
+    EXPECT_TRUE(f->clipOuvert());
+    EXPECT_EQ(f->etat.xOrig, 17);
+    EXPECT_EQ(f->PageControl1->currentWidget(), f->tsProClip);
+    EXPECT_EQ(texte(*f, "lblFile"), "Fichier : ouverture25.avi");
+    EXPECT_EQ(texte(*f, "lblNbImages"), "Nombre d'images : 10");
+}
+
+TEST(OuvertureClip, DialogOpensTheChosenFileAndFollowsShortcuts) {
+    auto f = demarrer();
+    const QString chemin = clip25();
+    reponse::dialogue([&](QWidget* w) { choisir(w, chemin); });
+    f->controle<QToolButton>("bbtnOpenAvi")->click();
+    EXPECT_TRUE(f->clipOuvert());
+    EXPECT_EQ(f->MediaPlayer1->nomFichier(), QFileInfo(chemin).absoluteFilePath());
+
+    // A shortcut chosen in the dialog opens its target.
+    const QString second = clipstest::clip("par_raccourci.avi", {"--frames", "3"});
+    const QString lien = clipstest::dossier() + "/vers second.lnk";
+    QFile l(lien);
+    ASSERT_TRUE(l.open(QIODevice::WriteOnly));
+    l.write(lienRelatif("par_raccourci.avi"));
+    l.close();
+    reponse::dialogue([&](QWidget* w) { choisir(w, lien); });
+    f->action("mnuChargerAvi")->trigger();
+    EXPECT_EQ(f->etat.nbImages, 3);
+    EXPECT_EQ(f->etat.nomClip, "par_raccourci.avi");
+}
+
+TEST(OuvertureClip, ClipsFolderFollowsTheLastClipOnlyInMode0) {
+    QTemporaryDir programme;
+    auto f = demarrer();
+    f->etat.dossierProgramme = programme.path();
+    const QString chemin = clip25();
+
+    f->etat.config[3] = "1";
+    f->etat.config[4] = "/ailleurs/";
+    ouvrir(*f, chemin);
+    EXPECT_EQ(f->etat.config[4], "/ailleurs/");
+
+    f->etat.config[3] = "0";
+    ouvrir(*f, chemin);
+    EXPECT_EQ(f->etat.config[4], QFileInfo(chemin).absolutePath() + "/");
+}
+
+TEST(OuvertureClip, OneImageClipEnablesForwardCommands) {
+    auto f = demarrer();
+    ouvrir(*f, clipstest::clip("une_image.avi", {"--codec", "mjpeg", "--frames", "1"}));
+    EXPECT_EQ(f->etat.nbImages, 1);
+    for (const char* nom : {"bbtnPlay", "bbtnFin", "bbtnSui"})
+        if (f->findChild<QObject*>(nom) != nullptr) {
+            EXPECT_TRUE(actif(*f, nom)) << nom;
+        }
+}
+
+TEST(OuvertureClip, AnotherClipReplacesTheFirst) {
+    auto f = demarrer();
+    ouvrir(*f, clip25());
+    f->etat.xOrig = 40;
+    f->etat.echelle = 0.01L;
+    f->tableau->ecrirePoint(1, 3, 100, 50);
+    ASSERT_FALSE(f->tableau->grille0().cellule(1, 3).isEmpty());
+    // Appearance chosen for point 1 survives; a second point's does not matter here.
+    f->tableau->grille2().setCellule(1, 0, "255");
+    f->tableau->grille2().setCellule(0, 1, "0");
+    const QString second =
+        clipstest::clip("ouverture_second.avi",
+                        {"--codec", "mjpeg", "--size", "160x120", "--rate", "10", "--frames", "7"});
+    ouvrir(*f, second);
+    EXPECT_EQ(f->etat.nbImages, 7);
+    EXPECT_EQ(f->etat.frequence, 10);
+    EXPECT_EQ(f->etat.largeurClip, 160);
+    EXPECT_EQ(f->etat.yOrig, 119);
+    EXPECT_EQ(f->etat.xOrig, 0);
+    EXPECT_EQ(double(f->etat.echelle), 1.0);
+    EXPECT_EQ(f->MediaPlayer1->nomFichier(), second);
+    EXPECT_EQ(f->pnl1AVI->size(), QSize(168, 128));
+    EXPECT_EQ(clipstest::indexAffiche(f->pnl1AVI, QRect(4, 4, 160, 120)), 0);
+    EXPECT_TRUE(f->tableau->grille0().cellule(1, 3).isEmpty());
+    EXPECT_TRUE(f->tableau->grille1().cellule(1, 3).isEmpty());
+    EXPECT_EQ(f->tableau->grille1().lignes(), 8);
+    EXPECT_EQ(f->tableau->grille2().colonnes(), 2);
+    EXPECT_EQ(f->tableau->grille2().cellule(1, 0), "255");
+    EXPECT_EQ(f->tableau->grille2().cellule(0, 1), "0");
+    EXPECT_EQ(f->tableau->grille2().cellule(0, 0), "16777215");
+}
+
+TEST(OuvertureClip, DamagedFilesShowTheDecodersMessageAndLeaveNoClip) {
+    const QString bon = clip25();
+    ASSERT_FALSE(bon.isEmpty());
+    QByteArray hasard(50000, '\0');
+    for (int i = 0; i < hasard.size(); ++i)
+        hasard[i] = char((i * 7919 + 13) % 251);
+    const QString aleatoire = clipstest::dossier() + "/hasard.avi";
+    QFile h(aleatoire);
+    h.open(QIODevice::WriteOnly);
+    h.write(hasard);
+    h.close();
+    const QString texteAvi = clipstest::dossier() + "/texte.avi";
+    QFile t(texteAvi);
+    t.open(QIODevice::WriteOnly);
+    t.write("Ceci n'est pas un clip.\r\n");
+    t.close();
+
+    for (const QString& mauvais : {copie(bon, "tronque.avi", 300), aleatoire, texteAvi}) {
+        auto f = demarrer();
+        ouvrir(*f, bon);
+        reponse::Vu vu;
+        reponse::bouton(QMessageBox::Ok, &vu);
+        EXPECT_FALSE(f->clip->ouvrirClip(mauvais)) << mauvais.toStdString();
+        EXPECT_TRUE(vu.ouvert);
+        EXPECT_FALSE(vu.texte.isEmpty());
+        EXPECT_FALSE(f->clipOuvert());
+        EXPECT_EQ(f->etat.nomClip, QFileInfo(mauvais).fileName());
+        EXPECT_EQ(f->etat.noImage, -1);
+        EXPECT_FALSE(f->etat.effacerSansConfirmer);
+    }
+}
