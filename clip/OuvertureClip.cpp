@@ -130,11 +130,13 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     e.xLoupe = coinPnl1.x() + f.pnl1->width();
     e.yLoupe = coinPnl1.y();
     f.etalonnage->initEchelle();
+    f.tableau->initTableau(e.nbImages);
+    f.aspect->initAspect();
+    // After the table: moving its current cell to the first row positions the clip again,
+    // which would disable these for a clip of one image.
     activer("bbtnPlay");
     activer("bbtnFin");
     activer("bbtnSui");
-    f.tableau->initTableau(e.nbImages);
-    f.aspect->initAspect();
     activerCommandes();
 
     e.taillePc = 100;
