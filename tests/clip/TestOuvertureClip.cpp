@@ -1,9 +1,12 @@
 #include "aides/ClipsTest.h"
 #include "aides/ReponseModale.h"
+#include "app/ControleurFenetre.h"
 #include "app/Demarrage.h"
+#include "clip/AviFabrique.h"
 #include "clip/ControleurClip.h"
 #include "clip/ImpressionQt.h"
 #include "clip/LienFabrique.h"
+#include "clip/TailleFichier.h"
 #include "clip/ZonePointage.h"
 #include "measure/ControleurTableau.h"
 #include "measure/GrilleMesures.h"
@@ -45,6 +48,14 @@ bool actif(TForm1& f, const char* nom) {
 void ouvrir(TForm1& f, const QString& chemin) {
     ASSERT_FALSE(chemin.isEmpty()) << "clipgen";
     ASSERT_TRUE(f.clip->ouvrirClip(chemin));
+}
+
+QString ecrire(const QString& nom, const QByteArray& octets) {
+    const QString chemin = clipstest::dossier() + "/" + nom;
+    QFile f(chemin);
+    f.open(QIODevice::WriteOnly);
+    f.write(octets);
+    return chemin;
 }
 
 QString copie(const QString& source, const QString& nom, qint64 taille = -1) {
@@ -227,6 +238,8 @@ TEST(OuvertureClip, AnotherClipReplacesTheFirst) {
     ouvrir(*f, clip25());
     f->etat.xOrig = 40;
     f->etat.echelle = 0.01L;
+    f->etat.p1 = QPoint(30, 40);
+    f->etat.p2 = QPoint(50, 60);
     f->tableau->ecrirePoint(1, 3, 100, 50);
     ASSERT_FALSE(f->tableau->grille0().cellule(1, 3).isEmpty());
     // Appearance chosen for point 1 survives; a second point's does not matter here.
@@ -242,6 +255,8 @@ TEST(OuvertureClip, AnotherClipReplacesTheFirst) {
     EXPECT_EQ(f->etat.yOrig, 119);
     EXPECT_EQ(f->etat.xOrig, 0);
     EXPECT_EQ(double(f->etat.echelle), 1.0);
+    EXPECT_EQ(f->etat.p1, QPoint(1, 1));
+    EXPECT_EQ(f->etat.p2, QPoint(2, 2));
     EXPECT_EQ(f->MediaPlayer1->nomFichier(), second);
     EXPECT_EQ(f->pnl1AVI->size(), QSize(168, 128));
     EXPECT_EQ(clipstest::indexAffiche(f->pnl1AVI, QRect(4, 4, 160, 120)), 0);
@@ -260,27 +275,27 @@ TEST(OuvertureClip, DamagedFilesShowTheDecodersMessageAndLeaveNoClip) {
     QByteArray hasard(50000, '\0');
     for (int i = 0; i < hasard.size(); ++i)
         hasard[i] = char((i * 7919 + 13) % 251);
-    const QString aleatoire = clipstest::dossier() + "/hasard.avi";
-    QFile h(aleatoire);
-    h.open(QIODevice::WriteOnly);
-    h.write(hasard);
-    h.close();
-    const QString texteAvi = clipstest::dossier() + "/texte.avi";
-    QFile t(texteAvi);
-    t.open(QIODevice::WriteOnly);
-    t.write("Ceci n'est pas un clip.\r\n");
-    t.close();
+    fabrique::Champs vide;
+    vide.images = 0;
+    const QString mauvais[] = {copie(bon, "tronque.avi", 300), ecrire("hasard.avi", hasard),
+                               ecrire("texte.avi", "Ceci n'est pas un clip.\r\n"),
+                               ecrire("sans_images.avi", fabrique::canonique(vide))};
 
-    for (const QString& mauvais : {copie(bon, "tronque.avi", 300), aleatoire, texteAvi}) {
+    for (const QString& chemin : mauvais) {
         auto f = demarrer();
         ouvrir(*f, bon);
+        f->tableau->ecrirePoint(1, 2, 10, 20);
         reponse::Vu vu;
         reponse::bouton(QMessageBox::Ok, &vu);
-        EXPECT_FALSE(f->clip->ouvrirClip(mauvais)) << mauvais.toStdString();
+        EXPECT_FALSE(f->clip->ouvrirClip(chemin)) << chemin.toStdString();
         EXPECT_TRUE(vu.ouvert);
         EXPECT_FALSE(vu.texte.isEmpty());
+        // The previous clip is closed and its table erased; the names describe the new file.
         EXPECT_FALSE(f->clipOuvert());
-        EXPECT_EQ(f->etat.nomClip, QFileInfo(mauvais).fileName());
+        EXPECT_TRUE(f->tableau->grille0().cellule(1, 2).isEmpty());
+        EXPECT_EQ(f->etat.nomClip, QFileInfo(chemin).fileName());
+        EXPECT_EQ(f->etat.tailleClipTexte, texteTailleFichier(chemin));
+        EXPECT_EQ(f->fenetre->cheminClip(), QFileInfo(chemin).absoluteFilePath());
         EXPECT_EQ(f->etat.noImage, -1);
         EXPECT_FALSE(f->etat.effacerSansConfirmer);
     }
