@@ -2,10 +2,8 @@
 // surface, for clips that clipgen writes when the benchmark starts.
 #include "app/Demarrage.h"
 #include "clip/ControleurClip.h"
-#include "clip/ZonePointage.h"
-#include "platform/PeripheriqueMedia.h"
+#include <QFrame>
 
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -36,7 +34,7 @@ void ouvrirJusquaPremiereImage(benchmark::State& etat, const QString& clip) {
             etat.SkipWithError("le clip ne s'ouvre pas");
             return;
         }
-        f->PaintBox1->repaint();
+        f->pnl1AVI->repaint(); // the video and the pointing surface over it
     }
     etat.counters["images"] = f->etat.nbImages;
 }
