@@ -115,17 +115,6 @@ TEST(EnTeteAvi, ReadPastTheEndRaisesAnInputOutputError) {
     EXPECT_THROW(avi::fourccAvi(v), avi::ErreurEntreeSortie);
 }
 
-TEST(EnTeteAvi, FourccOfAFileIsEmptyWhenTheHeaderCannotBeRead) {
-    QTemporaryDir dossier;
-    const QString court = dossier.filePath("court.avi");
-    QFile f(court);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("RIFF");
-    f.close();
-    EXPECT_EQ(avi::fourccFichier(court), "");
-    EXPECT_EQ(avi::fourccFichier(dossier.filePath("absent.avi")), "");
-}
-
 TEST(Codecs, TableIsSearchedAfterLoweringTheCode) {
     EXPECT_EQ(tableCodecs.size(), 19u);
     EXPECT_EQ(nomCodec("DIVX"), "DivX Codec");

@@ -77,11 +77,3 @@ TEST(OuvertureDialogue, DialogOffersAviFilesFromTheClipsFolderAndPreviewsTheSele
     EXPECT_EQ(f->controle<QLabel>("lblNbImages")->text(), "Nombre d'images : 0");
     EXPECT_FALSE(f->clipOuvert());
 }
-
-TEST(OuvertureDialogue, MenuEntryOpensTheSameDialog) {
-    auto f = demarrer();
-    reponse::Vu vu;
-    reponse::dialogue([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); }, &vu);
-    f->action("mnuChargerAvi")->trigger();
-    EXPECT_EQ(vu.objet, "OpenDialog1");
-}

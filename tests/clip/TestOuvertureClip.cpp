@@ -117,6 +117,7 @@ TEST(OuvertureClip, StateAfterOpening) {
     EXPECT_EQ(f->MediaPlayer1->rectangleAffichage(), QRect(4, 4, 320, 240));
     EXPECT_EQ(f->pnl1AVI->toolTip(), "Glisser-déplacer l'image");
     EXPECT_EQ(f->pnl1AVI->statusTip(), "Glisser-déplacer l'image");
+    EXPECT_EQ(f->pnl1AVI->findChild<QLabel*>("pnl1AVILegende")->text(), ""); // no caption
     EXPECT_EQ(RegistreCurseurs::idDe(f->pnl1AVI), 50);
     EXPECT_EQ(RegistreCurseurs::idDe(f->PaintBox1), 102);
 
@@ -217,10 +218,15 @@ TEST(OuvertureClip, ClipsFolderFollowsTheLastClipOnlyInMode0) {
     f->etat.config[4] = "/ailleurs/";
     ouvrir(*f, chemin);
     EXPECT_EQ(f->etat.config[4], "/ailleurs/");
+    EXPECT_FALSE(f->fenetre->configExiste()); // the file is not written either
 
+    // Mode 0: line 5 follows the clip's folder and the file is written at once.
     f->etat.config[3] = "0";
     ouvrir(*f, chemin);
-    EXPECT_EQ(f->etat.config[4], QFileInfo(chemin).absolutePath() + "/");
+    const QString dossier = QFileInfo(chemin).absolutePath() + "/";
+    EXPECT_EQ(f->etat.config[4], dossier);
+    ASSERT_TRUE(f->fenetre->configExiste());
+    EXPECT_EQ(f->fenetre->lireConfig()[4], dossier);
 }
 
 TEST(OuvertureClip, OneImageClipEnablesForwardCommands) {

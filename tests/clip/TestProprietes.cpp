@@ -5,7 +5,6 @@
 #include "clip/ImpressionQt.h"
 #include "clip/LienFabrique.h"
 #include "clip/TailleFichier.h"
-#include "clip/TextesProprietes.h"
 
 #include <QApplication>
 #include <QFile>
@@ -171,31 +170,4 @@ TEST_F(Proprietes, SelectionChangeFollowsShortcutsAndIgnoresOtherFiles) {
     EXPECT_TRUE(vu.ouvert);
     EXPECT_EQ(vu.texte, "Cible introuvable");
     EXPECT_EQ(textes(*f), apres);
-}
-
-TEST(TextesProprietes, OpenClipTextsComeFromTheSessionState) {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    EtatSession e;
-    e.nomClip = "chute.avi";
-    e.tailleClipTexte = "2.441 Mo";
-    e.nbImages = 300;
-    e.periode = 1001.0L / 30000;
-    e.frequence = 30;
-    e.largeurClip = 640;
-    e.hauteurClip = 480;
-    e.taillePc = 100;
-    e.fourccClip = "MJPG";
-    const TextesProprietes t = proprietes::textesClipOuvert(e);
-    EXPECT_EQ(t.lblFile, "Fichier : chute.avi");
-    EXPECT_EQ(t.lblOctets, "Taille : 2.441 Mo");
-    EXPECT_EQ(t.lblNbImages, "Nombre d'images : 300");
-    EXPECT_EQ(t.lblDurTot, "Durée du clip : 10.010 s");
-    EXPECT_EQ(t.lblFrequence, "Fréquence : 30 images / s");
-    EXPECT_EQ(t.lblPeriode, "Durée / image : 33 ms");
-    EXPECT_EQ(t.lblDimL, "Largeur : 640 pixels");
-    EXPECT_EQ(t.lblDimH, "Hauteur : 480 pixels");
-    EXPECT_EQ(t.lblAdapt, "Adaptation : 100%");
-    EXPECT_EQ(t.lblCodec2, "MJPG");
-    EXPECT_EQ(t.lblCodec3, "inconnu");
-    QLocale::setDefault(QLocale::system());
 }
