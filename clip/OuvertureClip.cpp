@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <cmath>
 
 QFileDialog* ControleurClip::OpenDialog1() {
     if (dialogue_ != nullptr) return dialogue_;
@@ -115,6 +116,11 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     }
     e.nbImages = static_cast<int32_t>(images);
     e.periode = (long double)dureeMs / images / 1000;
+    // The length in whole milliseconds is off by up to half a millisecond over the clip,
+    // enough to change the last decimal of t on a short clip at 30000/1001 images per
+    // second: the device's exact period is taken when it agrees with that length.
+    const long double exacte = media.periodeImage();
+    if (exacte > 0 && std::fabs(double(exacte * images * 1000 - dureeMs)) <= 1) e.periode = exacte;
     if (e.periode != 0) e.frequence = static_cast<int32_t>(nombres::arrondi(1.0L / e.periode));
 
     bulles::appliquer(f.pnl1AVI,

@@ -174,6 +174,16 @@ TEST(OuvertureClip, TimeColumnFollowsTheClipsPeriodInTheLocale) {
     QLocale::setDefault(QLocale::system());
 }
 
+TEST(OuvertureClip, NtscRateKeepsItsExactPeriod) {
+    QLocale::setDefault(QLocale(QLocale::English));
+    auto f = demarrer();
+    ouvrir(*f, clipstest::clip("ntsc.avi", {"--rate", "30000/1001", "--frames", "10"}));
+    EXPECT_NEAR(double(f->etat.periode), 1001.0 / 30000, 1e-12);
+    EXPECT_EQ(f->etat.frequence, 30);
+    EXPECT_EQ(f->tableau->grille1().cellule(0, 10), "0.300"); // 9 x 33.367 ms
+    QLocale::setDefault(QLocale::system());
+}
+
 TEST(OuvertureClip, CancellingKeepsTheOpenClip) {
     auto f = demarrer();
     ouvrir(*f, clip25());
