@@ -94,9 +94,6 @@ public:
     void afficherNomClip(const QString& chemin);
     QString cheminClip() const;
 
-    // Tests stand in for an open clip here until they can open a real one.
-    void setTemoinClip(std::function<bool()> ouvert) { temoinClip_ = std::move(ouvert); }
-
     // Quitting.
     void mnuQuitterClick();
     bool FormCloseQuery();
@@ -114,7 +111,6 @@ private:
     TForm1& f;
     GestionBulles* bulles_ = nullptr;
     VisionneuseAide* visionneuse_ = nullptr;
-    std::function<bool()> temoinClip_;
     QAction* aide2_ = nullptr;
     QAction* aide3_ = nullptr;
     int dernierContexte_ = -1;

@@ -69,7 +69,7 @@ void decocher(QAbstractButton* b) {
 // --- Modes --------------------------------------------------------------------------------
 
 bool ControleurFenetre::clipOuvert() const {
-    return temoinClip_ ? temoinClip_() : f.clipOuvert();
+    return f.clipOuvert();
 }
 
 void ControleurFenetre::afficherOnglet(QWidget* onglet) {

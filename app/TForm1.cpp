@@ -52,7 +52,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
 TForm1::~TForm1() = default;
 
-bool TForm1::clipOuvert() const { return MediaPlayer1 && MediaPlayer1->estOuvert(); }
+bool TForm1::clipOuvert() const {
+    if (temoinClip_) return temoinClip_();
+    return MediaPlayer1 && MediaPlayer1->estOuvert();
+}
 
 QAction* TForm1::action(const QString& nom) const { return findChild<QAction*>(nom); }
 

@@ -3,6 +3,7 @@
 #include "app/EtatSession.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -101,8 +102,10 @@ public:
     ControleurAcquisition* acquisition = nullptr;
     ControleurAspect* aspect = nullptr;
 
-    // A clip is open exactly when the media device has an open file.
+    // A clip is open exactly when the media device has an open file. Tests and benchmarks
+    // that build a session without a clip may stand in for the open clip.
     bool clipOuvert() const;
+    void setTemoinClip(std::function<bool()> ouvert) { temoinClip_ = std::move(ouvert); }
 
     // Named action or widget of the window; nullptr when there is none.
     QAction* action(const QString& nom) const;
@@ -120,4 +123,6 @@ protected:
 
 private:
     void construireRegions();
+
+    std::function<bool()> temoinClip_;
 };

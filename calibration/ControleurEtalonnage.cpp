@@ -87,7 +87,7 @@ ControleurEtalonnage::ControleurEtalonnage(TForm1& form)
 // ---------------------------------------------------------------- displays
 
 bool ControleurEtalonnage::clipOuvert() const {
-    return temoinClip_ ? temoinClip_() : f.clipOuvert();
+    return f.clipOuvert();
 }
 
 QString ControleurEtalonnage::formatDistance(long double v) const {

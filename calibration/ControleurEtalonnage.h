@@ -57,9 +57,6 @@ public:
     void edSiExit();
     void bbtnCouleurEchClick();
 
-    // Tests without a video decoder stand in for the open device here.
-    void setTemoinClip(std::function<bool()> ouvert) { temoinClip_ = std::move(ouvert); }
-
     // Evaluates the text of the distance box (separator repair, syntax, scale).
     void evaluerDistance();
     // The read-out of the coordinate bar for the mouse at (x, y) on the image.
@@ -76,7 +73,6 @@ private:
     QString formatDistance(long double v) const;
 
     TForm1& f;
-    std::function<bool()> temoinClip_;
     bool enEvaluation_ = false;
     QColor couleurDialogue_{Qt::black}; // the colour dialog opens on what it last returned
     const QMouseEvent* dernierClic_ = nullptr;

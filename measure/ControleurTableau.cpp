@@ -144,7 +144,7 @@ void ControleurTableau::construirePanneau() {
 }
 
 bool ControleurTableau::clipOuvert() const {
-    return temoinClip ? temoinClip() : f.clipOuvert();
+    return f.clipOuvert();
 }
 
 int ControleurTableau::nbPoints() const {

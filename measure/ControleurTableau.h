@@ -66,9 +66,6 @@ public:
     void StringGrid1Click(int c, int r);
     void StringGrid1MouseUp(int c, int r, bool glisse);
 
-    // Tests without a video decoder stand in for the open device here.
-    void setTemoinClip(std::function<bool()> ouvert) { temoinClip = std::move(ouvert); }
-
 private:
     bool clipOuvert() const;
     void construirePanneau();
@@ -89,5 +86,4 @@ private:
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     QTimer* Timer2 = nullptr;
-    std::function<bool()> temoinClip;
 };

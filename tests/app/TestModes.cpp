@@ -18,7 +18,7 @@ protected:
     void SetUp() override {
         DossierTest::SetUp();
         f = demarrer();
-        f->fenetre->setTemoinClip([] { return true; });
+        f->setTemoinClip([] { return true; });
         for (const char* nom :
              {"popUpMnuModeAcquerir", "popUpMnuModeEtalonner", "popUpMnuModeProClip"})
             f->action(nom)->setEnabled(true);

@@ -20,7 +20,7 @@ struct EtalonnageApresPointage : ::testing::Test {
 
     void SetUp() override {
         QLocale::setDefault(QLocale(QLocale::C));
-        c.setTemoinClip([] { return true; });
+        s.f->setTemoinClip([] { return true; });
         c.activerChoix(true);
         s.remplir(1); // row r: (10 + r, 50 - r)
         pixels = instantane();

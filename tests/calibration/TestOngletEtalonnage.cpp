@@ -359,7 +359,7 @@ namespace {
 struct EtalonnageSouris : Etalonnage {
     void SetUp() override {
         Etalonnage::SetUp();
-        c->setTemoinClip([] { return true; });
+        f->setTemoinClip([] { return true; });
         f->PaintBox1->setGeometry(4, 4, 200, 100);
         f->pnl1AVI->resize(208, 108);
         f->show(); // mouse moves reach only a shown window

@@ -18,7 +18,7 @@ struct SessionTableau {
     GrilleMesures& g1 = t.grille1();
 
     explicit SessionTableau(int N = 10, long double periode = 0.04L, int hauteur = 100) {
-        t.setTemoinClip([] { return true; });
+        f->setTemoinClip([] { return true; });
         f->etat.nbImages = N;
         f->etat.periode = periode;
         f->etat.largeurAff = 200;

@@ -24,7 +24,7 @@ struct SessionPleine {
     std::unique_ptr<TForm1> f = demarrer();
     ControleurTableau& t = *f->tableau;
     SessionPleine() {
-        t.setTemoinClip([] { return true; });
+        f->setTemoinClip([] { return true; });
         f->etat.nbImages = kImages;
         f->etat.periode = 0.04L;
         f->etat.largeurAff = 640;
