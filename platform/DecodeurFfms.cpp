@@ -26,7 +26,27 @@ struct Erreur {
         info.Buffer = texte;
         info.BufferSize = sizeof texte;
     }
-    QString message() const { return QString::fromUtf8(texte); }
+    // The user reads French: a sentence of ours by the kind of failure, then the
+    // decoder's own words for whoever has to look further.
+    QString message() const {
+        return QStringLiteral("%1\n(%2)").arg(phrase(info.ErrorType), QString::fromUtf8(texte));
+    }
+    static QString phrase(int type) {
+        switch (type) {
+        case FFMS_ERROR_INDEX:
+        case FFMS_ERROR_INDEXING:
+        case FFMS_ERROR_PARSER:
+        case FFMS_ERROR_TRACK:
+            return QStringLiteral("Ce fichier n'est pas un clip vidéo lisible.");
+        case FFMS_ERROR_CANCELLED:
+            return QStringLiteral("L'ouverture du clip a été interrompue.");
+        case FFMS_ERROR_DECODING:
+        case FFMS_ERROR_CODEC:
+            return QStringLiteral("Les images de ce clip ne peuvent pas être décodées.");
+        default:
+            return QStringLiteral("Le clip ne peut pas être ouvert.");
+        }
+    }
 };
 
 void initialiserFfms() {
@@ -77,7 +97,7 @@ DecodeurFfms::DecodeurFfms(const QString& chemin, const Progression& progression
     // The images of a cut AVI whose data is missing would show the last whole one again.
     if (const int entieres = imagesEntieresAviCoupe(chemin, piste); entieres >= 0)
         nb = std::min(nb, entieres);
-    if (nb <= 0) throw echec(QStringLiteral("No frames in the video track"));
+    if (nb <= 0) throw echec(QStringLiteral("Ce clip ne contient aucune image."));
     const FFMS_Frame* premiere = FFMS_GetFrame(source, 0, &e.info);
     if (!premiere) throw echec(e.message());
     dimensions = QSize(premiere->EncodedWidth, premiere->EncodedHeight);
@@ -89,7 +109,7 @@ DecodeurFfms::DecodeurFfms(const QString& chemin, const Progression& progression
     }
     dernierDecode = 0;
     const QImage image0 = convertir(premiere);
-    if (image0.isNull()) throw echec(QStringLiteral("Unsupported pixel format"));
+    if (image0.isNull()) throw echec(QStringLiteral("Le format des images de ce clip n'est pas reconnu."));
     mettreEnCache(0, image0);
 }
 

@@ -305,7 +305,12 @@ TEST(OuvertureClip, DamagedFilesShowTheDecodersMessageAndLeaveNoClip) {
         reponse::bouton(QMessageBox::Ok, &vu);
         EXPECT_FALSE(f->clip->ouvrirClip(chemin)) << chemin.toStdString();
         EXPECT_TRUE(vu.ouvert);
-        EXPECT_FALSE(vu.texte.isEmpty());
+        // A French sentence first; the decoder's own words, when it gave any, in brackets.
+        const QStringList phrases = {QStringLiteral("Ce fichier n'est pas un clip vidéo lisible."),
+                                     QStringLiteral("Les images de ce clip ne peuvent pas être décodées."),
+                                     QStringLiteral("Le clip ne peut pas être ouvert."),
+                                     QStringLiteral("Ce clip ne contient aucune image.")};
+        EXPECT_TRUE(phrases.contains(vu.texte.section('\n', 0, 0))) << vu.texte.toStdString();
         // The previous clip is closed and its table erased; the names describe the new file.
         EXPECT_FALSE(f->clipOuvert());
         EXPECT_TRUE(f->tableau->grille0().cellule(1, 2).isEmpty());
