@@ -1,6 +1,7 @@
 #include "measure/ControleurTableau.h"
 
 #include "app/TForm1.h"
+#include "export/Releve.h"
 #include "calibration/SaisieDistance.h"
 #include "clip/ControleurNavigation.h"
 #include "measure/CalculTableau.h"
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -303,6 +305,27 @@ void ControleurTableau::ActualGrid() {
     calcul::recalculer(StringGrid0, StringGrid1->cellules(), f.etat, nbPoints(), t0(),
                        separateurDecimal());
     StringGrid1->toutRedessiner();
+}
+
+Releve ControleurTableau::releve() const {
+    Releve rel;
+    rel.n = nbPoints();
+    rel.t0 = t0();
+    rel.N = std::max(0, StringGrid0.lignes() - 1);
+    rel.separateur = separateurDecimal();
+    rel.positionFmtT = udFmt_t->value();
+    rel.positionFmtXY = udFmt_xy->value();
+    const int colonnes = 2 * rel.n + 1;
+    for (int c = 0; c < colonnes; ++c) rel.entetes << StringGrid0.cellule(c, 0);
+    rel.lignes.resize(static_cast<size_t>(rel.N) + 1);
+    const GrilleTexte& visibles = StringGrid1->cellules();
+    for (int c = 0; c < colonnes; ++c) {
+        const auto& col = visibles.colonneStockee(c);
+        const int fin = std::min<int>(static_cast<int>(col.size()), rel.N + 1);
+        for (int r = 0; r <= rel.N; ++r)
+            rel.lignes[static_cast<size_t>(r)] << (r < fin ? col[static_cast<size_t>(r)] : QString());
+    }
+    return rel;
 }
 
 bool ControleurTableau::tableauOccupe() const {

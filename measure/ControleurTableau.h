@@ -6,6 +6,8 @@
 #include <QRect>
 #include <functional>
 
+struct Releve;
+
 class TForm1;
 class GrilleMesures;
 class HautBas;
@@ -50,6 +52,8 @@ public:
     void nbPointsPlan(int n);   // tables laid out for n points per image (udPointsPlan := n)
     void ActualGrid();          // every t and metre cell from the pixel table
     bool tableauOccupe() const; // a clip is open and some point is recorded
+    // A copy of the table for the exports (headers, texts of rows 0..N, n, t0, formats).
+    Releve releve() const;
 
     // --- Handlers ----------------------------------------------------------------------
     void udPointsPlanClick();
