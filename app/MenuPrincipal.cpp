@@ -156,7 +156,7 @@ void menuAide(QMenuBar* barre) {
     a3->setCheckable(true);
     a3->setChecked(false);
     m->addSeparator();
-    entree(m, QStringLiteral("A propos d'Kinopix..."), "aPropos1");
+    entree(m, QStringLiteral("A propos de Kinopix..."), "aPropos1");
 }
 
 } // namespace

@@ -214,7 +214,7 @@ void OngletEtalonnage::construire(QWidget* onglet, QToolBar* barreCoord, QWidget
         l->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("x= -0.0000E-00")) + 6);
     barreCoord->addWidget(lblXPixels);
     barreCoord->addWidget(lblYPixels);
-    barreCoord->addWidget(nomme(new QLabel(QStringLiteral("pixels "), barreCoord), "lblPixels"));
+    barreCoord->addWidget(nomme(new QLabel(QStringLiteral("pixels"), barreCoord), "lblPixels"));
     barreCoord->addSeparator();
     barreCoord->addWidget(lblXMetres);
     barreCoord->addWidget(lblYMetres);

@@ -14,12 +14,15 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QKeySequence>
 #include <QLabel>
+#include <QShortcut>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <cstdlib>
+#include <utility>
 
 using Mode = PeripheriqueMedia::Mode;
 
@@ -27,6 +30,7 @@ ControleurNavigation::ControleurNavigation(TForm1& form)
     : QObject(&form)
     , f(form) {
     construireBarre();
+    touchesClavier();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -95,6 +99,23 @@ void ControleurNavigation::construireBarre() {
     etiquette(lblNoImage5, "lblNoImage5", QString());
 }
 
+void ControleurNavigation::touchesClavier() {
+    // Right, Left, Home and End step like the buttons while the focus is on the clip side
+    // (the image takes the focus when clicked). The table and the boxes of the tabs are on
+    // the other side and keep their own keys.
+    f.PaintBox1->setFocusPolicy(Qt::ClickFocus);
+    const std::pair<Qt::Key, QToolButton*> touches[] = {
+        {Qt::Key_Right, bbtnSui}, {Qt::Key_Left, bbtnPre}, {Qt::Key_Home, bbtnDeb},
+        {Qt::Key_End, bbtnFin}};
+    for (const auto& [touche, bouton] : touches) {
+        auto* raccourci = new QShortcut(QKeySequence(touche), f.pnl1);
+        raccourci->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(raccourci, &QShortcut::activated, this, [this, b = bouton] {
+            if (b->isEnabled()) bbtnPlayClick(b);
+        });
+    }
+}
+
 int ControleurNavigation::longueurImages() const {
     PeripheriqueMedia& m = *f.MediaPlayer1;
     m.setFormatTemps(PeripheriqueMedia::FormatTemps::Images);
@@ -125,9 +146,23 @@ void ControleurNavigation::mpPositionner(int i) {
 
 void ControleurNavigation::reDraw(int i) {
     // A step to a neighbour and back makes the device show the image afresh.
+    const bool memeImage = i == f.etat.noImage;
+    const Boutons avant = boutons();
     mpPositionner(i == 0 ? 1 : i - 1);
     mpPositionner(i);
+    if (memeImage) remettre(avant);
     f.aspect->Drawpoints();
+}
+
+// Showing the image already shown again is a repaint, not a move: the buttons stay as they
+// were. This keeps the forward commands that opening enables on a clip of one image.
+ControleurNavigation::Boutons ControleurNavigation::boutons() const {
+    return {bbtnPlay->isEnabled(), bbtnDeb->isEnabled(), bbtnFin->isEnabled(),
+            bbtnSui->isEnabled(), bbtnPre->isEnabled()};
+}
+
+void ControleurNavigation::remettre(const Boutons& b) {
+    activerNavigation(b[0], b[1], b[2], b[3], b[4]);
 }
 
 void ControleurNavigation::marqueT0() {
@@ -224,7 +259,11 @@ void ControleurNavigation::Timer1Timer() {
 void ControleurNavigation::FormPaint() {
     // The window repaints whenever a label or a button of it does: during a playback that
     // must not become a step that stops it.
-    if (f.clipOuvert() && f.MediaPlayer1->mode() != Mode::Lecture) mpPositionner(f.etat.noImage);
+    if (f.clipOuvert() && f.MediaPlayer1->mode() != Mode::Lecture) {
+        const Boutons avant = boutons();
+        mpPositionner(f.etat.noImage);
+        remettre(avant);
+    }
 }
 
 bool ControleurNavigation::eventFilter(QObject* objet, QEvent* e) {

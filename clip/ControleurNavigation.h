@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <array>
 
 class GlisserPanneau;
 class QLabel;
@@ -11,8 +12,8 @@ class TForm1;
 // Positioning on an image, stepping, playing, redrawing, go-to-image.
 //
 // Controls it builds in the navigation bar ToolBar2: the buttons bbtnPlay, bbtnDeb,
-// bbtnFin, bbtnPre, bbtnSui (tags 2..6 in the property "tag") and the labels lblNoImage1
-// to lblNoImage5; the timer Timer1 (40 ms). It drives the dialog TalleraDlg and the pop-up
+// bbtnFin, bbtnPre, bbtnSui (tags 2..6 in the property "tag"), with the keys Right, Left,
+// Home and End on the clip side, and the labels lblNoImage1 to lblNoImage5; the timer Timer1 (40 ms). It drives the dialog TalleraDlg and the pop-up
 // entry popUpMenuAtteindre.
 //
 // The program keeps the image shown in etat.noImage and moves the device by relative steps
@@ -59,7 +60,12 @@ protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
+    // Enabled states of bbtnPlay, bbtnDeb, bbtnFin, bbtnSui, bbtnPre.
+    using Boutons = std::array<bool, 5>;
+    Boutons boutons() const;
+    void remettre(const Boutons& b);
     void construireBarre();
+    void touchesClavier();
     void connecterDialogue();
     void lignesCourantes(); // both tables' current rows on noImage
     int longueurImages() const;

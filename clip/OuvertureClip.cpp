@@ -35,14 +35,15 @@ QFileDialog* ControleurClip::OpenDialog1() {
     dialogue_->setOption(QFileDialog::DontUseNativeDialog);
     dialogue_->setFileMode(QFileDialog::ExistingFile);
     dialogue_->setAcceptMode(QFileDialog::AcceptOpen);
-    // Shortcuts are offered beside the AVI files, as the Windows dialog does; the list of
-    // filters shows the texts as written (the dialog would simplify their spaces).
-    const QStringList filtres{QStringLiteral("fichiers  AVI (*.avi)"),
-                              QStringLiteral("tous les fichiers (*.*)")};
-    dialogue_->setNameFilters({QStringLiteral("fichiers AVI (*.avi *.lnk)"), filtres[1]});
+    // Shortcuts are offered beside the AVI files, as the Windows dialog does. The list of
+    // filters shows their names only, as written (the dialog would simplify their spaces);
+    // the dialog applies the patterns by position. "*" is every file, dotted or not.
+    dialogue_->setNameFilters(
+        {QStringLiteral("fichiers AVI (*.avi *.lnk)"), QStringLiteral("tous les fichiers (*)")});
+    const QStringList noms{QStringLiteral("fichiers  AVI"), QStringLiteral("tous les fichiers")};
     if (auto* types = dialogue_->findChild<QComboBox*>("fileTypeCombo"))
-        for (int i = 0; i < types->count() && i < filtres.size(); ++i)
-            types->setItemText(i, filtres[i]);
+        for (int i = 0; i < types->count() && i < noms.size(); ++i)
+            types->setItemText(i, noms[i]);
     dialogue_->setProperty("contexteAide", 1);
     connect(dialogue_, &QFileDialog::currentChanged, this,
             &ControleurClip::OpenDialog1SelectionChange);

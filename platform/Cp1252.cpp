@@ -18,7 +18,10 @@ QByteArray encoder(const QString& texte) {
     octets.reserve(texte.size());
     for (QChar c : texte) {
         const char16_t u = c.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+        // The five bytes without a character read as the control characters of the same
+        // value; they go back to the same byte so that a line read is written as it was.
+        const bool sansCaractere = u >= 0x80 && u <= 0x9F && kPlage80[u - 0x80] == 0;
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) || sansCaractere) {
             octets.append(static_cast<char>(u));
             continue;
         }

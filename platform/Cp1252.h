@@ -7,7 +7,8 @@
 // Windows-1252 text, the 8-bit code page of every file the program reads and writes.
 namespace cp1252 {
 
-// Characters without a place in the code page become '?'.
+// Characters without a place in the code page become '?'. The five bytes the code page leaves
+// undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) read as U+0081... and are written back unchanged.
 QByteArray encoder(const QString& texte);
 QString decoder(const QByteArray& octets);
 

@@ -54,6 +54,22 @@ TEST_F(FenetreDemarrage, CommeLaVoitLUtilisateur) {
     EXPECT_EQ(e.config[4], dossier.path() + "/");
 }
 
+// A Regressi path holding bytes that the code page leaves without a character: start-up
+// reads the file, finds the program and writes every byte back as it was.
+TEST_F(FenetreDemarrage, OctetsSansCaractereReecritsTelsQuels) {
+    const QString nom = QString("regressi") + QChar(0x81) + "x" + QChar(0x9D) + ".exe";
+    ecrire(nom, "MZ");
+    const QByteArray fichier = "[version]\r\n3.0\r\n[clips]\r\n1\r\n" +
+                               QFile::encodeName(dossier.path()) +
+                               "/\r\n[regressi]\r\nwin\r\n" +
+                               QFile::encodeName(dossier.path()) +
+                               "/regressi\x81x\x9D.exe\r\n[tableur]\r\nOpenOffice.Calc";
+    ecrire("kpconfig.txt", fichier);
+    auto f = demarrer();
+    EXPECT_EQ(f->etat.config[7], chemin(nom));
+    EXPECT_EQ(lire("kpconfig.txt"), fichier);
+}
+
 TEST_F(FenetreDemarrage, VingtCurseursEtLeursPointsChauds) {
     auto f = demarrer();
     const struct {

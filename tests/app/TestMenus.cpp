@@ -39,7 +39,7 @@ TEST(FenetreMenus, EntreesDuMenuPrincipalAvantToutClip) {
         {"mnuPointages", "Pointages", false},
         {"mnuAutoH", "  Horizontalement", true},
         {"Aidde1", "?", true},
-        {"aPropos1", "A propos d'Kinopix...", true},
+        {"aPropos1", "A propos de Kinopix...", true},
     };
     for (const Attendu& a : attendus) {
         QAction* x = act(*f, a.nom);

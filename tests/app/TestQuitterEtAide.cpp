@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTest>
@@ -31,10 +33,23 @@ TEST_F(Quitter, NonGardeLaFenetreOuiLaFermeSansRecrireLaConfig) {
     const QDateTime date = QFileInfo(config()).lastModified();
     QThread::msleep(20);
 
+    // The box speaks French down to its buttons, whatever the system's language.
     reponse::Vu vu;
-    reponse::bouton(QMessageBox::No, &vu);
+    QString texteOui, texteNon;
+    reponse::dialogue(
+        [&](QWidget* w) {
+            auto* boite = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(boite, nullptr);
+            ASSERT_TRUE(boite->button(QMessageBox::Yes) && boite->button(QMessageBox::No));
+            texteOui = boite->button(QMessageBox::Yes)->text().remove('&');
+            texteNon = boite->button(QMessageBox::No)->text().remove('&');
+            boite->button(QMessageBox::No)->click();
+        },
+        &vu);
     f->action("mnuQuitter")->trigger();
     EXPECT_TRUE(vu.ouvert);
+    EXPECT_EQ(texteOui, "Oui");
+    EXPECT_EQ(texteNon, "Non");
     EXPECT_EQ(vu.texte, "Voulez-vous vraiment quitter ?");
     EXPECT_TRUE(f->isVisible());
     EXPECT_EQ(f->etat.echelle, 0.0025L);

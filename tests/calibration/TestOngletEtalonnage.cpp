@@ -62,7 +62,7 @@ struct Etalonnage : ::testing::Test {
 
 const QString avertissementPoint = QString::fromUtf8(
     "Entrez un nombre !\n\ncaractères autorisés :\n       0 1 2 3 4 5 6 7 8 9 . , E e\n\n"
-    "formats possibles :\n       - décimal ex : 0.029\n       - scientififique ex : 2.9E-2");
+    "formats possibles :\n       - décimal ex : 0.029\n       - scientifique ex : 2.9E-2");
 
 } // namespace
 
@@ -213,7 +213,7 @@ TEST_F(Etalonnage, CommaLocaleRepairsTheFirstPointAndPlacesTheCaret) {
     EXPECT_EQ(o->edSi->text(), "1,2.3");
     EXPECT_TRUE(vu.ouvert);
     EXPECT_TRUE(vu.texte.endsWith(
-        QString::fromUtf8("décimal ex : 0,029\n       - scientififique ex : 2,9E-2")));
+        QString::fromUtf8("décimal ex : 0,029\n       - scientifique ex : 2,9E-2")));
     EXPECT_EQ(fond(), QColor(255, 0, 0));
 }
 
@@ -408,6 +408,9 @@ TEST_F(EtalonnageSouris, ReadOutAndCoordinateBarHint) {
     o->tbOri[3]->click(); // x to the left, y downwards
     survoler(10, 120 - 21);
     EXPECT_EQ(o->lblXPixels->text(), "pX= -10");
+    auto* unite = f->findChild<QLabel*>("lblPixels");
+    ASSERT_NE(unite, nullptr);
+    EXPECT_EQ(unite->text(), "pixels");
     EXPECT_EQ(o->lblYPixels->text(), "pY= 0");
     survoler(1, 1); // (0, 0) would mean the middle of the widget to QTest
     EXPECT_EQ(o->lblYPixels->text(), "pY= -98");

@@ -96,7 +96,7 @@ TEST(SaisieDistance, BoxTexts) {
               QString::fromUtf8("Entrez un nombre !\r\rcaractères autorisés :\r"
                                 "       0 1 2 3 4 5 6 7 8 9 . , E e\r\rformats possibles :\r"
                                 "       - décimal ex : 0,029\r"
-                                "       - scientififique ex : 2,9E-2"));
+                                "       - scientifique ex : 2,9E-2"));
     EXPECT_EQ(saisie::texteIdentiques(),
               QString::fromUtf8("Les points 1 et 2 sont identiques !\r\rLes sensibilités "
                                 "précédentes\rvont être rétablies..."));

@@ -10,10 +10,12 @@
 #include "platform/PeripheriqueMedia.h"
 #include "platform/RegistreCurseurs.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -412,4 +414,75 @@ TEST(Navigation, ResizingDuringPlaybackKeepsNumberAndPictureInAgreement) {
     QTest::qWait(120); // any redraw asked meanwhile is served after the playback
     s.verifier(s.f->etat.noImage, "after the playback");
     EXPECT_EQ(s.f->etat.noImage, 11);
+}
+
+TEST(Navigation, KeysOnTheClipSideStepLikeTheButtons) {
+    Session s(clipstest::clip("nav10.avi", {"--size", "160x120", "--frames", "10"}));
+    s.f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(s.f.get()));
+    ZonePointage* image = s.f->PaintBox1;
+    // A click on the image records a point and gives the image the keyboard.
+    QTest::mouseClick(image, Qt::LeftButton, {}, QPoint(20, 20));
+    ASSERT_TRUE(image->hasFocus());
+    auto touche = [&](QWidget* w, Qt::Key k) {
+        QTest::keyClick(w, k);
+        QTest::qWait(60); // the redraws the move asks for
+    };
+
+    touche(image, Qt::Key_Home);
+    s.verifier(0, "Home");
+    EXPECT_EQ(s.etats(), "10101");
+    touche(image, Qt::Key_Left); // nothing before the first image
+    s.verifier(0, "Left on the first image");
+    touche(image, Qt::Key_Right);
+    touche(image, Qt::Key_Right);
+    s.verifier(2, "two Right");
+    EXPECT_EQ(s.f->tableau->grille1().ligne(), 3);
+    touche(image, Qt::Key_End);
+    s.verifier(9, "End");
+    EXPECT_EQ(s.etats(), "01010");
+    touche(image, Qt::Key_Right); // nothing after the last image
+    s.verifier(9, "Right on the last image");
+    touche(image, Qt::Key_Left);
+    s.verifier(8, "Left");
+
+    // The navigation bar's own buttons are on the clip side too.
+    s.nav->bbtnPre->setFocus();
+    if (s.nav->bbtnPre->hasFocus()) {
+        touche(s.nav->bbtnPre, Qt::Key_Left);
+        s.verifier(7, "Left with the focus on the bar");
+    }
+
+    // The table, the spinners and the distance box keep their keys.
+    GrilleMesures& table = s.f->tableau->grille1();
+    table.setFocus();
+    ASSERT_TRUE(table.hasFocus());
+    const int ligne = table.ligne();
+    touche(&table, Qt::Key_Right);
+    touche(&table, Qt::Key_End);
+    touche(&table, Qt::Key_Home);
+    EXPECT_EQ(table.ligne(), ligne);
+    EXPECT_EQ(s.f->etat.noImage, ligne - 1);
+
+    QSpinBox* udt0 = s.f->findChild<QSpinBox*>("udt0");
+    ASSERT_NE(udt0, nullptr);
+    udt0->setFocus();
+    const int image0 = s.f->etat.noImage;
+    touche(udt0, Qt::Key_End);
+    touche(udt0, Qt::Key_Left);
+    EXPECT_EQ(s.f->etat.noImage, image0);
+
+    s.f->PageControl1->setCurrentWidget(s.f->tsEtalon);
+    s.f->findChild<QAbstractButton*>("rbEtalonSimu")->click();
+    auto* distance = s.f->findChild<QLineEdit*>("edSi");
+    ASSERT_NE(distance, nullptr);
+    distance->setFocus();
+    ASSERT_TRUE(distance->hasFocus());
+    ASSERT_FALSE(distance->text().isEmpty());
+    touche(distance, Qt::Key_Home);
+    touche(distance, Qt::Key_Right);
+    EXPECT_EQ(distance->cursorPosition(), 1);
+    touche(distance, Qt::Key_End);
+    EXPECT_EQ(distance->cursorPosition(), distance->text().size());
+    EXPECT_EQ(s.f->etat.noImage, image0);
 }

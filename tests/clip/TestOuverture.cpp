@@ -6,12 +6,14 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QListView>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,6 +44,7 @@ TEST(OuvertureDialogue, DialogOffersAviFilesFromTheClipsFolderAndPreviewsTheSele
     reponse::Vu vu;
     QString dossier, nbImagesVu;
     QStringList filtres;
+    QString ouvrirTexte, annulerTexte;
     int ongletPendant = -1;
     reponse::dialogue(
         [&](QWidget* w) {
@@ -51,6 +54,23 @@ TEST(OuvertureDialogue, DialogOffersAviFilesFromTheClipsFolderAndPreviewsTheSele
             auto* types = d->findChild<QComboBox*>("fileTypeCombo");
             for (int i = 0; types != nullptr && i < types->count(); ++i)
                 filtres << types->itemText(i);
+            // Qt's own words of the dialog are French too.
+            auto* boutons = d->findChild<QDialogButtonBox*>("buttonBox");
+            ASSERT_NE(boutons, nullptr);
+            ASSERT_TRUE(boutons->button(QDialogButtonBox::Open) &&
+                        boutons->button(QDialogButtonBox::Cancel));
+            ouvrirTexte = boutons->button(QDialogButtonBox::Open)->text().remove('&');
+            annulerTexte = boutons->button(QDialogButtonBox::Cancel)->text().remove('&');
+            // Each name still filters with its patterns.
+            auto* modeleFiltre = d->findChild<QFileSystemModel*>();
+            ASSERT_TRUE(types && modeleFiltre);
+            EXPECT_EQ(modeleFiltre->nameFilters(), (QStringList{"*.avi", "*.lnk"}));
+            types->setCurrentIndex(1);
+            emit types->activated(1); // as when the user picks it
+            EXPECT_EQ(modeleFiltre->nameFilters(), QStringList{"*"});
+            types->setCurrentIndex(0);
+            emit types->activated(0);
+            EXPECT_EQ(modeleFiltre->nameFilters(), (QStringList{"*.avi", "*.lnk"}));
             ongletPendant = f->PageControl1->currentIndex();
             // The user clicks the file: the selection change previews it.
             auto* vue = d->findChild<QListView*>("listView");
@@ -66,7 +86,9 @@ TEST(OuvertureDialogue, DialogOffersAviFilesFromTheClipsFolderAndPreviewsTheSele
 
     EXPECT_EQ(vu.objet, "OpenDialog1");
     EXPECT_EQ(vu.titre, "Ouverture d'un clip vidéo (fichier *.avi)");
-    EXPECT_EQ(filtres, (QStringList{"fichiers  AVI (*.avi)", "tous les fichiers (*.*)"}));
+    EXPECT_EQ(filtres, (QStringList{"fichiers  AVI", "tous les fichiers"}));
+    EXPECT_EQ(ouvrirTexte, "Ouvrir");
+    EXPECT_EQ(annulerTexte, "Annuler");
     EXPECT_EQ(dossier, QDir(clips.path()).absolutePath());
     EXPECT_EQ(ongletPendant, f->PageControl1->indexOf(f->tsProClip));
     EXPECT_EQ(nbImagesVu, "Nombre d'images : 77");

@@ -4,6 +4,7 @@
 #include "app/Demarrage.h"
 #include "clip/AviFabrique.h"
 #include "clip/ControleurClip.h"
+#include "clip/ControleurNavigation.h"
 #include "clip/ImpressionQt.h"
 #include "clip/LienFabrique.h"
 #include "clip/TailleFichier.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -241,12 +243,23 @@ TEST(OuvertureClip, ClipsFolderFollowsTheLastClipOnlyInMode0) {
 
 TEST(OuvertureClip, OneImageClipEnablesForwardCommands) {
     auto f = demarrer();
+    f->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
     ouvrir(*f, clipstest::clip("une_image.avi", {"--codec", "mjpeg", "--frames", "1"}));
     EXPECT_EQ(f->etat.nbImages, 1);
+    // What the user sees once the deferred redraws and the window's repaints have run.
+    QTest::qWait(300);
+    EXPECT_FALSE(f->etat.redessinDemande);
     for (const char* nom : {"bbtnPlay", "bbtnFin", "bbtnSui"})
         EXPECT_TRUE(actif(*f, nom)) << nom;
     for (const char* nom : {"bbtnDeb", "bbtnPre"})
         EXPECT_FALSE(actif(*f, nom)) << nom;
+    EXPECT_EQ(f->navigation->lblNoImage2->text(), "1");
+    // Their commands have nowhere to go and change nothing.
+    f->navigation->bbtnSui->click();
+    f->navigation->bbtnFin->click();
+    EXPECT_EQ(f->etat.noImage, 0);
+    EXPECT_EQ(f->navigation->lblNoImage2->text(), "1");
 }
 
 TEST(OuvertureClip, AnotherClipReplacesTheFirst) {
