@@ -105,8 +105,7 @@ QString texteAvertissement(QChar separateur) {
                        QString(),
                        QStringLiteral("formats possibles :"),
                        QStringLiteral("       - décimal ex : 0") + s + QStringLiteral("029"),
-                       QStringLiteral("       - scientifique ex : 2") + s +
-                           QStringLiteral("9E-2")}
+                       QStringLiteral("       - scientifique ex : 2") + s + QStringLiteral("9E-2")}
         .join(QChar('\r'));
 }
 

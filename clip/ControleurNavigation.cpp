@@ -104,9 +104,10 @@ void ControleurNavigation::touchesClavier() {
     // (the image takes the focus when clicked). The table and the boxes of the tabs are on
     // the other side and keep their own keys.
     f.PaintBox1->setFocusPolicy(Qt::ClickFocus);
-    const std::pair<Qt::Key, QToolButton*> touches[] = {
-        {Qt::Key_Right, bbtnSui}, {Qt::Key_Left, bbtnPre}, {Qt::Key_Home, bbtnDeb},
-        {Qt::Key_End, bbtnFin}};
+    const std::pair<Qt::Key, QToolButton*> touches[] = {{Qt::Key_Right, bbtnSui},
+                                                        {Qt::Key_Left, bbtnPre},
+                                                        {Qt::Key_Home, bbtnDeb},
+                                                        {Qt::Key_End, bbtnFin}};
     for (const auto& [touche, bouton] : touches) {
         auto* raccourci = new QShortcut(QKeySequence(touche), f.pnl1);
         raccourci->setContext(Qt::WidgetWithChildrenShortcut);
@@ -157,8 +158,8 @@ void ControleurNavigation::reDraw(int i) {
 // Showing the image already shown again is a repaint, not a move: the buttons stay as they
 // were. This keeps the forward commands that opening enables on a clip of one image.
 ControleurNavigation::Boutons ControleurNavigation::boutons() const {
-    return {bbtnPlay->isEnabled(), bbtnDeb->isEnabled(), bbtnFin->isEnabled(),
-            bbtnSui->isEnabled(), bbtnPre->isEnabled()};
+    return {bbtnPlay->isEnabled(), bbtnDeb->isEnabled(), bbtnFin->isEnabled(), bbtnSui->isEnabled(),
+            bbtnPre->isEnabled()};
 }
 
 void ControleurNavigation::remettre(const Boutons& b) {

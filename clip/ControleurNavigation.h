@@ -12,9 +12,10 @@ class TForm1;
 // Positioning on an image, stepping, playing, redrawing, go-to-image.
 //
 // Controls it builds in the navigation bar ToolBar2: the buttons bbtnPlay, bbtnDeb,
-// bbtnFin, bbtnPre, bbtnSui (tags 2..6 in the property "tag"), with the keys Right, Left,
-// Home and End on the clip side, and the labels lblNoImage1 to lblNoImage5; the timer Timer1 (40 ms). It drives the dialog TalleraDlg and the pop-up
-// entry popUpMenuAtteindre.
+// bbtnFin, bbtnPre, bbtnSui (tags 2..6 in the property "tag"), also reached by the keys
+// Right, Left, Home and End on the clip side, and the labels lblNoImage1 to lblNoImage5;
+// the timer Timer1 (40 ms). It drives the dialog TalleraDlg and the pop-up entry
+// popUpMenuAtteindre.
 //
 // The program keeps the image shown in etat.noImage and moves the device by relative steps
 // from there; it asks the device where it is only at the end of a playback.

@@ -7,7 +7,9 @@ namespace {
 
 class MoteurEnregistreur : public QPaintEngine {
 public:
-    explicit MoteurEnregistreur(EnregistreurDessin* d) : QPaintEngine(AllFeatures), dessin(d) {}
+    explicit MoteurEnregistreur(EnregistreurDessin* d)
+        : QPaintEngine(AllFeatures)
+        , dessin(d) {}
 
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
@@ -42,11 +44,14 @@ private:
 } // namespace
 
 EnregistreurDessin::EnregistreurDessin(QSize t)
-    : taille(t), moteur(std::make_unique<MoteurEnregistreur>(this)) {}
+    : taille(t)
+    , moteur(std::make_unique<MoteurEnregistreur>(this)) {}
 
 EnregistreurDessin::~EnregistreurDessin() = default;
 
-QPaintEngine* EnregistreurDessin::paintEngine() const { return moteur.get(); }
+QPaintEngine* EnregistreurDessin::paintEngine() const {
+    return moteur.get();
+}
 
 int EnregistreurDessin::metric(PaintDeviceMetric m) const {
     switch (m) {

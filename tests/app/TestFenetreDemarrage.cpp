@@ -60,8 +60,7 @@ TEST_F(FenetreDemarrage, OctetsSansCaractereReecritsTelsQuels) {
     const QString nom = QString("regressi") + QChar(0x81) + "x" + QChar(0x9D) + ".exe";
     ecrire(nom, "MZ");
     const QByteArray fichier = "[version]\r\n3.0\r\n[clips]\r\n1\r\n" +
-                               QFile::encodeName(dossier.path()) +
-                               "/\r\n[regressi]\r\nwin\r\n" +
+                               QFile::encodeName(dossier.path()) + "/\r\n[regressi]\r\nwin\r\n" +
                                QFile::encodeName(dossier.path()) +
                                "/regressi\x81x\x9D.exe\r\n[tableur]\r\nOpenOffice.Calc";
     ecrire("kpconfig.txt", fichier);
