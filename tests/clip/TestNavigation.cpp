@@ -446,13 +446,6 @@ TEST(Navigation, KeysOnTheClipSideStepLikeTheButtons) {
     touche(image, Qt::Key_Left);
     s.verifier(8, "Left");
 
-    // The navigation bar's own buttons are on the clip side too.
-    s.nav->bbtnPre->setFocus();
-    if (s.nav->bbtnPre->hasFocus()) {
-        touche(s.nav->bbtnPre, Qt::Key_Left);
-        s.verifier(7, "Left with the focus on the bar");
-    }
-
     // The table, the spinners and the distance box keep their keys.
     GrilleMesures& table = s.f->tableau->grille1();
     table.setFocus();
