@@ -118,8 +118,9 @@ void ControleurClip::afficherApercu(const QString& chemin) {
     proprietes::Apercu a;
     try {
         a = proprietes::lireApercu(fichier);
-    } catch (const avi::ErreurEntreeSortie& e) {
-        boiteErreur(QString::fromUtf8(e.what()));
+    } catch (const avi::ErreurEntreeSortie&) {
+        // Too short for a header: the preview stays quiet; opening it will tell the user.
+        RAZProClip();
         return;
     }
     // A header that makes no sense leaves the texts of the previous selection.

@@ -154,4 +154,14 @@ QString fourccFichier(const QString& chemin) {
     }
 }
 
+bool estAvi(QIODevice& fichier) {
+    const QByteArray riff = lireOctets(fichier, 0, 12);
+    return riff.size() == 12 && riff.startsWith("RIFF") && riff.mid(8, 4) == "AVI ";
+}
+
+bool estAvi(const QString& chemin) {
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::ReadOnly) && estAvi(fichier);
+}
+
 } // namespace avi

@@ -36,6 +36,10 @@ int32_t cadenceAvi(QIODevice& fichier);      // dwRate
 // The code of the clip at this path, empty when its header cannot be read.
 QString fourccFichier(const QString& chemin);
 
+// True for a RIFF file of form "AVI " (other containers may be named .avi too).
+bool estAvi(QIODevice& fichier);
+bool estAvi(const QString& chemin);
+
 // Where the headers lie in a file; exposed for the tests.
 struct Disposition {
     int64_t enTetePrincipal = 32; // data of 'avih'

@@ -13,6 +13,7 @@
 #include "measure/ControleurAspect.h"
 #include "measure/ControleurTableau.h"
 #include "platform/Bulles.h"
+#include "platform/DecodeurFfms.h"
 #include "platform/Nombres.h"
 #include "platform/PeripheriqueMedia.h"
 #include "platform/RegistreCurseurs.h"
@@ -76,6 +77,16 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     PeripheriqueMedia& media = *f.MediaPlayer1;
     const QString chemin = QFileInfo(cheminChoisi).absoluteFilePath();
 
+    // The new file is indexed and its first image decoded before anything of the open clip
+    // goes: a file that cannot be read leaves that clip, its table and its calibration.
+    std::unique_ptr<DecodeurFfms> nouveau;
+    try {
+        nouveau = media.preparer(chemin);
+    } catch (const ErreurMedia& erreur) {
+        boiteErreur(QString::fromUtf8(erreur.what()));
+        return false;
+    }
+
     // The previous clip's table goes without a question.
     e.effacerSansConfirmer = true;
     f.tableau->Button2Click();
@@ -94,27 +105,19 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     e.nomClip = QFileInfo(chemin).fileName();
     f.fenetre->afficherNomClip(chemin);
     e.tailleClipTexte = texteTailleFichier(chemin);
-    e.fourccClip = avi::fourccFichier(chemin);
 
-    try {
-        media.ouvrir();
-    } catch (const ErreurMedia& erreur) {
-        media.fermer();
-        boiteErreur(QString::fromUtf8(erreur.what()));
-        return false;
-    }
+    media.ouvrir(std::move(nouveau));
     media.setPas(1);
+    // Another container named .avi has no AVI header to read the code from.
+    if (avi::estAvi(chemin))
+        e.fourccClip = avi::fourccFichier(chemin);
+    else
+        e.fourccClip = media.nomCodec().isEmpty() ? QStringLiteral("?") : media.nomCodec();
 
     media.setFormatTemps(PeripheriqueMedia::FormatTemps::Millisecondes);
     const int64_t dureeMs = media.longueur();
     media.setFormatTemps(PeripheriqueMedia::FormatTemps::Images);
-    const int64_t images = media.longueur();
-    if (images <= 0) {
-        // Every later step counts on at least one image.
-        media.fermer();
-        boiteErreur(QStringLiteral("Ce clip ne contient aucune image."));
-        return false;
-    }
+    const int64_t images = media.longueur(); // at least one: the first image was decoded
     e.nbImages = static_cast<int32_t>(images);
     e.periode = (long double)dureeMs / images / 1000;
     // The length in whole milliseconds is off by up to half a millisecond over the clip,

@@ -136,13 +136,13 @@ QString cible(const QString& lien) {
     const QByteArray octets = fichier.read(1 << 20);
     const Chemins c = lireChemins(octets);
     if (!c.valide) return {};
-    if (!c.local.isEmpty() && QFileInfo::exists(c.local)) return c.local;
+    if (!c.local.isEmpty() && QFileInfo(c.local).isFile()) return c.local;
     if (!c.relatif.isEmpty()) {
         QString relatif = c.relatif;
         relatif.replace(QLatin1Char('\\'), QLatin1Char('/'));
         const QDir dossier = QFileInfo(lien).absoluteDir();
         const QString chemin = QDir::cleanPath(dossier.absoluteFilePath(relatif));
-        if (QFileInfo::exists(chemin)) return chemin;
+        if (QFileInfo(chemin).isFile()) return chemin;
     }
     return {};
 }

@@ -9,7 +9,7 @@
 namespace raccourci {
 
 // Target path of a shortcut file; empty when the file is not a shortcut, is damaged, or
-// points to nothing that exists.
+// points to no file (nothing, or a folder).
 QString cible(const QString& lien);
 
 // Candidate targets stored in the bytes of a shortcut, best first (for the tests, and for

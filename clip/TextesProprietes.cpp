@@ -73,7 +73,8 @@ Apercu lireApercu(QIODevice& fichier) {
     const avi::Dimensions d = avi::dimensionsAvi(fichier);
     a.largeur = d.largeur;
     a.hauteur = d.hauteur;
-    a.code = avi::fourccAvi(fichier);
+    // A file of another kind named .avi has no codec code where an AVI keeps it.
+    a.code = avi::estAvi(fichier) ? avi::fourccAvi(fichier) : QStringLiteral("?");
     const int32_t cadence = avi::cadenceAvi(fichier);
     if (cadence >= 1) a.periode = (long double)avi::echelleTempsAvi(fichier) / cadence;
     return a;

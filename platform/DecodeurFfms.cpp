@@ -67,6 +67,12 @@ DecodeurFfms::DecodeurFfms(const QString& chemin, const Progression& progression
     Erreur e;
     FFMS_Indexer* indexeur = FFMS_CreateIndexer(nom.constData(), &e.info);
     if (!indexeur) throw ErreurMedia(e.message().toStdString());
+    for (int t = 0; t < FFMS_GetNumTracksI(indexeur); ++t)
+        if (FFMS_GetTrackTypeI(indexeur, t) == FFMS_TYPE_VIDEO) {
+            const char* nomCodec = FFMS_GetCodecNameI(indexeur, t);
+            codec = nomCodec != nullptr ? QString::fromUtf8(nomCodec) : QString();
+            break;
+        }
     if (progression)
         FFMS_SetProgressCallback(indexeur, rappelProgression,
                                  const_cast<Progression*>(&progression));
@@ -94,9 +100,9 @@ DecodeurFfms::DecodeurFfms(const QString& chemin, const Progression& progression
         fpsNum = p->FPSNumerator;
         fpsDen = p->FPSDenominator;
     }
-    // The images of a cut AVI whose data is missing would show the last whole one again.
-    if (const int entieres = imagesEntieresAviCoupe(chemin, piste); entieres >= 0)
-        nb = std::min(nb, entieres);
+    // The last image of a cut AVI has only part of its data: a broken picture, or the last
+    // whole one again.
+    nb -= imagesCoupeesAvi(chemin, piste);
     if (nb <= 0) throw echec(QStringLiteral("Ce clip ne contient aucune image."));
     const FFMS_Frame* premiere = FFMS_GetFrame(source, 0, &e.info);
     if (!premiere) throw echec(e.message());
@@ -109,7 +115,8 @@ DecodeurFfms::DecodeurFfms(const QString& chemin, const Progression& progression
     }
     dernierDecode = 0;
     const QImage image0 = convertir(premiere);
-    if (image0.isNull()) throw echec(QStringLiteral("Le format des images de ce clip n'est pas reconnu."));
+    if (image0.isNull())
+        throw echec(QStringLiteral("Le format des images de ce clip n'est pas reconnu."));
     mettreEnCache(0, image0);
 }
 

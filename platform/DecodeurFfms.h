@@ -30,6 +30,7 @@ public:
     QSize taille() const { return dimensions; }
     int cadenceNum() const { return fpsNum; } // images per second = num / den
     int cadenceDen() const { return fpsDen; }
+    QString nomCodec() const { return codec; } // the decoder's name for it ("h264"...)
 
     // Image n (0-based) in RGB32; a null image when the decoder fails on it.
     QImage image(int n);
@@ -53,6 +54,7 @@ private:
     int nb = 0;
     QSize dimensions;
     int fpsNum = 25, fpsDen = 1;
+    QString codec;
     bool toutesCles = false; // every image a key frame: a seek costs one decode
     int dernierDecode = -1;  // last image asked of FFMS2: the next one is a cheap decode
 

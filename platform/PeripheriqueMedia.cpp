@@ -93,6 +93,10 @@ void PeripheriqueMedia::setFenetreAffichage(QWidget* fenetre) {
 
 void PeripheriqueMedia::ouvrir() {
     fermer();
+    ouvrir(preparer(d->nom));
+}
+
+std::unique_ptr<DecodeurFfms> PeripheriqueMedia::preparer(const QString& chemin) {
     std::unique_ptr<QProgressDialog> progression;
     QElapsedTimer chrono;
     chrono.start();
@@ -112,8 +116,13 @@ void PeripheriqueMedia::ouvrir() {
         QCoreApplication::processEvents();
         return !progression->wasCanceled();
     };
-    d->decodeur = std::make_unique<DecodeurFfms>(d->nom, suivre);
-    progression.reset();
+    return std::make_unique<DecodeurFfms>(chemin, suivre);
+}
+
+void PeripheriqueMedia::ouvrir(std::unique_ptr<DecodeurFfms> decodeur) {
+    fermer();
+    if (!decodeur) return;
+    d->decodeur = std::move(decodeur);
     const QSize taille = d->decodeur->taille();
     d->rect = QRect(QPoint(0, 0), taille);
     d->mode = Mode::Arrete;
@@ -242,6 +251,10 @@ const QImage& PeripheriqueMedia::imageAffichee() const {
 long double PeripheriqueMedia::periodeImage() const {
     if (!estOuvert()) return 0;
     return static_cast<long double>(d->decodeur->cadenceDen()) / d->decodeur->cadenceNum();
+}
+
+QString PeripheriqueMedia::nomCodec() const {
+    return estOuvert() ? d->decodeur->nomCodec() : QString();
 }
 
 QWidget* PeripheriqueMedia::ecranVideo() const {

@@ -5,8 +5,10 @@
 #include <QRect>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 
+class DecodeurFfms;
 class QWidget;
 
 // Raised when the device cannot open a file; what() is the decoder's own message.
@@ -31,7 +33,12 @@ public:
     QString nomFichier() const;
     void setFenetreAffichage(QWidget* fenetre); // the video is drawn inside this widget
 
-    void ouvrir(); // throws ErreurMedia
+    // Indexes a file and decodes its first image without touching the clip open now, so that
+    // a file that cannot be read leaves it as it was. Throws ErreurMedia.
+    std::unique_ptr<DecodeurFfms> preparer(const QString& chemin);
+    // Closes the clip open and shows the prepared one on its first image.
+    void ouvrir(std::unique_ptr<DecodeurFfms> decodeur);
+    void ouvrir(); // closes, then opens the file named; throws ErreurMedia
     void fermer(); // harmless when nothing is open
     bool estOuvert() const;
 
@@ -56,6 +63,7 @@ public:
     const QImage& imageAffichee() const;
 
     long double periodeImage() const; // seconds per image from the clip's exact rate; 0 closed
+    QString nomCodec() const;         // the decoder's name for the clip's codec; empty closed
     QWidget* ecranVideo() const;      // the picture widget inside the display window
     // Indexing that lasts longer than this shows its progress (and can be cancelled).
     void setDelaiProgression(int ms);

@@ -1,3 +1,4 @@
+#include "aides/AviAbime.h"
 #include "aides/ClipsTest.h"
 #include "aides/ReponseModale.h"
 #include "app/ControleurFenetre.h"
@@ -298,25 +299,35 @@ TEST(OuvertureClip, AnotherClipReplacesTheFirst) {
     EXPECT_EQ(f->tableau->grille2().cellule(0, 0), "16777215");
 }
 
-TEST(OuvertureClip, DamagedFilesShowTheDecodersMessageAndLeaveNoClip) {
+TEST(OuvertureClip, AFileThatDoesNotOpenLeavesTheOpenClipItsTableAndCalibration) {
     const QString bon = clip25();
     ASSERT_FALSE(bon.isEmpty());
-    QByteArray hasard(50000, '\0');
-    for (int i = 0; i < hasard.size(); ++i)
-        hasard[i] = char((i * 7919 + 13) % 251);
     fabrique::Champs vide;
     vide.images = 0;
-    const QString mauvais[] = {copie(bon, "tronque.avi", 300), ecrire("hasard.avi", hasard),
+    const QString mauvais[] = {copie(bon, "tronque.avi", 300),
+                               ecrire("hasard.avi", abime::hasard(50000, 3)),
                                ecrire("texte.avi", "Ceci n'est pas un clip.\r\n"),
-                               ecrire("sans_images.avi", fabrique::canonique(vide))};
+                               ecrire("sans_images.avi", fabrique::canonique(vide)),
+                               clipstest::dossier() + "/absent.avi"};
 
+    auto f = demarrer();
+    QTemporaryDir programme;
+    f->etat.dossierProgramme = programme.path();
+    f->etat.config[3] = "0";
+    ouvrir(*f, bon);
+    f->tableau->ecrirePoint(1, 2, 10, 20);
+    f->etat.xOrig = 40;
+    f->etat.sensY = -1;
+    f->etat.echelle = 0.01L;
+    f->etat.p1 = QPoint(30, 40);
+    f->navigation->mpPositionner(3);
+    const QString metres = f->tableau->grille1().cellule(1, 2);
+    const QString config4 = f->etat.config[4];
     for (const QString& chemin : mauvais) {
-        auto f = demarrer();
-        ouvrir(*f, bon);
-        f->tableau->ecrirePoint(1, 2, 10, 20);
+        SCOPED_TRACE(chemin.toStdString());
         reponse::Vu vu;
         reponse::bouton(QMessageBox::Ok, &vu);
-        EXPECT_FALSE(f->clip->ouvrirClip(chemin)) << chemin.toStdString();
+        EXPECT_FALSE(f->clip->ouvrirClip(chemin));
         EXPECT_TRUE(vu.ouvert);
         // A French sentence first; the decoder's own words, when it gave any, in brackets.
         const QStringList phrases = {QStringLiteral("Ce fichier n'est pas un clip vidéo lisible."),
@@ -324,13 +335,41 @@ TEST(OuvertureClip, DamagedFilesShowTheDecodersMessageAndLeaveNoClip) {
                                      QStringLiteral("Le clip ne peut pas être ouvert."),
                                      QStringLiteral("Ce clip ne contient aucune image.")};
         EXPECT_TRUE(phrases.contains(vu.texte.section('\n', 0, 0))) << vu.texte.toStdString();
-        // The previous clip is closed and its table erased; the names describe the new file.
-        EXPECT_FALSE(f->clipOuvert());
-        EXPECT_TRUE(f->tableau->grille0().cellule(1, 2).isEmpty());
-        EXPECT_EQ(f->etat.nomClip, QFileInfo(chemin).fileName());
-        EXPECT_EQ(f->etat.tailleClipTexte, texteTailleFichier(chemin));
-        EXPECT_EQ(f->fenetre->cheminClip(), QFileInfo(chemin).absoluteFilePath());
-        EXPECT_EQ(f->etat.noImage, -1);
+        // Nothing of the open clip went: the clip on its image, the measures, the frame of
+        // reference, the names and the clips folder.
+        EXPECT_TRUE(f->clipOuvert());
+        EXPECT_EQ(f->MediaPlayer1->nomFichier(), QFileInfo(bon).absoluteFilePath());
+        EXPECT_EQ(f->etat.noImage, 3);
+        EXPECT_EQ(f->MediaPlayer1->indexAffiche(), 3);
+        EXPECT_EQ(f->etat.nbImages, 10);
+        EXPECT_EQ(f->tableau->grille0().cellule(1, 2), "10");
+        EXPECT_EQ(f->tableau->grille1().cellule(1, 2), metres);
+        EXPECT_EQ(f->etat.xOrig, 40);
+        EXPECT_EQ(f->etat.sensY, -1);
+        EXPECT_EQ(double(f->etat.echelle), 0.01);
+        EXPECT_EQ(f->etat.p1, QPoint(30, 40));
+        EXPECT_EQ(f->etat.nomClip, "ouverture25.avi");
+        EXPECT_EQ(f->fenetre->cheminClip(), QFileInfo(bon).absoluteFilePath());
+        EXPECT_EQ(f->etat.config[4], config4);
         EXPECT_FALSE(f->etat.effacerSansConfirmer);
     }
+
+    // With no clip open, a failure leaves none.
+    auto g = demarrer();
+    reponse::bouton(QMessageBox::Ok);
+    EXPECT_FALSE(g->clip->ouvrirClip(mauvais[0]));
+    EXPECT_FALSE(g->clipOuvert());
+    EXPECT_EQ(g->etat.noImage, -1);
+}
+
+TEST(OuvertureClip, AnotherContainerNamedAviShowsTheDecodersCodec) {
+    const QString mp4 = clipstest::clip("conteneur.mp4", {"--codec", "h264", "--frames", "5",
+                                                          "--size", "160x120"});
+    auto f = demarrer();
+    ouvrir(*f, copie(mp4, "conteneur_mp4.avi"));
+    EXPECT_EQ(f->etat.nbImages, 5);
+    EXPECT_EQ(f->etat.fourccClip, "h264");
+    f->clip->RAZProClip();
+    EXPECT_EQ(texte(*f, "lblCodec2"), "h264");
+    EXPECT_EQ(texte(*f, "lblCodec3"), "inconnu");
 }

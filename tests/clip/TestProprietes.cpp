@@ -7,11 +7,13 @@
 #include "clip/TailleFichier.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
 #include <QScrollArea>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -121,20 +123,35 @@ TEST_F(Proprietes, HeadersThatMakeNoSenseKeepThePreviousTexts) {
     EXPECT_EQ(texte(*f, "lblFrequence"), "Fréquence : 10 images / s");
 }
 
-TEST_F(Proprietes, ShortFileShowsTheInputOutputErrorAndKeepsTheTexts) {
+TEST_F(Proprietes, ShortOrMissingFilesPreviewQuietlyAsNoClip) {
     auto f = demarrer();
     f->clip->afficherApercu(ecrire(dossier, "bon.avi", fabrique::canonique({})));
-    const QStringList avant = textes(*f);
+    // Merely selecting a file too short for a header asks nothing of the user: the tab
+    // shows what it shows with no clip (opening the file will tell what is wrong).
     reponse::Vu vu;
-    reponse::bouton(QMessageBox::Ok, &vu);
-    f->clip->afficherApercu(ecrire(dossier, "court.avi", fabrique::canonique({}).left(135)));
-    EXPECT_TRUE(vu.ouvert);
-    EXPECT_TRUE(vu.texte.contains("entrée/sortie")) << vu.texte.toStdString();
-    EXPECT_EQ(textes(*f), avant);
+    reponse::bouton(QMessageBox::Ok, &vu, 300);
+    f->clip->OpenDialog1SelectionChange(
+        ecrire(dossier, "court.avi", fabrique::canonique({}).left(135)));
+    QTest::qWait(400);
+    EXPECT_FALSE(vu.ouvert);
+    EXPECT_EQ(texte(*f, "lblFile"), "Fichier : ?");
+    EXPECT_EQ(texte(*f, "lblNbImages"), "Nombre d'images : 0");
 
-    // A file that cannot be opened at all returns the tab to its "?" texts.
+    f->clip->afficherApercu(ecrire(dossier, "bon.avi", fabrique::canonique({})));
     f->clip->afficherApercu(dossier.filePath("absent.avi"));
     EXPECT_EQ(texte(*f, "lblFile"), "Fichier : ?");
+}
+
+TEST_F(Proprietes, FileOfAnotherKindShowsNoCodeFromItsBytes) {
+    // Not RIFF, but with sensible values at the usual offsets: previewed, and the bytes
+    // where an AVI keeps its code are not taken for one.
+    auto f = demarrer();
+    QByteArray octets = fabrique::canonique({});
+    octets.replace(0, 4, "FORM");
+    f->clip->afficherApercu(ecrire(dossier, "autre.avi", octets));
+    EXPECT_EQ(texte(*f, "lblNbImages"), "Nombre d'images : 250");
+    EXPECT_EQ(texte(*f, "lblCodec2"), "?");
+    EXPECT_EQ(texte(*f, "lblCodec3"), "inconnu");
 }
 
 TEST_F(Proprietes, SelectionChangeFollowsShortcutsAndIgnoresOtherFiles) {
@@ -170,4 +187,13 @@ TEST_F(Proprietes, SelectionChangeFollowsShortcutsAndIgnoresOtherFiles) {
     EXPECT_TRUE(vu.ouvert);
     EXPECT_EQ(vu.texte, "Cible introuvable");
     EXPECT_EQ(textes(*f), apres);
+
+    // A shortcut to a folder has no clip for target either.
+    QDir(dossier.path()).mkdir("dossier.avi");
+    const QString versDossier = ecrire(dossier, "vers dossier.lnk", lienRelatif("dossier.avi"));
+    reponse::Vu vu2;
+    reponse::bouton(QMessageBox::Ok, &vu2);
+    EXPECT_EQ(f->clip->cibleRaccourci(versDossier), "");
+    EXPECT_TRUE(vu2.ouvert);
+    EXPECT_EQ(vu2.texte, "Cible introuvable");
 }
