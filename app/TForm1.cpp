@@ -5,6 +5,8 @@
 #include "clip/ControleurClip.h"
 #include "clip/ControleurNavigation.h"
 #include "clip/ZonePointage.h"
+#include "export/ControleurImpression.h"
+#include "export/ControleurPressePapier.h"
 #include "measure/ControleurAcquisition.h"
 #include "measure/ControleurAspect.h"
 #include "measure/ControleurTableau.h"
@@ -47,6 +49,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     etalonnage = new ControleurEtalonnage(*this);
     acquisition = new ControleurAcquisition(*this);
     aspect = new ControleurAspect(*this);
+    pressePapier = new ControleurPressePapier(*this);
+    impression = new ControleurImpression(*this);
     FormCreate();
 }
 

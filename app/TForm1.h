@@ -27,6 +27,8 @@ class ControleurNavigation;
 class ControleurEtalonnage;
 class ControleurAcquisition;
 class ControleurAspect;
+class ControleurPressePapier;
+class ControleurImpression;
 
 class TdlgPointeur;
 class TAboutBox;
@@ -101,6 +103,8 @@ public:
     ControleurEtalonnage* etalonnage = nullptr;
     ControleurAcquisition* acquisition = nullptr;
     ControleurAspect* aspect = nullptr;
+    ControleurPressePapier* pressePapier = nullptr;
+    ControleurImpression* impression = nullptr;
 
     // A clip is open exactly when the media device has an open file. Tests and benchmarks
     // that build a session without a clip may stand in for the open clip.

@@ -1,0 +1,105 @@
+#include "export/ControleurImpression.h"
+
+#include "app/TForm1.h"
+#include "clip/ZonePointage.h"
+#include "dialogs/TdlgImprimer.h"
+#include "measure/Calque.h"
+#include "measure/ControleurTableau.h"
+#include "measure/TableAspect.h"
+
+#include <QAction>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QToolButton>
+
+ControleurImpression::ControleurImpression(TForm1& form)
+    : QObject(&form)
+    , f(form) {
+    connect(f.action("mnuImprimer"), &QAction::triggered, this,
+            &ControleurImpression::bbtnImprimerClick);
+    connect(f.controle<QToolButton>("bbtnImprimer"), &QToolButton::clicked, this,
+            &ControleurImpression::bbtnImprimerClick);
+}
+
+ControleurImpression::~ControleurImpression() = default;
+
+QPrinter& ControleurImpression::imprimante() {
+    if (!imprimante_) imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *imprimante_;
+}
+
+void ControleurImpression::bbtnImprimerClick() {
+    TdlgImprimer* d = f.dlg.dlgImprimer;
+    if (d == nullptr) return;
+    d->imprimante = &imprimante();
+    d->largeurImage = f.PaintBox1->width();
+    d->hauteurImage = f.PaintBox1->height();
+    d->echelle = f.etat.echelle;
+    d->echelleARevoir = f.etat.echelleImpressionARevoir;
+    d->imprimer = [this](const OptionsImpression& o) { return imprimer(o); };
+    d->exec();
+    f.etat.echelleImpressionARevoir = d->echelleARevoir;
+}
+
+SujetImpression ControleurImpression::sujet() const {
+    const EtatSession& e = f.etat;
+    const GrilleTexte& pixels = f.tableau->grille0();
+    const GrilleTexte& aspect = f.tableau->grille2();
+    SujetImpression s;
+    s.echelle = e.echelle;
+    s.xOrig = e.xOrig;
+    s.yOrig = e.yOrig;
+    s.sensX = e.sensX;
+    s.sensY = e.sensY;
+    s.largeurAff = e.largeurAff;
+    s.hauteurAff = e.hauteurAff;
+    s.taillePoints = e.taillePoints;
+    s.nbImages = std::max(0, std::min(e.nbImages, pixels.lignes() - 1));
+    s.nbPoints = std::max(1, f.tableau->nbPoints());
+    s.t0 = f.tableau->t0();
+    auto lire = [&](int c) {
+        SujetImpression::Aspect a;
+        a.couleur = tableAspect::couleur(aspect, c);
+        a.dessine = c < aspect.colonnes() && tableAspect::dessine(aspect, c);
+        a.forme = tableAspect::forme(aspect, c);
+        return a;
+    };
+    s.axes = lire(0);
+    for (int k = 1; k <= s.nbPoints; ++k)
+        s.points.push_back(lire(k));
+    s.pixels.assign(size_t(s.nbImages) * size_t(s.nbPoints), QPoint(SujetImpression::absent, 0));
+    for (int k = 1; k <= s.nbPoints; ++k) {
+        for (int i = 0; i < s.nbImages; ++i) {
+            const auto x = calque::entier(pixels.cellule(2 * k - 1, i + 1));
+            const auto y = calque::entier(pixels.cellule(2 * k, i + 1));
+            if (x && y) s.pixels[size_t(i) * size_t(s.nbPoints) + size_t(k - 1)] = QPoint(*x, *y);
+        }
+    }
+    return s;
+}
+
+bool ControleurImpression::imprimer(const OptionsImpression& o) {
+    QPrinter& imp = imprimante();
+    QPainter p;
+    if (!p.begin(&imp)) {
+        QMessageBox::critical(&f, QStringLiteral("Erreur d'impression"),
+                              QStringLiteral("Impossible d'imprimer : aucune imprimante n'est "
+                                             "disponible ou l'impression a été refusée.\r"
+                                             "Choisissez une imprimante, ou l'impression dans un "
+                                             "fichier, avec \"Configurer l'imprimante\"."));
+        return false;
+    }
+    PageImpression page;
+    page.resolutionX = imp.logicalDpiX();
+    page.resolutionY = imp.logicalDpiY();
+    page.largeur = imp.width();
+    page.hauteur = imp.height();
+    dessinImpression::dessiner(p, sujet(), o, page);
+    if (!p.end()) {
+        QMessageBox::critical(&f, QStringLiteral("Erreur d'impression"),
+                              QStringLiteral("L'impression n'a pas pu être terminée."));
+        return false;
+    }
+    return true;
+}
