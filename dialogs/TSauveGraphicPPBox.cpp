@@ -72,8 +72,7 @@ TSauveGraphicPPBox::TSauveGraphicPPBox(QWidget* parent)
 
     connect(rbInclure, &QRadioButton::clicked, this, &TSauveGraphicPPBox::rgIncExcClick);
     connect(rbExclure, &QRadioButton::clicked, this, &TSauveGraphicPPBox::rgIncExcClick);
-    connect(btnCouleurFond, &QPushButton::clicked, this,
-            &TSauveGraphicPPBox::btnCouleurFondClick);
+    connect(btnCouleurFond, &QPushButton::clicked, this, &TSauveGraphicPPBox::btnCouleurFondClick);
     connect(OKBtn, &QPushButton::clicked, this, &TSauveGraphicPPBox::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TSauveGraphicPPBox::CancelBtnClick);
 }

@@ -69,13 +69,14 @@ TSauveTableauPPBox::TSauveTableauPPBox(QWidget* parent)
 
     const QString choisirSep = QStringLiteral("Choisir le séparateur de données");
     QFrame* cadreSep = cadreJaune(this, "pnlSeparateur", false);
-    auto* Label3 =
-        etiquette(cadreSep, "Label3", QStringLiteral("Choisissez le type de séparateur de données"));
+    auto* Label3 = etiquette(cadreSep, "Label3",
+                             QStringLiteral("Choisissez le type de séparateur de données"));
     Label3->setStatusTip(choisirSep);
     rgSeparTxt = new QGroupBox(cadreSep);
     rgSeparTxt->setObjectName("rgSeparTxt");
-    rgSeparTxt->setStatusTip(QStringLiteral("Choisir le séparateur de données : \"Tabulation\" "
-                                            "convient pour la copie dans la plupart des tableaux."));
+    rgSeparTxt->setStatusTip(
+        QStringLiteral("Choisir le séparateur de données : \"Tabulation\" "
+                       "convient pour la copie dans la plupart des tableaux."));
     auto* grilleSep = new QGridLayout(rgSeparTxt);
     const QString items[4] = {QStringLiteral("Tabulation"), QStringLiteral("Point virgule"),
                               QStringLiteral("Virgule"), QStringLiteral("Espace")};

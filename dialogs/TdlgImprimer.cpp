@@ -43,8 +43,8 @@ QLabel* valeur(QWidget* parent, const char* nom, const QString& couleur, const Q
 }
 
 void colorerBoite(QLineEdit* e, const QColor& fond, const QColor& texte) {
-    e->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; }")
-                         .arg(fond.name(), texte.name()));
+    e->setStyleSheet(
+        QStringLiteral("QLineEdit { background: %1; color: %2; }").arg(fond.name(), texte.name()));
     e->setProperty("couleurFond", fond);
 }
 
@@ -66,9 +66,9 @@ void TdlgImprimer::construire() {
     auto* GroupBox1 = new QGroupBox(QStringLiteral(" Echelle "), this);
     GroupBox1->setObjectName("GroupBox1");
     auto* g = new QGridLayout(GroupBox1);
-    g->addWidget(etiquette(GroupBox1, "lblImageReelle",
-                           QStringLiteral("dimensions réelles de l'image")),
-                 0, 0, 1, 4);
+    g->addWidget(
+        etiquette(GroupBox1, "lblImageReelle", QStringLiteral("dimensions réelles de l'image")), 0,
+        0, 1, 4);
     g->addWidget(etiquette(GroupBox1, "Label1", QStringLiteral("X")), 1, 0);
     lblImageXm = valeur(GroupBox1, "lblImageXm", QStringLiteral("teal"),
                         QStringLiteral("Largeur réelle \rde l'image|Largeur réelle  de l'image"));
@@ -96,9 +96,9 @@ void TdlgImprimer::construire() {
     bulles::appliquer(TrackBar1, reglage);
     g->addWidget(TrackBar1, 3, 0, 1, 5);
 
-    g->addWidget(etiquette(GroupBox1, "lblImageImprimee",
-                           QStringLiteral("dimensions de l'image imprimée")),
-                 4, 0, 1, 4);
+    g->addWidget(
+        etiquette(GroupBox1, "lblImageImprimee", QStringLiteral("dimensions de l'image imprimée")),
+        4, 0, 1, 4);
     lblImageimprimeeX =
         valeur(GroupBox1, "lblImageimprimeeX", QStringLiteral("yellow"),
                QStringLiteral("Largeur de\rl'image imprimée|Largeur de l'image imprimée"));
@@ -292,9 +292,8 @@ void TdlgImprimer::AjusteShpFeuille() {
 }
 
 void TdlgImprimer::AjusteShpDessin() {
-    const auto a = echelleImpression::apercuDessin(shpFeuille->size(), largeurDessinCm,
-                                                   hauteurDessinCm, largeurFeuilleCm,
-                                                   hauteurFeuilleCm);
+    const auto a = echelleImpression::apercuDessin(
+        shpFeuille->size(), largeurDessinCm, hauteurDessinCm, largeurFeuilleCm, hauteurFeuilleCm);
     shpDessin->setGeometry(QRect(shpFeuille->pos(), a.taille));
     shpDessin->setTropGrand(!a.tient);
     shpDessin->raise();

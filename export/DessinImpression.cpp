@@ -121,7 +121,8 @@ std::vector<int> GeometrieImpression::lignes(int origine, int taillePixels,
     const int64_t n1 = tronquer(std::clamp(origine * k_, -kLimite, kLimite));
     const int64_t n2 = tronquer(std::clamp((taillePixels - origine) * k_, -kLimite, kLimite));
     const long double cm = resolution / 2.54L;
-    const long double depart = origine * pointsParPixel - static_cast<long double>(n1 * resolution) / 2.54L;
+    const long double depart =
+        origine * pointsParPixel - static_cast<long double>(n1 * resolution) / 2.54L;
     const int64_t premier = depart < 0 ? int64_t(std::ceil(-depart / cm)) : 0;
     for (int64_t i = premier; i <= n1 + n2; ++i) {
         const long double c = depart + i * cm;
@@ -168,13 +169,13 @@ void dessiner(QPainter& p, const SujetImpression& s, const OptionsImpression& o,
     if (s.axes.dessine) {
         ToileTraits t(p);
         const QPoint o0 = g.origine();
-        dessinerAxes(t, couleurBgr::versPixel(couleurImprimee(s.axes.couleur, o.couleurs)),
-                     s.sensX, s.sensY, o0.x(), o0.y(), H, W, g.unite());
+        dessinerAxes(t, couleurBgr::versPixel(couleurImprimee(s.axes.couleur, o.couleurs)), s.sensX,
+                     s.sensY, o0.x(), o0.y(), H, W, g.unite());
     }
 
     if (o.grille) {
-        const QColor couleur = o.grilleCouleurAxes ? couleurBgr::versCouleur(s.axes.couleur)
-                                                   : QColor(127, 127, 127);
+        const QColor couleur =
+            o.grilleCouleurAxes ? couleurBgr::versCouleur(s.axes.couleur) : QColor(127, 127, 127);
         QPen pointille(couleur, 0, Qt::DotLine);
         p.setPen(pointille);
         for (int y : g.lignesHorizontales())

@@ -31,14 +31,16 @@ struct SujetImpression {
     // Pixel position of point k on image i (0-based); x == absent where none was recorded.
     static constexpr int absent = INT32_MIN;
     std::vector<QPoint> pixels;
-    QPoint pixel(int i, int k) const { return pixels[size_t(i) * size_t(nbPoints) + size_t(k - 1)]; }
+    QPoint pixel(int i, int k) const {
+        return pixels[size_t(i) * size_t(nbPoints) + size_t(k - 1)];
+    }
 };
 
 struct OptionsImpression {
-    int couleurs = 2;               // 0 as on screen, 1 grey levels, 2 black
-    bool grille = true;             // 1 cm grid
-    bool grilleCouleurAxes = false; // else grey (127, 127, 127)
-    bool depuisT0 = true;           // points from the time origin on, else from image 1
+    int couleurs = 2;                  // 0 as on screen, 1 grey levels, 2 black
+    bool grille = true;                // 1 cm grid
+    bool grilleCouleurAxes = false;    // else grey (127, 127, 127)
+    bool depuisT0 = true;              // points from the time origin on, else from image 1
     long double echelleImpression = 1; // metres per printed cm
 };
 
@@ -66,7 +68,7 @@ public:
     // outside the page are left out, as paper would cut them off anyway.
     std::vector<int> lignesHorizontales() const; // y of each line
     std::vector<int> lignesVerticales() const;   // x of each line
-    QPoint legende() const; // top-left corner of the legend's text
+    QPoint legende() const;                      // top-left corner of the legend's text
 
 private:
     std::vector<int> lignes(int origine, int taillePixels, long double pointsParPixel,
@@ -74,7 +76,7 @@ private:
 
     const SujetImpression& s_;
     PageImpression page_;
-    long double k_;        // printed cm per displayed pixel
+    long double k_; // printed cm per displayed pixel
     long double ppx_, ppy_;
 };
 

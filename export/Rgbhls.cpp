@@ -37,8 +37,8 @@ Hls rgbEnHls(int r, int g, int b) {
 }
 
 int niveauGris(uint32_t couleur) {
-    const Hls x = rgbEnHls(int(couleur & 0xff), int((couleur >> 8) & 0xff),
-                           int((couleur >> 16) & 0xff));
+    const Hls x =
+        rgbEnHls(int(couleur & 0xff), int((couleur >> 8) & 0xff), int((couleur >> 16) & 0xff));
     return int(nombres::arrondi(static_cast<long double>(x.l) * 255 / 240));
 }
 

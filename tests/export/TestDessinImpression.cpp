@@ -7,8 +7,8 @@
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -128,8 +128,11 @@ TEST(DessinImpression, ColoursGreyLevelsAndBlack) {
     SujetImpression s = sujet();
     s.points.push_back({couleurBgr::depuisRgb(255, 255, 255), true, 0}); // point 2 white
     s.nbPoints = 2;
-    s.pixels = {QPoint(200, 100), QPoint(250, 100), QPoint(300, 200),
-                QPoint(SujetImpression::absent, 0), QPoint(SujetImpression::absent, 0),
+    s.pixels = {QPoint(200, 100),
+                QPoint(250, 100),
+                QPoint(300, 200),
+                QPoint(SujetImpression::absent, 0),
+                QPoint(SujetImpression::absent, 0),
                 QPoint(SujetImpression::absent, 0)};
     for (int mode : {0, 1, 2}) {
         OptionsImpression o = options(mode);

@@ -11,15 +11,15 @@ TEST(Rgbhls, LightnessHueAndGreyOfKnownColours) {
         int r, g, b, h, l, s, gris;
     };
     const Cas cas[] = {
-        {255, 255, 255, 160, 240, 0, 255}, // white
-        {0, 0, 0, 160, 0, 0, 0},           // black
-        {128, 128, 128, 160, 120, 0, 128}, // grey: hue undefined
-        {255, 0, 0, 0, 120, 240, 128},     // red, grey 127.5 rounded to even
-        {0, 255, 0, 80, 120, 240, 128},    // green
-        {0, 0, 255, 160, 120, 240, 128},   // blue
-        {255, 128, 0, 20, 120, 240, 128},  // orange
+        {255, 255, 255, 160, 240, 0, 255},  // white
+        {0, 0, 0, 160, 0, 0, 0},            // black
+        {128, 128, 128, 160, 120, 0, 128},  // grey: hue undefined
+        {255, 0, 0, 0, 120, 240, 128},      // red, grey 127.5 rounded to even
+        {0, 255, 0, 80, 120, 240, 128},     // green
+        {0, 0, 255, 160, 120, 240, 128},    // blue
+        {255, 128, 0, 20, 120, 240, 128},   // orange
         {255, 255, 128, 40, 180, 240, 191}, // pale yellow: saturation above half lightness
-        {255, 0, 255, 200, 120, 240, 128}, // magenta: a negative hue wraps round
+        {255, 0, 255, 200, 120, 240, 128},  // magenta: a negative hue wraps round
     };
     for (const Cas& c : cas) {
         const rgbhls::Hls x = rgbhls::rgbEnHls(c.r, c.g, c.b);
@@ -33,8 +33,8 @@ TEST(Rgbhls, LightnessHueAndGreyOfKnownColours) {
 
 TEST(EchelleImpression, ProposedPowerOfTen) {
     // g alone: a one-centimetre page.
-    const std::pair<long double, long double> cas[] = {
-        {0.05L, 0.1L}, {0.5L, 1}, {1, 10}, {3, 10}, {25, 100}, {0.002L, 0.01L}};
+    const std::pair<long double, long double> cas[] = {{0.05L, 0.1L}, {0.5L, 1}, {1, 10},
+                                                       {3, 10},       {25, 100}, {0.002L, 0.01L}};
     for (auto [g, attendu] : cas)
         EXPECT_NEAR(double(echelleProposee(g, g / 2, 1, 1)), double(attendu), 1e-12) << double(g);
     // 640 x 480 pixels of 1 mm on a portrait page of 20 x 28.7 cm: 0.1 m per cm.
@@ -70,7 +70,8 @@ TEST(EchelleImpression, ScaleBoxReading) {
     EXPECT_TRUE(lireEchelle(QStringLiteral("3"), v));
     EXPECT_TRUE(lireEchelle(QStringLiteral(".5"), v));
     EXPECT_NEAR(double(v), 0.5, 1e-15);
-    for (const char* faux : {"0", "0.00E+0", "1E", "1E+", "E2", "", "-", "1.2.3", "1,2,3", "1 ", "a"})
+    for (const char* faux :
+         {"0", "0.00E+0", "1E", "1E+", "E2", "", "-", "1.2.3", "1,2,3", "1 ", "a"})
         EXPECT_FALSE(lireEchelle(QString::fromLatin1(faux), v)) << faux;
     // Where the reader stops: 1-based, past the end for a text cut short.
     EXPECT_EQ(lireNombre(QStringLiteral("1E")).position, 3);

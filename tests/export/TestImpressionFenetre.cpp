@@ -38,12 +38,14 @@ QPrinter& imprimantePdf(TForm1& f, const QString& fichier = QString()) {
 // Opens the print dialog with the tool bar button and hands it to `agir`, which closes it.
 void imprimer(TForm1& f, std::function<void(TdlgImprimer*)> agir) {
     reponse::Vu vu;
-    reponse::dialogue([agir](QWidget* w) {
-        auto* d = qobject_cast<TdlgImprimer*>(w);
-        ASSERT_NE(d, nullptr);
-        agir(d);
-        if (d->isVisible()) d->CancelBtn->click();
-    }, &vu);
+    reponse::dialogue(
+        [agir](QWidget* w) {
+            auto* d = qobject_cast<TdlgImprimer*>(w);
+            ASSERT_NE(d, nullptr);
+            agir(d);
+            if (d->isVisible()) d->CancelBtn->click();
+        },
+        &vu);
     f.controle<QToolButton>("bbtnImprimer")->click();
     EXPECT_TRUE(vu.ouvert);
 }
@@ -230,22 +232,24 @@ TEST(ImpressionFenetre, PdfThroughThePrintDialogIsTrueToScale) {
     const QString pdf = dossier.filePath("trajectoire.pdf");
     imprimer(*f, [&](TdlgImprimer* d) {
         reponse::Vu vu;
-        reponse::dialogue([&](QWidget* w) {
-            auto* dialogue = qobject_cast<QPrintDialog*>(w);
-            ASSERT_NE(dialogue, nullptr);
-            auto* imprimantes = w->findChild<QComboBox*>("printers");
-            ASSERT_NE(imprimantes, nullptr);
-            for (int i = 0; i < imprimantes->count(); ++i)
-                if (imprimantes->itemText(i).contains("PDF")) imprimantes->setCurrentIndex(i);
-            auto* fichier = w->findChild<QLineEdit*>("filename");
-            ASSERT_NE(fichier, nullptr);
-            fichier->setText(pdf);
-            dialogue->accept();
-        }, &vu);
+        reponse::dialogue(
+            [&](QWidget* w) {
+                auto* dialogue = qobject_cast<QPrintDialog*>(w);
+                ASSERT_NE(dialogue, nullptr);
+                auto* imprimantes = w->findChild<QComboBox*>("printers");
+                ASSERT_NE(imprimantes, nullptr);
+                for (int i = 0; i < imprimantes->count(); ++i)
+                    if (imprimantes->itemText(i).contains("PDF")) imprimantes->setCurrentIndex(i);
+                auto* fichier = w->findChild<QLineEdit*>("filename");
+                ASSERT_NE(fichier, nullptr);
+                fichier->setText(pdf);
+                dialogue->accept();
+            },
+            &vu);
         d->Button1->click();
         EXPECT_TRUE(vu.ouvert);
         EXPECT_EQ(vu.titre, "Imprimer"); // Qt's dialog, in French
-        taper(d, "20"); // 320 x 240 m at 20 m per cm: 16 x 12 cm
+        taper(d, "20");                  // 320 x 240 m at 20 m per cm: 16 x 12 cm
         d->OKBtn->click();
         EXPECT_FALSE(d->isVisible());
     });

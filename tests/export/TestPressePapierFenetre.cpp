@@ -29,8 +29,7 @@ void commande(TForm1& f, const char* bouton, std::function<void(QWidget*)> repon
 }
 
 // The table dialog: optional title and separator item, then OK (or Annuler).
-void copierTableau(TForm1& f, int separateur = 0, const QString* titre = nullptr,
-                   bool ok = true) {
+void copierTableau(TForm1& f, int separateur = 0, const QString* titre = nullptr, bool ok = true) {
     commande(f, "bbtnCopierMesuresPP", [=](QWidget* w) {
         auto* d = qobject_cast<TSauveTableauPPBox*>(w);
         ASSERT_NE(d, nullptr);
@@ -206,9 +205,8 @@ TEST(PressePapierFenetre, BackgroundOnlyWithoutAxesOrPointsAndSizeOfTheDisplay) 
     f->etat.hauteurAff = 120;
     f->PaintBox1->setGeometry(4, 4, 160, 120);
     f->MediaPlayer1->setRectangleAffichage(QRect(4, 4, 160, 120));
-    commande(*f, "bbtnCopierGraphiquePP", [](QWidget* w) {
-        qobject_cast<TSauveGraphicPPBox*>(w)->OKBtn->click();
-    });
+    commande(*f, "bbtnCopierGraphiquePP",
+             [](QWidget* w) { qobject_cast<TSauveGraphicPPBox*>(w)->OKBtn->click(); });
     const QImage im = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(im.size(), QSize(160, 120));
     for (int y = 0; y < im.height(); ++y)

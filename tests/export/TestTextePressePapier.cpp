@@ -14,7 +14,8 @@ Releve releve(int n, std::vector<QStringList> lignes) {
     r.N = int(lignes.size());
     r.entetes << "t";
     if (n == 1)
-        r.entetes << "x" << "y";
+        r.entetes << "x"
+                  << "y";
     else
         for (int k = 1; k <= n; ++k)
             r.entetes << QStringLiteral("x%1").arg(k) << QStringLiteral("y%1").arg(k);
@@ -28,11 +29,11 @@ Releve releve(int n, std::vector<QStringList> lignes) {
 } // namespace
 
 TEST(TextePressePapier, OnePointWithSemicolonsKeepsTheSignsPlace) {
-    const Releve r = releve(1, {{"0.00", " 1.20E-1", "-3.40E-2"}, {"0.04", "-1.25E+0", " 0.00E+0"}});
-    EXPECT_EQ(texte(r, "Pointages Kinopix", ";"),
-              "Pointages Kinopix\r\nt;x;y\r\ns;m;m\r\n"
-              "0.00; 1.20E-1;-3.40E-2\r\n"
-              "0.04;-1.25E+0; 0.00E+0");
+    const Releve r =
+        releve(1, {{"0.00", " 1.20E-1", "-3.40E-2"}, {"0.04", "-1.25E+0", " 0.00E+0"}});
+    EXPECT_EQ(texte(r, "Pointages Kinopix", ";"), "Pointages Kinopix\r\nt;x;y\r\ns;m;m\r\n"
+                                                  "0.00; 1.20E-1;-3.40E-2\r\n"
+                                                  "0.04;-1.25E+0; 0.00E+0");
 }
 
 TEST(TextePressePapier, SpaceSeparatorGivesTwoSpacesBeforeAPositiveValue) {
@@ -47,9 +48,8 @@ TEST(TextePressePapier, RowsWithAnEmptyCellAreLeftOutWholly) {
                                 {"0", " 1.00E+0", " 1.00E+0", "", ""},
                                 {"0,1", " 3,00E+0", "-3,00E+0", " 4,00E+0", " 4,00E+0"},
                                 {"0,2", "", "", " 5,00E+0", " 5,00E+0"}});
-    EXPECT_EQ(texte(r, "Titre", "\t"),
-              "Titre\r\nt\tx1\ty1\tx2\ty2\r\ns\tm\tm\tm\tm\r\n"
-              "0,1\t 3,00E+0\t-3,00E+0\t 4,00E+0\t 4,00E+0");
+    EXPECT_EQ(texte(r, "Titre", "\t"), "Titre\r\nt\tx1\ty1\tx2\ty2\r\ns\tm\tm\tm\tm\r\n"
+                                       "0,1\t 3,00E+0\t-3,00E+0\t 4,00E+0\t 4,00E+0");
     const Releve vide = releve(2, {{"", "", "", "", ""}, {"0", "", "", "", ""}});
     EXPECT_EQ(texte(vide, "Titre", ","), "Titre\r\nt,x1,y1,x2,y2\r\ns,m,m,m,m");
 }
