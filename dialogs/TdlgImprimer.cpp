@@ -14,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -22,7 +21,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSlider>
-#include <QTranslator>
 #include <QVBoxLayout>
 
 namespace {
@@ -37,7 +35,7 @@ QLabel* valeur(QWidget* parent, const char* nom, const QString& couleur, const Q
     QLabel* l = etiquette(parent, nom, QString());
     l->setAutoFillBackground(true);
     l->setStyleSheet(QStringLiteral("QLabel { background: %1; }").arg(couleur));
-    l->setMinimumWidth(64);
+    l->setMinimumWidth(60);
     bulles::appliquer(l, hint);
     return l;
 }
@@ -194,23 +192,25 @@ void TdlgImprimer::construire() {
     for (QPushButton* b : {Button1, OKBtn, Button2, CancelBtn})
         b->setAutoDefault(false); // Enter belongs to the scale box
 
+    // Two columns: the scale and the colours on the left; the previews, the grid and the
+    // points on the right.
     auto* grille = new QGridLayout(this);
-    grille->addWidget(GroupBox1, 0, 0, 1, 2);
+    grille->addWidget(GroupBox1, 0, 0);
     auto* colonneApercu = new QVBoxLayout;
     colonneApercu->addWidget(apercu);
     colonneApercu->addWidget(lblFormatFeuille);
     colonneApercu->addStretch(1);
-    grille->addLayout(colonneApercu, 0, 2);
+    grille->addLayout(colonneApercu, 0, 1);
     grille->addWidget(rbCouleur, 1, 0);
     grille->addWidget(gbGrille, 1, 1);
-    grille->addWidget(gbImpPoints, 1, 2);
+    grille->addWidget(gbImpPoints, 2, 0);
+    grille->addWidget(Button1, 2, 1, Qt::AlignBottom);
     auto* boutons = new QHBoxLayout;
-    boutons->addWidget(Button1);
     boutons->addStretch(1);
     boutons->addWidget(OKBtn);
     boutons->addWidget(Button2);
     boutons->addWidget(CancelBtn);
-    grille->addLayout(boutons, 2, 0, 1, 3);
+    grille->addLayout(boutons, 3, 0, 1, 2);
     resize(395, 363);
 
     connect(edEch, &QLineEdit::textChanged, this, &TdlgImprimer::edEchChange);
@@ -385,16 +385,9 @@ void TdlgImprimer::rbGrilleGrisClick() {
 // --- Buttons ------------------------------------------------------------------------------------
 
 bool TdlgImprimer::dialogueImpressionQt(QPrinter* p) {
-    // Qt's own print dialog, in French like the rest of the program.
-    QTranslator traduction;
-    const bool traduit = traduction.load(QStringLiteral("qtbase_fr"),
-                                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (traduit) QApplication::installTranslator(&traduction);
     QPrintDialog d(p, this);
     d.setObjectName("PrintDialog");
-    const bool ok = d.exec() == QDialog::Accepted;
-    if (traduit) QApplication::removeTranslator(&traduction);
-    return ok;
+    return d.exec() == QDialog::Accepted;
 }
 
 void TdlgImprimer::Button1Click() {

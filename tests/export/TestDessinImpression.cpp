@@ -1,6 +1,7 @@
 // The printed page drawn on an image of the page's resolution: no printer, no font needed
 // for what is measured.
 
+#include "aides/EnregistreurDessin.h"
 #include "export/DessinImpression.h"
 #include "measure/CouleurBgr.h"
 
@@ -195,8 +196,24 @@ TEST(DessinImpression, PointsFromTheTimeOriginAndHiddenOnes) {
 }
 
 TEST(DessinImpression, LegendTextAndExtremeScales) {
-    EXPECT_EQ(dessinImpression::legende(0.1L),
-              QStringLiteral("1cm :  1") + QLocale().decimalPoint() + QStringLiteral("00E-1m"));
+    const QString texte =
+        QStringLiteral("1cm :  1") + QLocale().decimalPoint() + QStringLiteral("00E-1m");
+    EXPECT_EQ(dessinImpression::legende(0.1L), texte);
+    {
+        // Written once, in black, from 10 dots off the left edge, its top 5 dots under the
+        // drawing (so its baseline lower still).
+        EnregistreurDessin page(QSize(1000, 1000));
+        QPainter p(&page);
+        const PageImpression geometrie{300, 300, 1000, 1000};
+        dessinImpression::dessiner(p, sujet(), options(), geometrie);
+        p.end();
+        ASSERT_EQ(page.textes.size(), 1u);
+        EXPECT_EQ(page.textes[0].texte, texte);
+        EXPECT_EQ(page.textes[0].couleur, QColor(Qt::black));
+        EXPECT_EQ(page.textes[0].position.x(), 10);
+        const int bas = GeometrieImpression(sujet(), geometrie, 0.1L).hauteurDessin();
+        EXPECT_GT(page.textes[0].position.y(), bas + 5);
+    }
     // A scale so small that the drawing would be kilometres wide: lines only where the
     // paper is, coordinates kept in range.
     const SujetImpression s = sujet();
