@@ -11,10 +11,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     QBuffer fichier;
     fichier.setData(reinterpret_cast<const char*>(donnees), qsizetype(taille));
     fichier.open(QIODevice::ReadOnly);
+    // Headers found by walking the chunks lie inside the file; otherwise the usual offsets.
     const avi::Disposition d = avi::disposition(fichier);
-    if (d.enTetePrincipal < 0 || d.enTeteFlux < 0 || d.enTetePrincipal > qint64(taille) + 8 ||
-        d.enTeteFlux > qint64(taille) + 8)
-        std::abort(); // headers are only ever found inside the file
+    const avi::Disposition usuelle;
+    if ((d.enTetePrincipal != usuelle.enTetePrincipal && d.enTetePrincipal > qint64(taille)) ||
+        (d.enTeteFlux != usuelle.enTeteFlux && d.enTeteFlux > qint64(taille)) ||
+        d.totalOpenDml > qint64(taille))
+        std::abort();
     try {
         const proprietes::Apercu a = proprietes::lireApercu(fichier);
         if (a.montrable())

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cstdint>
 #include <cstdlib>
 #include <unistd.h>
