@@ -3,6 +3,7 @@
 #include <QFile>
 #include <algorithm>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -10,6 +11,50 @@ namespace {
 // further is damage and is looked at as a plain chunk.
 constexpr int kProfondeurMax = 8;
 constexpr int64_t kMorceauxMax = int64_t(1) << 24;
+
+// The bytes of a file held in memory.
+class Memoire {
+public:
+    Memoire(const unsigned char* d, int64_t taille)
+        : d_(d)
+        , taille_(taille) {}
+    int64_t taille() const { return taille_; }
+    // n bytes at p (p + n <= taille), valid until the next call.
+    const unsigned char* octets(int64_t p, int) { return d_ + p; }
+
+private:
+    const unsigned char* d_;
+    int64_t taille_;
+};
+
+// The bytes of a file on disk, read a few kilobytes at a time where the walk goes: a chunk
+// header costs one small read, not a page of a mapping of the whole file (far slower when
+// the walk crosses a gigabyte of images).
+class Disque {
+public:
+    Disque(int descripteur, int64_t taille)
+        : fd_(descripteur)
+        , taille_(taille) {}
+    int64_t taille() const { return taille_; }
+    const unsigned char* octets(int64_t p, int n) {
+        if (p < debut_ || p + n > debut_ + kFenetre) {
+            debut_ = p;
+            const int64_t voulus = std::min<int64_t>(kFenetre, taille_ - p);
+            const ssize_t lus = ::pread(fd_, tampon_, size_t(voulus), off_t(p));
+            // A read that fails reads as zeros: no chunk there.
+            std::memset(tampon_ + std::max<ssize_t>(lus, 0), 0,
+                        size_t(kFenetre - std::max<ssize_t>(lus, 0)));
+        }
+        return tampon_ + (p - debut_);
+    }
+
+private:
+    static constexpr int kFenetre = 4096;
+    int fd_;
+    int64_t taille_;
+    int64_t debut_ = -kFenetre - 1;
+    unsigned char tampon_[kFenetre];
+};
 
 uint32_t lire32(const unsigned char* p) {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
@@ -39,26 +84,27 @@ bool tagConnu(const unsigned char* p) {
 }
 
 // A header at q with a known tag whose whole chunk lies inside [.., limite).
-bool entetePlausible(const unsigned char* d, int64_t q, int64_t limite) {
-    if (q < 0 || q + 8 > limite || !tagConnu(d + q)) return false;
-    const int64_t longueur = lire32(d + q + 4);
-    if (estListe(d + q) && longueur < 4) return false;
+template <class Source> bool entetePlausible(Source& s, int64_t q, int64_t limite) {
+    if (q < 0 || q + 8 > limite) return false;
+    const unsigned char* e = s.octets(q, 8);
+    if (!tagConnu(e)) return false;
+    const int64_t longueur = lire32(e + 4);
+    if (estListe(e) && longueur < 4) return false;
     return q + 8 + longueur <= limite;
 }
 
 // First plausible header in [depuis, limite), -1 when none.
-int64_t reprise(const unsigned char* d, int64_t depuis, int64_t limite) {
+template <class Source> int64_t reprise(Source& s, int64_t depuis, int64_t limite) {
     for (int64_t q = depuis; q + 8 <= limite; ++q)
-        if (entetePlausible(d, q, limite)) return q;
+        if (entetePlausible(s, q, limite)) return q;
     return -1;
 }
 
-} // namespace
-
-int imagesCoupeesAvi(const unsigned char* d, int64_t taille, int flux) {
-    if (d == nullptr || taille < 12 || std::memcmp(d, "RIFF", 4) != 0 ||
-        std::memcmp(d + 8, "AVI ", 4) != 0)
-        return 0;
+template <class Source> int compter(Source& s, int flux) {
+    const int64_t taille = s.taille();
+    if (taille < 12) return 0;
+    const unsigned char* debut = s.octets(0, 12);
+    if (std::memcmp(debut, "RIFF", 4) != 0 || std::memcmp(debut + 8, "AVI ", 4) != 0) return 0;
     const unsigned n = unsigned(flux) % 100u;
     const char dc[4] = {char('0' + n / 10), char('0' + n % 10), 'd', 'c'};
     const char db[4] = {dc[0], dc[1], 'd', 'b'};
@@ -72,7 +118,8 @@ int imagesCoupeesAvi(const unsigned char* d, int64_t taille, int flux) {
             p = std::max(p, fins[profondeur--]); // the parent goes on after the list
         const int64_t limite = fins[profondeur];
         if (p + 8 > limite) return 0;
-        const unsigned char* e = d + p;
+        unsigned char e[8];
+        std::memcpy(e, s.octets(p, 8), 8);
         const int64_t longueur = lire32(e + 4);
         const int64_t bout = p + 8 + longueur;
         if (estListe(e) && p + 12 <= limite) {
@@ -93,15 +140,15 @@ int imagesCoupeesAvi(const unsigned char* d, int64_t taille, int flux) {
             // The next header lies after the pad byte, or right after the data when the
             // writer left the pad byte out.
             int64_t suivant = bout + (longueur & 1);
-            if ((longueur & 1) && !entetePlausible(d, suivant, limite) &&
-                entetePlausible(d, bout, limite))
+            if ((longueur & 1) && !entetePlausible(s, suivant, limite) &&
+                entetePlausible(s, bout, limite))
                 suivant = bout;
             p = suivant;
             continue;
         }
         // A chunk that runs past its list, or no chunk at all: damage that the decoder gets
         // over when a chunk follows, or else the place where the file was cut.
-        const int64_t q = reprise(d, p + 1, limite);
+        const int64_t q = reprise(s, p + 1, limite);
         if (q >= 0) {
             p = q;
             continue;
@@ -112,11 +159,17 @@ int imagesCoupeesAvi(const unsigned char* d, int64_t taille, int flux) {
     return 0;
 }
 
+} // namespace
+
+int imagesCoupeesAvi(const unsigned char* donnees, int64_t taille, int flux) {
+    if (donnees == nullptr) return 0;
+    Memoire m(donnees, taille);
+    return compter(m, flux);
+}
+
 int imagesCoupeesAvi(const QString& chemin, int flux) {
     QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly)) return 0;
-    const qint64 taille = f.size();
-    if (taille < 12) return 0;
-    const uchar* d = f.map(0, taille);
-    return d != nullptr ? imagesCoupeesAvi(d, taille, flux) : 0;
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return 0;
+    Disque d(f.handle(), f.size());
+    return compter(d, flux);
 }
