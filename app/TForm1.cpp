@@ -3,7 +3,9 @@
 #include "app/ControleurFenetre.h"
 #include "calibration/ControleurEtalonnage.h"
 #include "clip/ControleurClip.h"
+#include "clip/ControleurLoupe.h"
 #include "clip/ControleurNavigation.h"
+#include "clip/ControleurTaille.h"
 #include "clip/ZonePointage.h"
 #include "export/ControleurImpression.h"
 #include "export/ControleurPressePapier.h"
@@ -46,6 +48,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     tableau = new ControleurTableau(*this);
     clip = new ControleurClip(*this);
     navigation = new ControleurNavigation(*this);
+    taille = new ControleurTaille(*this);
+    loupe = new ControleurLoupe(*this);
     etalonnage = new ControleurEtalonnage(*this);
     acquisition = new ControleurAcquisition(*this);
     aspect = new ControleurAspect(*this);

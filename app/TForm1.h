@@ -24,6 +24,8 @@ class ControleurFenetre;
 class ControleurTableau;
 class ControleurClip;
 class ControleurNavigation;
+class ControleurTaille;
+class ControleurLoupe;
 class ControleurEtalonnage;
 class ControleurAcquisition;
 class ControleurAspect;
@@ -100,6 +102,8 @@ public:
     ControleurTableau* tableau = nullptr;
     ControleurClip* clip = nullptr;
     ControleurNavigation* navigation = nullptr;
+    ControleurTaille* taille = nullptr;
+    ControleurLoupe* loupe = nullptr;
     ControleurEtalonnage* etalonnage = nullptr;
     ControleurAcquisition* acquisition = nullptr;
     ControleurAspect* aspect = nullptr;

@@ -6,6 +6,7 @@
 #include "app/TForm1.h"
 #include "calibration/ControleurEtalonnage.h"
 #include "clip/ControleurNavigation.h"
+#include "clip/ControleurTaille.h"
 #include "clip/EnTeteAvi.h"
 #include "clip/Raccourci.h"
 #include "clip/TailleFichier.h"
@@ -152,6 +153,7 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     e.taillePc = 100;
     e.appliquerTaille = false;
     e.adapte = true;
+    f.taille->ouvertureAdaptee();
     f.fenetre->afficherOnglet(f.tsMesures);
     f.fenetre->PageControl1Change();
     e.echelleImpressionARevoir = true;

@@ -102,7 +102,7 @@ void ControleurAspect::connecterMenus() {
     if (auto* b = f.controle<QToolButton>("bbtnCible"))
         connect(b, &QToolButton::clicked, this, &ControleurAspect::bbtnCibleClick);
     surCommande("popUpMnuPointeur", &ControleurAspect::bbtnCibleClick);
-    surCommande("mnuAspectPoints", &ControleurAspect::bbtnCouleurPointClick);
+    surCommande("mnuAspectPoints", &ControleurAspect::mnuAspectPointsClick);
     if (auto* u = f.controle<QSpinBox>("udTaillePoints"))
         connect(u, &QSpinBox::valueChanged, this, &ControleurAspect::udTaillePointsClick);
     for (int t = 1; t <= 5; ++t)
@@ -245,6 +245,10 @@ void ControleurAspect::chkPtDedExecute() {
 }
 
 // --- Point colour and shape -------------------------------------------------------------
+
+void ControleurAspect::mnuAspectPointsClick() {
+    bbtnCouleurPointClick();
+}
 
 void ControleurAspect::bbtnCouleurPointClick() {
     if (!f.clipOuvert() || !f.dlg.aspectPointBox) return;

@@ -54,7 +54,8 @@ public:
     void CouleurAxesExecute();
     void chkAxDedExecute();
     void chkPtDedExecute();
-    void bbtnCouleurPointClick(); // also "Couleur et forme des points"
+    void bbtnCouleurPointClick();
+    void mnuAspectPointsClick(); // "Couleur et forme des points": the same dialog
     void udTaillePointsClick();
     void mnuTaille1Click(QAction* entree);
     void bbtnCibleClick();

@@ -107,6 +107,7 @@ DecodeurFfms::DecodeurFfms(const QString& chemin, const Progression& progression
     const FFMS_Frame* premiere = FFMS_GetFrame(source, 0, &e.info);
     if (!premiere) throw echec(e.message());
     dimensions = QSize(premiere->EncodedWidth, premiere->EncodedHeight);
+    sortie = dimensions;
     FFMS_Track* piste0 = FFMS_GetTrackFromVideo(source); // lives as long as the source
     toutesCles = true;
     for (int i = 0; i < nb && toutesCles; ++i) {
@@ -130,8 +131,15 @@ DecodeurFfms::~DecodeurFfms() {
 QImage DecodeurFfms::convertir(const void* t) {
     const auto* trame = static_cast<const FFMS_Frame*>(t);
     const int l = trame->EncodedWidth, h = trame->EncodedHeight;
+    const int ls = sortie.width(), hs = sortie.height();
     const auto format = static_cast<AVPixelFormat>(trame->EncodedPixelFormat);
-    sws = sws_getCachedContext(sws, l, h, format, l, h, AV_PIX_FMT_RGB32, SWS_BILINEAR, nullptr,
+    // Enlarged, each pixel of the clip becomes a block of whole pixels: the user points at
+    // the clip's own pixels, and this is also the quickest scaling. Reduced, the average
+    // of the pixels covered keeps fine lines visible.
+    const int methode = ls == l && hs == h ? SWS_BILINEAR
+                        : ls >= l && hs >= h ? SWS_POINT
+                                             : SWS_AREA;
+    sws = sws_getCachedContext(sws, l, h, format, ls, hs, AV_PIX_FMT_RGB32, methode, nullptr,
                                nullptr, nullptr);
     if (!sws) return {};
     // Colour matrix and range of the source as the decoder reports them.
@@ -156,7 +164,7 @@ QImage DecodeurFfms::convertir(const void* t) {
     const int plein = trame->ColorRange == AVCOL_RANGE_JPEG ? 1 : 0;
     sws_setColorspaceDetails(sws, sws_getCoefficients(espace), plein,
                              sws_getCoefficients(SWS_CS_DEFAULT), 1, 0, 1 << 16, 1 << 16);
-    QImage image(l, h, QImage::Format_RGB32);
+    QImage image(ls, hs, QImage::Format_RGB32);
     uint8_t* dest[4] = {image.bits(), nullptr, nullptr, nullptr};
     const int pas[4] = {int(image.bytesPerLine()), 0, 0, 0};
     sws_scale(sws, trame->Data, trame->Linesize, 0, h, dest, pas);
@@ -195,7 +203,7 @@ QImage DecodeurFfms::image(int n) {
     if (n <= dernierDecode && !toutesCles) {
         // Going back means a seek: decode a few images up to n and keep them all, as long
         // as they fit in half the cache.
-        const int64_t parImage = int64_t(dimensions.width()) * dimensions.height() * 4;
+        const int64_t parImage = int64_t(sortie.width()) * sortie.height() * 4;
         const int fenetre = int(
             std::clamp<int64_t>(budget / 2 / std::max<int64_t>(parImage, 1), 1, fenetreArriere));
         for (int k = std::max(0, n - fenetre + 1); k < n; ++k)
@@ -204,6 +212,18 @@ QImage DecodeurFfms::image(int n) {
     const QImage image = decoder(n);
     mettreEnCache(n, image);
     return image;
+}
+
+void DecodeurFfms::setTailleSortie(QSize taille) {
+    taille = taille.expandedTo(QSize(1, 1));
+    if (taille == sortie) return;
+    sortie = taille;
+    viderCache(); // images of the former size
+}
+
+void DecodeurFfms::viderCache() {
+    cache.clear();
+    occupe = 0;
 }
 
 bool DecodeurFfms::decoderBrut(int n) {

@@ -28,6 +28,11 @@ public:
 
     int nbImages() const { return nb; }
     QSize taille() const { return dimensions; }
+
+    // Size of the images given by image(): the clip's own size until set. The converter
+    // scales them, so that a clip shown larger or smaller is painted without stretching.
+    void setTailleSortie(QSize taille);
+    QSize tailleSortie() const { return sortie; }
     int cadenceNum() const { return fpsNum; } // images per second = num / den
     int cadenceDen() const { return fpsDen; }
     QString nomCodec() const { return codec; } // the decoder's name for it ("h264"...)
@@ -53,6 +58,7 @@ private:
     SwsContext* sws = nullptr;
     int nb = 0;
     QSize dimensions;
+    QSize sortie;
     int fpsNum = 25, fpsDen = 1;
     QString codec;
     bool toutesCles = false; // every image a key frame: a seek costs one decode
@@ -63,6 +69,7 @@ private:
         QImage image;
     };
     std::list<Entree> cache; // most recent first
+    void viderCache();
     int64_t occupe = 0;
     int64_t budget = 160LL << 20;
 };

@@ -170,8 +170,17 @@ QRect PeripheriqueMedia::rectangleAffichage() const {
 }
 
 void PeripheriqueMedia::setRectangleAffichage(const QRect& r) {
-    d->rect = r;
-    if (d->ecran) d->ecran->setGeometry(r);
+    // The decoder converts the images to the rectangle's size; the size read back is the
+    // one it gives (never empty).
+    d->rect = QRect(r.topLeft(), r.size().expandedTo(QSize(1, 1)));
+    if (d->decodeur && d->decodeur->tailleSortie() != d->rect.size()) {
+        d->decodeur->setTailleSortie(d->rect.size());
+        d->imageDe = -1;
+    }
+    if (d->ecran) {
+        d->ecran->setGeometry(d->rect);
+        d->ecran->update();
+    }
 }
 
 void PeripheriqueMedia::setPas(int n) {
@@ -239,7 +248,7 @@ const QImage& PeripheriqueMedia::imageAffichee() const {
         QImage image = d->decodeur->image(d->affiche);
         if (image.isNull()) {
             // An image the decoder cannot give is shown black, never as another image.
-            image = QImage(d->decodeur->taille(), QImage::Format_RGB32);
+            image = QImage(d->decodeur->tailleSortie(), QImage::Format_RGB32);
             image.fill(Qt::black);
         }
         d->image = image;

@@ -1,0 +1,169 @@
+#include "clip/ControleurTaille.h"
+
+#include "app/TForm1.h"
+#include "calibration/ControleurEtalonnage.h"
+#include "clip/ControleurLoupe.h"
+#include "clip/ControleurNavigation.h"
+#include "clip/TailleAffichage.h"
+#include "clip/ZonePointage.h"
+#include "dialogs/TdlgPointeur.h"
+#include "dialogs/TtailleImaBox.h"
+#include "measure/ControleurTableau.h"
+#include "measure/GrilleMesures.h"
+#include "platform/PeripheriqueMedia.h"
+#include "platform/RegistreCurseurs.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QToolButton>
+
+ControleurTaille::ControleurTaille(TForm1& form)
+    : QObject(&form)
+    , f(form) {
+    if (auto* b = f.controle<QToolButton>("bbtnIma"))
+        connect(b, &QToolButton::clicked, this, &ControleurTaille::bbtnImaClick);
+    if (QAction* a = f.action("mnuImaAutre"))
+        connect(a, &QAction::triggered, this, &ControleurTaille::bbtnImaClick);
+    if (QAction* a = f.action("mnuIma100"))
+        connect(a, &QAction::triggered, this, &ControleurTaille::mnuIma100Click);
+    if (QAction* a = f.action("mnuImaAdapter"))
+        connect(a, &QAction::triggered, this, &ControleurTaille::mnuImaAdapterClick);
+    connect(f.Splitter1, &QSplitter::splitterMoved, this, &ControleurTaille::Splitter1Moved);
+}
+
+void ControleurTaille::connecterDialogue() {
+    TtailleImaBox* d = f.dlg.tailleImaBox;
+    if (dialogueConnecte || d == nullptr) return;
+    dialogueConnecte = true;
+    TtailleImaBox::Liens l;
+    l.etat = &f.etat;
+    l.pcAdapte = [this] { return pcAdapte(); };
+    l.MaJ = [this](int p, bool adapter) { return MaJ(p, adapter); };
+    l.panneauAuCoin = [this] { f.pnl1AVI->move(0, 0); };
+    d->setLiens(std::move(l));
+}
+
+void ControleurTaille::montrerDialogue() {
+    if (f.dlg.tailleImaBox != nullptr) f.dlg.tailleImaBox->exec();
+}
+
+void ControleurTaille::bbtnImaClick() {
+    connecterDialogue();
+    f.etat.appliquerTaille = false;
+    f.etat.adapte = false;
+    montrerDialogue();
+}
+
+void ControleurTaille::mnuIma100Click() {
+    connecterDialogue();
+    f.etat.appliquerTaille = true;
+    f.etat.adapte = false;
+    if (f.dlg.tailleImaBox != nullptr) f.dlg.tailleImaBox->setPosition(100);
+    montrerDialogue();
+}
+
+void ControleurTaille::mnuImaAdapterClick() {
+    connecterDialogue();
+    f.etat.appliquerTaille = false;
+    f.etat.adapte = true;
+    if (TtailleImaBox* d = f.dlg.tailleImaBox) {
+        // Already ticked, the box would not run its handler again when shown.
+        const QSignalBlocker bloque(d->chkBxAdapter);
+        d->chkBxAdapter->setChecked(true);
+        d->chkBxAdapterClick();
+    }
+    montrerDialogue();
+}
+
+void ControleurTaille::Splitter1Moved() {
+    if (QAction* a = f.action("mnuImaAdapter")) a->setEnabled(true);
+    f.etat.adapte = true;
+    if (f.loupe != nullptr) f.loupe->placeLoupe();
+}
+
+int ControleurTaille::pcAdapte() const {
+    // The display area inside its frame, without the scroll bars that a larger image
+    // brings: the panel of a fitted clip then shows whole.
+    return tailleAffichage::pcAdapte(f.ScrollBox1->maximumViewportSize(),
+                                     QSize(f.etat.largeurClip, f.etat.hauteurClip));
+}
+
+bool ControleurTaille::MaJ(int p, bool adapter) {
+    EtatSession& e = f.etat;
+    if (f.tableau->tableauOccupe()) {
+        QMessageBox boite(QMessageBox::Question, QStringLiteral("Confirmation"),
+                          QStringLiteral("Les données du tableau vont être\neffacées :\n\n"
+                                         "confirmez-vous ce choix ?"),
+                          QMessageBox::Yes | QMessageBox::No, &f);
+        if (boite.exec() != QMessageBox::Yes) return false;
+    }
+    e.rapportAff = (long double)p / 100;
+    const GrilleTexte& pixels = f.tableau->grille0();
+    const int colonnes = std::max(pixels.colonnes(), f.tableau->grille1().colonnes());
+    const int lignes = std::max(pixels.lignes(), f.tableau->grille1().lignes());
+    if (colonnes > 1 && lignes > 1) f.tableau->effacerPlages(QRect(1, 1, colonnes - 1, lignes - 1), 1, 1);
+    if (f.clipOuvert()) f.navigation->reDraw(0);
+    redimensionner(p, adapter);
+
+    f.etalonnage->initEchelle();
+    if (auto* b = f.findChild<QAbstractButton*>("rbChxOrig")) {
+        const QSignalBlocker bloque(b);
+        const bool exclusif = b->autoExclusive();
+        b->setAutoExclusive(false);
+        b->setChecked(false);
+        b->setAutoExclusive(exclusif);
+    }
+    f.etalonnage->ChxOrigRAZ();
+    f.etalonnage->etalonSimuRAZ();
+    if (f.dlg.dlgPointeur != nullptr) e.formePointeur = f.dlg.dlgPointeur->indexForme() + 1;
+    f.curseurs->appliquer(f.PaintBox1, e.curseurPointage());
+
+    if (QAction* a = f.action("mnuIma100")) a->setEnabled(p != 100);
+    if (QAction* a = f.action("mnuImaAdapter")) a->setEnabled(!adapter);
+    return true;
+}
+
+// The video, the clip panel and the pointing surface at p percent of the clip.
+void ControleurTaille::redimensionner(int p, bool adapter) {
+    EtatSession& e = f.etat;
+    PeripheriqueMedia& media = *f.MediaPlayer1;
+    const QSize voulue = tailleAffichage::tailleAffichee(QSize(e.largeurClip, e.hauteurClip), p);
+    media.setRectangleAffichage(QRect(QPoint(4, 4), voulue));
+    if (adapter) f.pnl1AVI->move(0, 0);
+    const QSize lue = media.rectangleAffichage().size();
+    f.pnl1AVI->resize(lue.width() + 8, lue.height() + 8);
+    media.setRectangleAffichage(QRect(QPoint(4, 4), lue));
+    e.hauteurAff = lue.height();
+    e.largeurAff = lue.width();
+    f.PaintBox1->resize(lue);
+    if (auto* l = f.findChild<QLabel*>("lblAdapt"))
+        l->setText(QStringLiteral("Adaptation : %1%").arg(p));
+}
+
+void ControleurTaille::ouvertureAdaptee() {
+    EtatSession& e = f.etat;
+    e.rapportAff = 1.0L;
+    // A window never shown has no display area to fit.
+    if (!f.ScrollBox1->isVisible()) return;
+    // The new clip's texts and table have changed what the tabs need: the window is laid
+    // out again first, so that the fit is taken in the display area as it will stay.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const int p = pcAdapte();
+    if (p >= 100) return;
+    e.rapportAff = (long double)p / 100;
+    redimensionner(p, true);
+    e.taillePc = p;
+    connecterDialogue();
+    if (f.dlg.tailleImaBox != nullptr) f.dlg.tailleImaBox->setPosition(p);
+    // The origin goes to the bottom-left pixel of the image as shown.
+    e.yOrig = e.hauteurAff - 1;
+    if (QAction* a = f.action("mnuIma100")) a->setEnabled(true);
+}

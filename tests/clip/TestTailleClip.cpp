@@ -1,0 +1,305 @@
+#include "aides/ClipsTest.h"
+#include "aides/ReponseModale.h"
+#include "app/ControleurFenetre.h"
+#include "app/Demarrage.h"
+#include "app/VisionneuseAide.h"
+#include "clip/ControleurClip.h"
+#include "clip/ControleurTaille.h"
+#include "clip/ZonePointage.h"
+#include "dialogs/TtailleImaBox.h"
+#include "measure/ControleurTableau.h"
+#include "measure/GrilleMesures.h"
+#include "measure/HautBas.h"
+#include "platform/PeripheriqueMedia.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString clip320() {
+    return clipstest::clip("taille320.avi", {"--size", "320x240", "--frames", "6"});
+}
+
+bool actif(TForm1& f, const char* nom) {
+    return f.action(nom)->isEnabled();
+}
+
+QString texte(TForm1& f, const char* nom) {
+    return f.controle<QLabel>(nom)->text();
+}
+
+// A shown window of the given size with a clip open.
+std::unique_ptr<TForm1> fenetreAvecClip(const QString& chemin, QSize taille = {620, 465}) {
+    auto f = demarrer();
+    f->resize(taille);
+    f->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    EXPECT_FALSE(chemin.isEmpty()) << "clipgen";
+    EXPECT_TRUE(f->clip->ouvrirClip(chemin));
+    QTest::qWait(60); // the 40 ms redraw of the resized surface
+    return f;
+}
+
+// Runs a command that shows the size dialog, and acts in it as the user does.
+void dansDialogue(TForm1& f, const char* commande, std::function<void(TtailleImaBox*)> agir,
+                  reponse::Vu* vu = nullptr) {
+    reponse::dialogue([&](QWidget* w) { agir(qobject_cast<TtailleImaBox*>(w)); }, vu);
+    f.action(commande)->trigger();
+}
+
+// The user clicks the up or down arrow of the spinner n times.
+void fleche(HautBas* u, bool haut, int n = 1) {
+    QStyleOptionSpinBox opt;
+    opt.initFrom(u);
+    opt.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+    opt.buttonSymbols = u->buttonSymbols();
+    const QRect r = u->style()->subControlRect(QStyle::CC_SpinBox, &opt,
+                                                haut ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown,
+                                                u);
+    for (int i = 0; i < n; ++i)
+        QTest::mouseClick(u, Qt::LeftButton, {}, r.center());
+}
+
+void pointEnregistre(TForm1& f, int x, int y) {
+    QTest::mouseClick(f.PaintBox1, Qt::LeftButton, {}, QPoint(x, y));
+}
+
+} // namespace
+
+TEST(TailleClip, AdapterFitsTheClipInTheDisplayArea) {
+    auto f = fenetreAvecClip(clip320(), {1300, 900});
+    // A display area of 809 x 489 pixels inside its frame.
+    const int cadre = 2 * f->ScrollBox1->frameWidth();
+    f->ScrollBox1->setFixedSize(809 + cadre, 489 + cadre);
+    QTest::qWait(20);
+    ASSERT_EQ(f->ScrollBox1->viewport()->size(), QSize(809, 489));
+    EXPECT_EQ(f->etat.taillePc, 100); // it fitted: opened at 100 %
+
+    QString titre, pc;
+    int position = 0;
+    bool coche = false;
+    reponse::Vu vu;
+    dansDialogue(*f, "mnuImaAdapter", [&](TtailleImaBox* d) {
+        titre = d->windowTitle();
+        pc = d->pnlPc->text();
+        position = d->udPc->value();
+        coche = d->chkBxAdapter->isChecked();
+        d->OKBtn->click();
+    }, &vu);
+    EXPECT_EQ(vu.objet, "TtailleImaBox");
+    EXPECT_EQ(titre, "Taille du clip (actuellement 100%)");
+    EXPECT_TRUE(coche);
+    EXPECT_EQ(pc, "200%");
+    EXPECT_EQ(position, 200);
+
+    const EtatSession& e = f->etat;
+    EXPECT_EQ(e.taillePc, 200);
+    EXPECT_EQ(double(e.rapportAff), 2.0);
+    EXPECT_EQ(e.largeurAff, 640);
+    EXPECT_EQ(e.hauteurAff, 480);
+    EXPECT_EQ(f->pnl1AVI->geometry(), QRect(0, 0, 648, 488));
+    EXPECT_EQ(f->PaintBox1->geometry(), QRect(4, 4, 640, 480));
+    EXPECT_EQ(f->MediaPlayer1->rectangleAffichage(), QRect(4, 4, 640, 480));
+    // The decoder gives the images at the new size: nothing is stretched when painting.
+    EXPECT_EQ(f->MediaPlayer1->imageAffichee().size(), QSize(640, 480));
+    EXPECT_EQ(clipstest::indexAffiche(f->pnl1AVI, QRect(4, 4, 640, 480)), 0);
+    EXPECT_EQ(texte(*f, "lblAdapt"), "Adaptation : 200%");
+    EXPECT_TRUE(actif(*f, "mnuIma100"));
+    EXPECT_FALSE(actif(*f, "mnuImaAdapter"));
+    // The whole panel lies inside the display area.
+    EXPECT_TRUE(f->ScrollBox1->viewport()->rect().contains(f->pnl1AVI->geometry()));
+
+    // Moving the splitter makes "Adapter" available again.
+    f->etat.adapte = false;
+    emit f->Splitter1->splitterMoved(300, 1);
+    EXPECT_TRUE(actif(*f, "mnuImaAdapter"));
+    EXPECT_TRUE(e.adapte);
+}
+
+TEST(TailleClip, HalfSizeKeepsTheOriginAndAsksNothingWithAnEmptyTable) {
+    auto f = fenetreAvecClip(clip320());
+    EtatSession& e = f->etat;
+    e.xOrig = 100;
+    e.yOrig = 50;
+    f->pnl1AVI->move(30, 20); // dragged by the user
+    bool coche = true;
+    dansDialogue(*f, "mnuImaAutre", [&](TtailleImaBox* d) {
+        coche = d->chkBxAdapter->isChecked();
+        fleche(d->udPc, false, 50);
+        EXPECT_EQ(d->pnlPc->text(), "50%");
+        d->OKBtn->click();
+    });
+    EXPECT_FALSE(coche); // "Autre..." opens with "Adapter" unticked
+    EXPECT_EQ(e.largeurAff, 160);
+    EXPECT_EQ(e.hauteurAff, 120);
+    EXPECT_EQ(f->pnl1AVI->size(), QSize(168, 128));
+    EXPECT_EQ(f->pnl1AVI->pos(), QPoint(30, 20)); // "Adapter" unticked: the panel stays
+    EXPECT_EQ(f->PaintBox1->size(), QSize(160, 120));
+    EXPECT_EQ(f->MediaPlayer1->imageAffichee().size(), QSize(160, 120));
+    EXPECT_EQ(e.xOrig, 100);
+    EXPECT_EQ(e.yOrig, 50);
+    EXPECT_EQ(e.taillePc, 50);
+    EXPECT_EQ(texte(*f, "lblAdapt"), "Adaptation : 50%");
+    EXPECT_TRUE(actif(*f, "mnuIma100"));
+    EXPECT_TRUE(actif(*f, "mnuImaAdapter"));
+
+    // A click on the reduced image records display pixels.
+    pointEnregistre(*f, 159, 119);
+    EXPECT_EQ(f->tableau->grille0().cellule(1, 1), "159");
+    EXPECT_EQ(f->tableau->grille0().cellule(2, 1), "119");
+}
+
+TEST(TailleClip, HundredPercentAsksBeforeErasingTheTableAndTheScale) {
+    auto f = fenetreAvecClip(clip320());
+    EtatSession& e = f->etat;
+    dansDialogue(*f, "mnuImaAutre", [&](TtailleImaBox* d) {
+        fleche(d->udPc, false, 50);
+        d->OKBtn->click();
+    });
+    ASSERT_EQ(e.taillePc, 50);
+    pointEnregistre(*f, 40, 30);
+    ASSERT_EQ(f->tableau->grille0().cellule(1, 1), "40");
+    e.echelle = 0.01L;
+    e.p1 = QPoint(10, 10);
+
+    // "OK" on the unchanged percentage from "Autre...": nothing is asked or erased.
+    dansDialogue(*f, "mnuImaAutre", [&](TtailleImaBox* d) { d->OKBtn->click(); });
+    EXPECT_EQ(f->tableau->grille0().cellule(1, 1), "40");
+    EXPECT_EQ(double(e.echelle), 0.01);
+
+    // "100%", spinner untouched: the question; No keeps everything.
+    reponse::Vu question;
+    int apresNon = 0;
+    dansDialogue(*f, "mnuIma100", [&](TtailleImaBox* d) {
+        EXPECT_EQ(d->pnlPc->text(), "100%");
+        reponse::bouton(QMessageBox::No, &question);
+        d->OKBtn->click();
+        apresNon = d->udPc->value();
+    });
+    EXPECT_EQ(question.texte,
+              "Les données du tableau vont être\neffacées :\n\nconfirmez-vous ce choix ?");
+    EXPECT_EQ(apresNon, 50);
+    EXPECT_EQ(e.taillePc, 50);
+    EXPECT_EQ(e.largeurAff, 160);
+    EXPECT_EQ(f->tableau->grille0().cellule(1, 1), "40");
+    EXPECT_EQ(f->tableau->grille1().cellule(1, 1).isEmpty(), false);
+    EXPECT_EQ(double(e.echelle), 0.01);
+
+    // "100%" then "Annuler": the spinner goes back to the size in force.
+    dansDialogue(*f, "mnuIma100", [&](TtailleImaBox* d) { d->CancelBtn->click(); });
+    EXPECT_EQ(f->dlg.tailleImaBox->udPc->value(), 50);
+
+    // Yes: the table and the scale go, the clip is back at its own size.
+    reponse::Vu oui;
+    dansDialogue(*f, "mnuIma100", [&](TtailleImaBox* d) {
+        reponse::bouton(QMessageBox::Yes, &oui);
+        d->OKBtn->click();
+    });
+    EXPECT_TRUE(oui.ouvert);
+    EXPECT_EQ(f->tableau->grille0().cellule(1, 1), "");
+    EXPECT_EQ(f->tableau->grille1().cellule(1, 1), "");
+    EXPECT_EQ(double(e.echelle), 1.0);
+    EXPECT_EQ(e.p1, QPoint(1, 1));
+    EXPECT_EQ(e.p2, QPoint(2, 2));
+    EXPECT_EQ(e.taillePc, 100);
+    EXPECT_EQ(e.largeurAff, 320);
+    EXPECT_EQ(f->pnl1AVI->size(), QSize(328, 248));
+    EXPECT_FALSE(actif(*f, "mnuIma100"));
+    EXPECT_EQ(f->MediaPlayer1->indexAffiche(), 0); // the first image again
+}
+
+TEST(TailleClip, HeldSpinnerAcceleratesAndReleaseResetsIt) {
+    auto f = fenetreAvecClip(clip320());
+    std::vector<int> pas;
+    bool timerPendant = false, cocheApresAppui = true, enfonce = false;
+    int intervalle = 0;
+    dansDialogue(*f, "mnuImaAdapter", [&](TtailleImaBox* d) {
+        timerPendant = d->Timer1->isActive();
+        intervalle = d->Timer1->interval();
+        QStyleOptionSpinBox opt;
+        opt.initFrom(d->udPc);
+        const QRect haut = d->udPc->style()->subControlRect(QStyle::CC_SpinBox, &opt,
+                                                           QStyle::SC_SpinBoxUp, d->udPc);
+        QTest::mousePress(d->udPc, Qt::LeftButton, {}, haut.center());
+        enfonce = f->etat.boutonPcEnfonce;
+        cocheApresAppui = d->chkBxAdapter->isChecked();
+        pas.push_back(d->udPc->singleStep());
+        for (int i = 0; i < 5; ++i) {
+            d->Timer1Timer(); // one tick of the 1800 ms timer
+            pas.push_back(d->udPc->singleStep());
+        }
+        QTest::mouseRelease(d->udPc, Qt::LeftButton, {}, haut.center());
+        pas.push_back(d->udPc->singleStep());
+        d->Timer1Timer(); // released: no more growth
+        pas.push_back(d->udPc->singleStep());
+        d->CancelBtn->click();
+    });
+    EXPECT_TRUE(timerPendant);
+    EXPECT_EQ(intervalle, 1800);
+    EXPECT_FALSE(f->dlg.tailleImaBox->Timer1->isActive());
+    EXPECT_TRUE(enfonce);
+    EXPECT_FALSE(cocheApresAppui);
+    EXPECT_FALSE(f->etat.boutonPcEnfonce);
+    EXPECT_EQ(pas, (std::vector<int>{1, 6, 11, 16, 20, 20, 1, 1}));
+}
+
+TEST(TailleClip, LargeClipOpensFittedAndIsPointedWhole) {
+    const QString grand = clipstest::clip(
+        "grand1080.avi", {"--codec", "h264", "--size", "1920x1080", "--frames", "3"});
+    auto f = fenetreAvecClip(grand, {1366, 768});
+    const EtatSession& e = f->etat;
+    const int p = e.taillePc;
+    EXPECT_LT(p, 100);
+    EXPECT_EQ(p, f->taille->pcAdapte());
+    EXPECT_EQ(texte(*f, "lblAdapt"), QString("Adaptation : %1%").arg(p));
+    EXPECT_EQ(f->dlg.tailleImaBox->udPc->value(), p);
+    EXPECT_EQ(e.largeurAff, qRound(1920 * p / 100.0));
+    EXPECT_EQ(f->MediaPlayer1->imageAffichee().size(), QSize(e.largeurAff, e.hauteurAff));
+    EXPECT_TRUE(actif(*f, "mnuIma100"));
+    // Shown whole: the panel lies inside the display area, without scrolling.
+    EXPECT_TRUE(f->ScrollBox1->viewport()->rect().contains(f->pnl1AVI->geometry()))
+        << f->pnl1AVI->geometry().right() << " " << f->ScrollBox1->viewport()->width();
+    // The origin is the bottom-left pixel of the image as shown.
+    EXPECT_EQ(e.xOrig, 0);
+    EXPECT_EQ(e.yOrig, e.hauteurAff - 1);
+
+    // A click on the bottom-right pixel records a pixel of the displayed image.
+    pointEnregistre(*f, e.largeurAff - 1, e.hauteurAff - 1);
+    EXPECT_EQ(f->tableau->grille0().cellule(1, 1), QString::number(e.largeurAff - 1));
+    EXPECT_EQ(f->tableau->grille0().cellule(2, 1), QString::number(e.hauteurAff - 1));
+
+    // A clip that fits still opens at 100 %.
+    ASSERT_TRUE(f->clip->ouvrirClip(clip320()));
+    EXPECT_EQ(e.taillePc, 100);
+    EXPECT_EQ(e.largeurAff, 320);
+    EXPECT_EQ(texte(*f, "lblAdapt"), "Adaptation : 100%");
+    EXPECT_FALSE(actif(*f, "mnuIma100"));
+}
+
+TEST(TailleClip, HelpKeyInTheCalibrationTabOpensItsContext) {
+    auto f = fenetreAvecClip(clip320());
+    QTabBar* onglets = f->PageControl1->tabBar();
+    QTest::mouseClick(onglets, Qt::LeftButton, {},
+                      onglets->tabRect(f->PageControl1->indexOf(f->tsEtalon)).center());
+    ASSERT_EQ(f->PageControl1->currentWidget(), f->tsEtalon);
+    auto* distance = f->tsEtalon->findChild<QLineEdit*>("edSi");
+    ASSERT_NE(distance, nullptr);
+    distance->setFocus();
+    QTest::keyClick(distance, Qt::Key_F1);
+    EXPECT_EQ(f->fenetre->dernierContexteAide(), 220);
+    f->fenetre->visionneuse()->close();
+}
