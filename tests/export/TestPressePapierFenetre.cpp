@@ -166,7 +166,8 @@ TEST(PressePapierFenetre, PictureAsOnScreenWithTheImageAndTheMagnifier) {
     QPalette p = f->loupePnl->palette();
     p.setColor(QPalette::Window, QColor(255, 0, 255));
     f->loupePnl->setPalette(p);
-    const QPoint coin = f->PaintBox1->mapTo(f.get(), QPoint(200, 150));
+    // The point checked below falls on the panel's frame (its picture changes with the mouse).
+    const QPoint coin = f->PaintBox1->mapTo(f.get(), QPoint(218, 150));
     f->loupePnl->setGeometry(QRect(coin, QSize(60, 50)));
     f->loupePnl->show();
     f->loupePnl->raise();
