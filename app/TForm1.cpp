@@ -7,6 +7,7 @@
 #include "clip/ControleurNavigation.h"
 #include "clip/ControleurTaille.h"
 #include "clip/ZonePointage.h"
+#include "export/ControleurFichiers.h"
 #include "export/ControleurImpression.h"
 #include "export/ControleurPressePapier.h"
 #include "measure/ControleurAcquisition.h"
@@ -55,6 +56,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     aspect = new ControleurAspect(*this);
     pressePapier = new ControleurPressePapier(*this);
     impression = new ControleurImpression(*this);
+    fichiers = new ControleurFichiers(*this);
     FormCreate();
 }
 

@@ -31,6 +31,7 @@ class ControleurAcquisition;
 class ControleurAspect;
 class ControleurPressePapier;
 class ControleurImpression;
+class ControleurFichiers;
 
 class TdlgPointeur;
 class TAboutBox;
@@ -109,6 +110,7 @@ public:
     ControleurAspect* aspect = nullptr;
     ControleurPressePapier* pressePapier = nullptr;
     ControleurImpression* impression = nullptr;
+    ControleurFichiers* fichiers = nullptr;
 
     // A clip is open exactly when the media device has an open file. Tests and benchmarks
     // that build a session without a clip may stand in for the open clip.

@@ -70,6 +70,10 @@ void ControleurClip::bbtnOpenAviClick() {
             return;
         }
     }
+    if (!f.tableau->abandonnerMesures()) {
+        RAZProClip();
+        return;
+    }
     ouvrirClip(chemin);
 }
 

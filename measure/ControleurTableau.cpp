@@ -17,6 +17,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -231,6 +232,7 @@ void ControleurTableau::initTableau(int n) {
     Button0->setEnabled(true);
     Button1->setEnabled(true);
     Button2->setEnabled(true);
+    marquerEnregistre();
 }
 
 void ControleurTableau::ajusterColonnesXY() {
@@ -326,6 +328,26 @@ Releve ControleurTableau::releve() const {
             rel.lignes[static_cast<size_t>(r)] << (r < fin ? col[static_cast<size_t>(r)] : QString());
     }
     return rel;
+}
+
+bool ControleurTableau::mesuresNonEnregistrees() const {
+    return StringGrid0.revision() != revisionEnregistree_ && tableauOccupe();
+}
+
+void ControleurTableau::marquerEnregistre() {
+    revisionEnregistree_ = StringGrid0.revision();
+}
+
+bool ControleurTableau::abandonnerMesures() {
+    if (!mesuresNonEnregistrees()) return true;
+    QMessageBox boite(QMessageBox::Question, QStringLiteral("Confirmation"),
+                      QStringLiteral("Les mesures du clip actuel n'ont pas été enregistrées.\n\n"
+                                     "Voulez-vous les abandonner ?"),
+                      QMessageBox::Yes | QMessageBox::No, QApplication::activeModalWidget()
+                                                              ? QApplication::activeModalWidget()
+                                                              : &f);
+    boite.setDefaultButton(QMessageBox::No);
+    return boite.exec() == QMessageBox::Yes;
 }
 
 bool ControleurTableau::tableauOccupe() const {

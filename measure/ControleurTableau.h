@@ -55,6 +55,15 @@ public:
     // A copy of the table for the exports (headers, texts of rows 0..N, n, t0, formats).
     Releve releve() const;
 
+    // Points recorded and changed since the table last left the program (saved, copied,
+    // printed, handed to Regressi or to a spreadsheet).
+    bool mesuresNonEnregistrees() const;
+    // Every export calls it once the table has left the program.
+    void marquerEnregistre();
+    // Before the table is thrown away for another clip: with unsaved measures, asks the
+    // user whether to give them up. True to go on.
+    bool abandonnerMesures();
+
     // --- Handlers ----------------------------------------------------------------------
     void udPointsPlanClick();
     void udFmt_tClick();
@@ -90,4 +99,5 @@ private:
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     QTimer* Timer2 = nullptr;
+    unsigned long long revisionEnregistree_ = 0;
 };

@@ -27,7 +27,10 @@ void GrilleTexte::setCellule(int c, int r, const QString& texte) {
         if (texte.isEmpty()) return;
         col.resize(static_cast<size_t>(std::max(r + 1, lignes_)));
     }
-    col[static_cast<size_t>(r)] = texte;
+    QString& cellule = col[static_cast<size_t>(r)];
+    if (cellule == texte) return;
+    if (c >= fixes_ && r >= fixes_) ++revision_;
+    cellule = texte;
 }
 
 const std::vector<QString>& GrilleTexte::colonneStockee(int c) const {
@@ -37,6 +40,7 @@ const std::vector<QString>& GrilleTexte::colonneStockee(int c) const {
 
 void GrilleTexte::vider() {
     cellules_.clear();
+    ++revision_;
     dimensionner(colonnes_, lignes_);
 }
 

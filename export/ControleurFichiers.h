@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/LanceurProgramme.h"
+
+#include <QObject>
+#include <QString>
+
+class DialogueFichier;
+class TForm1;
+
+// Measurement files (Regressi Windows, Regressi DOS, text) and the hand-over of the table
+// to Regressi: the save commands of the menu and the tool bar, the Regressi launch and
+// the dialog that sets Regressi's path and version.
+class ControleurFichiers : public QObject {
+    Q_OBJECT
+public:
+    explicit ControleurFichiers(TForm1& form);
+
+    void SaveRW3Execute();
+    void SaveRRRExecute();
+    void SaveTXTExecute();
+    void bbtnEnregistrerMesuresClick();
+
+    // Writes a Regressi file, Windows layout for "rw3", DOS for any other extension. With
+    // an empty path the user chooses the file; with the path of the Regressi program, the
+    // file is fichierTemporaire() beside it, without any dialog and without any message
+    // on failure. True when the file was written.
+    bool SaveFormatReg(const QString& cheminRegressi, const QString& extension);
+    static QString fichierTemporaire(const QString& cheminRegressi, const QString& extension);
+
+    void RegExecExecute();
+    void RegPathExecute();
+
+    // The two save dialogs, created at their first use and kept (with the last name
+    // chosen) for the run.
+    DialogueFichier* SaveDialogReg();
+    DialogueFichier* SaveDialogTxt();
+
+private:
+    // Writes a file the user asked for; tells them when it could not be written.
+    bool enregistrer(const QString& chemin, const QByteArray& octets);
+    void boiteErreur(const QString& texte);
+    void connecter();
+
+    TForm1& f;
+    LanceurProgramme lanceur_;
+    DialogueFichier* dialogueReg_ = nullptr;
+    DialogueFichier* dialogueTxt_ = nullptr;
+    QString dernierReg_;
+    QString dernierTxt_;
+};

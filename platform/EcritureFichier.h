@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writing a whole file in one piece: the bytes go to a temporary file beside it, which
+// then replaces the file. A failed write leaves an earlier file of that name as it was.
+namespace ecritureFichier {
+
+// True when the file now holds exactly these bytes. On failure `raison`, when given,
+// receives why, in French, for the user.
+bool ecrire(const QString& chemin, const QByteArray& octets, QString* raison = nullptr);
+
+} // namespace ecritureFichier
