@@ -1,3 +1,4 @@
+#include "aides/ReponseModale.h"
 #include "app/ControleurFenetre.h"
 #include "app/Demarrage.h"
 
@@ -95,7 +96,10 @@ TEST(FenetreMenus, EntreeEtBoutonSuiventLActionPartagee) {
     auto* bouton = f->controle<QToolButton>("bbtnRegExec");
     EXPECT_TRUE(act(*f, "mnuRegExec")->isEnabled());
     EXPECT_TRUE(bouton->isEnabled());
+    // The command asks before it starts anything: "Non".
+    reponse::bouton(QMessageBox::No);
     bouton->click();
+    reponse::bouton(QMessageBox::No);
     act(*f, "mnuRegExec")->trigger();
     EXPECT_EQ(executions, 2);
 
