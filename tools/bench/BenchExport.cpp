@@ -9,7 +9,8 @@
 
 // A save as the user runs it: the snapshot of the table, the file's bytes, the file
 // written in one piece. Measured on the development machine (2 shared cores, offscreen,
-// RelWithDebInfo): see the report of the measurement-files work.
+// RelWithDebInfo, other builds running): Save/rw3/10000x9 73 ms (44 ms of CPU),
+// Save/txt/10000x9 64 ms (41 ms of CPU); the rest is the file reaching the disk.
 
 namespace {
 
