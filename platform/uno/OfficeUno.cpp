@@ -1,0 +1,283 @@
+#include "platform/OfficeUno.h"
+
+#ifndef KINOPIX_UNO
+
+// Built without the LibreOffice SDK: no office can be reached.
+namespace officeUno {
+bool pris() { return false; }
+automation::PtrObjet connecter(const Options&) {
+    throw automation::Erreur(QStringLiteral("LibreOffice n'est pas pris en charge"));
+}
+automation::PtrObjet creer(const Options& o) { return connecter(o); }
+} // namespace officeUno
+
+#else
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
+#include <QUrl>
+
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/beans/XExactName.hpp>
+#include <com/sun/star/bridge/XUnoUrlResolver.hpp>
+#include <com/sun/star/lang/XMultiComponentFactory.hpp>
+#include <com/sun/star/lang/XSingleServiceFactory.hpp>
+#include <com/sun/star/reflection/InvocationTargetException.hpp>
+#include <com/sun/star/script/XInvocation.hpp>
+#include <com/sun/star/uno/XComponentContext.hpp>
+#include <cppuhelper/bootstrap.hxx>
+#include <rtl/bootstrap.hxx>
+
+namespace css = com::sun::star;
+using rtl::OUString;
+using css::uno::Any;
+using css::uno::Reference;
+using css::uno::Sequence;
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
+
+using automation::Arguments;
+using automation::Erreur;
+using automation::PtrObjet;
+using automation::Valeur;
+
+namespace officeUno {
+
+namespace {
+
+OUString ou(const QString& s) {
+    return OUString(reinterpret_cast<const sal_Unicode*>(s.utf16()), s.size());
+}
+QString qs(const OUString& s) {
+    return QString(reinterpret_cast<const QChar*>(s.getStr()), s.getLength());
+}
+
+// This process's own UNO context, made once. It must know the office's types, or the
+// bridge is disposed as soon as an office object arrives.
+Reference<css::uno::XComponentContext> contexteLocal() {
+    static Reference<css::uno::XComponentContext> contexte = [] {
+        rtl::Bootstrap::set(OUString("URE_BOOTSTRAP"),
+                            OUString("vnd.sun.star.pathname:" LIBREOFFICE_PROGRAMME
+                                     "/fundamentalrc"));
+        return cppu::defaultBootstrap_InitialComponentContext();
+    }();
+    return contexte;
+}
+
+Reference<css::lang::XSingleServiceFactory> fabriqueInvocation() {
+    static Reference<css::lang::XSingleServiceFactory> fabrique(
+        contexteLocal()->getServiceManager()->createInstanceWithContext(
+            OUString("com.sun.star.script.Invocation"), contexteLocal()),
+        UNO_QUERY_THROW);
+    return fabrique;
+}
+
+QString message(const css::uno::Exception& e) {
+    const QString m = qs(e.Message);
+    return m.isEmpty() ? QStringLiteral("erreur UNO") : m;
+}
+
+PtrObjet envelopper(const Reference<css::uno::XInterface>& cible, bool invisible);
+
+class ObjetUno : public automation::Objet {
+public:
+    ObjetUno(Reference<css::uno::XInterface> cible, Reference<css::script::XInvocation> inv,
+             bool invisible)
+        : cible_(std::move(cible)), inv_(std::move(inv)), exact_(inv_, UNO_QUERY),
+          invisible_(invisible) {}
+
+    const Reference<css::uno::XInterface>& cible() const { return cible_; }
+
+    Valeur appeler(const QString& nom, const Arguments& arguments) override {
+        try {
+            const OUString n = nomExact(nom);
+            if (inv_->hasMethod(n)) {
+                Sequence<Any> entrees(static_cast<sal_Int32>(arguments.size()));
+                Any* e = entrees.getArray();
+                for (size_t i = 0; i < arguments.size(); ++i)
+                    e[i] = versAny(arguments[i]);
+                // An office without windows cannot show a new document: it loads it hidden
+                // and makes its frame the active one, as a shown document would be.
+                const bool cache = invisible_ && entrees.getLength() == 4 &&
+                                   n.equalsIgnoreAsciiCase("loadComponentFromURL");
+                if (cache) {
+                    css::beans::PropertyValue p;
+                    p.Name = "Hidden";
+                    p.Value <<= true;
+                    e[3] <<= Sequence<css::beans::PropertyValue>(&p, 1);
+                }
+                Sequence<sal_Int16> indicesSortie;
+                Sequence<Any> sorties;
+                Valeur r = versValeur(inv_->invoke(n, entrees, indicesSortie, sorties));
+                if (cache && !r.estVide())
+                    appeler(QStringLiteral("setActiveFrame"),
+                            {r.objet()->objet(QStringLiteral("CurrentController"))
+                                 ->objet(QStringLiteral("Frame"))});
+                return r;
+            }
+            if (arguments.empty() && inv_->hasProperty(n)) return versValeur(inv_->getValue(n));
+        } catch (const css::reflection::InvocationTargetException& e) {
+            css::uno::Exception cause;
+            if (e.TargetException >>= cause) throw Erreur(message(cause));
+            throw Erreur(message(e));
+        } catch (const css::uno::Exception& e) {
+            throw Erreur(message(e));
+        }
+        throw Erreur(QStringLiteral("membre inconnu « %1 »").arg(nom));
+    }
+
+    void affecter(const QString& nom, const Valeur& valeur) override {
+        try {
+            const OUString n = nomExact(nom);
+            if (!inv_->hasProperty(n))
+                throw Erreur(QStringLiteral("propriété inconnue « %1 »").arg(nom));
+            inv_->setValue(n, versAny(valeur));
+        } catch (const css::uno::Exception& e) {
+            throw Erreur(message(e));
+        }
+    }
+
+private:
+    // OLE automation names ignore letter case; UNO's do not.
+    OUString nomExact(const QString& nom) const {
+        const OUString n = ou(nom);
+        if (!exact_.is()) return n;
+        const OUString e = exact_->getExactName(n);
+        return e.isEmpty() ? n : e;
+    }
+
+    static Any versAny(const Valeur& v) {
+        switch (v.genre()) {
+        case Valeur::Genre::Vide:
+            return Any();
+        case Valeur::Genre::Booleen:
+            return Any(v.booleen());
+        case Valeur::Genre::Entier:
+            return Any(static_cast<sal_Int32>(v.entier()));
+        case Valeur::Genre::Reel:
+            return Any(v.reel());
+        case Valeur::Genre::Texte:
+            return Any(ou(v.texte()));
+        case Valeur::Genre::TableauVide:
+            return Any(Sequence<Any>());
+        case Valeur::Genre::Objet:
+            if (auto* o = dynamic_cast<ObjetUno*>(v.objet().get())) return Any(o->cible());
+            throw Erreur(QStringLiteral("objet étranger à LibreOffice"));
+        }
+        return Any();
+    }
+
+    Valeur versValeur(const Any& a) const {
+        switch (a.getValueTypeClass()) {
+        case css::uno::TypeClass_BOOLEAN:
+            return Valeur(*static_cast<const sal_Bool*>(a.getValue()) != 0);
+        case css::uno::TypeClass_BYTE:
+        case css::uno::TypeClass_SHORT:
+        case css::uno::TypeClass_UNSIGNED_SHORT:
+        case css::uno::TypeClass_LONG:
+        case css::uno::TypeClass_UNSIGNED_LONG:
+        case css::uno::TypeClass_HYPER:
+        case css::uno::TypeClass_UNSIGNED_HYPER: {
+            sal_Int64 i = 0;
+            a >>= i;
+            return Valeur(static_cast<int>(i));
+        }
+        case css::uno::TypeClass_FLOAT:
+        case css::uno::TypeClass_DOUBLE: {
+            double x = 0;
+            a >>= x;
+            return Valeur(x);
+        }
+        case css::uno::TypeClass_STRING:
+            return Valeur(qs(a.get<OUString>()));
+        case css::uno::TypeClass_INTERFACE: {
+            Reference<css::uno::XInterface> i;
+            a >>= i;
+            return i.is() ? Valeur(envelopper(i, invisible_)) : Valeur();
+        }
+        default:
+            return Valeur();
+        }
+    }
+
+    Reference<css::uno::XInterface> cible_;
+    Reference<css::script::XInvocation> inv_;
+    Reference<css::beans::XExactName> exact_;
+    bool invisible_;
+};
+
+PtrObjet envelopper(const Reference<css::uno::XInterface>& cible, bool invisible) {
+    Sequence<Any> arguments(1);
+    arguments.getArray()[0] <<= cible;
+    // The Invocation service is only offered as a single-service factory.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    Reference<css::script::XInvocation> inv(
+        fabriqueInvocation()->createInstanceWithArguments(arguments), UNO_QUERY_THROW);
+#pragma GCC diagnostic pop
+    return std::make_shared<ObjetUno>(cible, inv, invisible);
+}
+
+QString tube(const Options& o) { return o.tube.isEmpty() ? tubeParDefaut() : o.tube; }
+
+} // namespace
+
+bool pris() { return true; }
+
+PtrObjet connecter(const Options& o) {
+    try {
+        Reference<css::uno::XComponentContext> local = contexteLocal();
+        Reference<css::bridge::XUnoUrlResolver> resolveur(
+            local->getServiceManager()->createInstanceWithContext(
+                OUString("com.sun.star.bridge.UnoUrlResolver"), local),
+            UNO_QUERY_THROW);
+        const QString url =
+            QStringLiteral("uno:pipe,name=%1;urp;StarOffice.ComponentContext").arg(tube(o));
+        Reference<css::uno::XComponentContext> distant(resolveur->resolve(ou(url)),
+                                                       UNO_QUERY_THROW);
+        return envelopper(distant->getServiceManager(), o.invisible);
+    } catch (const css::uno::Exception& e) {
+        throw Erreur(message(e));
+    }
+}
+
+PtrObjet creer(const Options& o) {
+    try {
+        return connecter(o);
+    } catch (const Erreur&) {
+    }
+    const QString soffice = programme(o);
+    if (soffice.isEmpty()) throw Erreur(QStringLiteral("LibreOffice est absent"));
+    QStringList arguments{QStringLiteral("--accept=pipe,name=%1;urp;").arg(tube(o)),
+                          QStringLiteral("--norestore"), QStringLiteral("--nologo")};
+    if (!o.profil.isEmpty())
+        arguments << QStringLiteral("-env:UserInstallation=%1")
+                         .arg(QUrl::fromLocalFile(QDir(o.profil).absolutePath()).toString());
+    if (o.invisible)
+        arguments << QStringLiteral("--headless") << QStringLiteral("--nodefault");
+    else
+        arguments << QStringLiteral("--calc");
+    if (!QProcess::startDetached(soffice, arguments))
+        throw Erreur(QStringLiteral("LibreOffice ne démarre pas"));
+
+    // A first start on a new profile ends once and starts again: keep trying until the
+    // pipe answers.
+    QElapsedTimer montre;
+    montre.start();
+    for (;;) {
+        try {
+            return connecter(o);
+        } catch (const Erreur&) {
+            if (montre.elapsed() > o.delaiMs) throw;
+        }
+        if (o.attendre && !o.attendre(static_cast<int>(montre.elapsed())))
+            throw Erreur(QStringLiteral("attente de LibreOffice abandonnée"));
+        QThread::msleep(100);
+    }
+}
+
+} // namespace officeUno
+
+#endif
