@@ -10,6 +10,7 @@
 #include "export/ControleurFichiers.h"
 #include "export/ControleurImpression.h"
 #include "export/ControleurPressePapier.h"
+#include "export/ControleurTableur.h"
 #include "measure/ControleurAcquisition.h"
 #include "measure/ControleurAspect.h"
 #include "measure/ControleurTableau.h"
@@ -57,6 +58,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     pressePapier = new ControleurPressePapier(*this);
     impression = new ControleurImpression(*this);
     fichiers = new ControleurFichiers(*this);
+    tableur = new ControleurTableur(*this);
     FormCreate();
 }
 

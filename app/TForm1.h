@@ -32,6 +32,7 @@ class ControleurAspect;
 class ControleurPressePapier;
 class ControleurImpression;
 class ControleurFichiers;
+class ControleurTableur;
 
 class TdlgPointeur;
 class TAboutBox;
@@ -111,6 +112,7 @@ public:
     ControleurPressePapier* pressePapier = nullptr;
     ControleurImpression* impression = nullptr;
     ControleurFichiers* fichiers = nullptr;
+    ControleurTableur* tableur = nullptr;
 
     // A clip is open exactly when the media device has an open file. Tests and benchmarks
     // that build a session without a clip may stand in for the open clip.

@@ -1,0 +1,117 @@
+#include "export/ControleurTableur.h"
+
+#include "app/TForm1.h"
+#include "dialogs/TaccesTabBox.h"
+#include "export/Releve.h"
+#include "export/TransfertTableur.h"
+#include "measure/ControleurTableau.h"
+#include "platform/FabriqueSysteme.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QUrl>
+
+namespace {
+
+QString lignes(QString texte) { return texte.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+
+// Lets the window repaint during a long transfer without taking the user's clicks.
+void repeindre() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
+} // namespace
+
+ControleurTableur::ControleurTableur(TForm1& form)
+    : QObject(&form), f(form), fabrique_(std::make_unique<FabriqueSysteme>()) {
+    fabrique_->office.attendre = [this](int ms) { return attendreOffice(ms); };
+    fabrique_->excel.ouvrir = [](const QString& chemin) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(chemin));
+    };
+    fabrique_->excel.echec = [this](const QString& m) { informer(m); };
+    if (QAction* a = f.action("mnuTabChoix"))
+        connect(a, &QAction::triggered, this, &ControleurTableur::mnuTabChoixClick);
+    if (QAction* a = f.action("TabExec"))
+        connect(a, &QAction::triggered, this, &ControleurTableur::TabExecExecute);
+}
+
+ControleurTableur::~ControleurTableur() = default;
+
+void ControleurTableur::mnuTabChoixClick() {
+    if (f.dlg.accesTabBox != nullptr) f.dlg.accesTabBox->exec();
+}
+
+void ControleurTableur::TabExecExecute() {
+    tableur::Dialogue d;
+    d.confirmer = [this](const QString& t) { return confirmer(t); };
+    d.informer = [this](const QString& t) { informer(t); };
+    d.erreur = [this](const QString& t) { erreur(t); };
+    d.progression = [this](int k, int total) { progression(k, total); };
+    // The workbook that stands for Excel goes beside the clips.
+    fabrique_->excel.dossier = f.etat.config[4];
+
+    tableur::transfererTableur(f.tableau->releve(), f.etat.config[9], *fabrique_, d);
+
+    delete attente_;
+    attente_ = nullptr;
+    delete avancement_;
+    avancement_ = nullptr;
+}
+
+bool ControleurTableur::confirmer(const QString& texte) {
+    QMessageBox b(QMessageBox::Question, QStringLiteral("Confirmation"), lignes(texte),
+                  QMessageBox::Yes | QMessageBox::No, &f);
+    b.setDefaultButton(QMessageBox::Yes);
+    return b.exec() == QMessageBox::Yes;
+}
+
+void ControleurTableur::informer(const QString& texte) {
+    if (attente_ != nullptr) attente_->hide();
+    if (avancement_ != nullptr) avancement_->hide();
+    QMessageBox b(QMessageBox::Information, QStringLiteral("Kinopix"), lignes(texte),
+                  QMessageBox::Ok, &f);
+    b.exec();
+}
+
+void ControleurTableur::erreur(const QString& texte) {
+    QMessageBox b(QMessageBox::Critical, QStringLiteral("Erreur"), lignes(texte), QMessageBox::Ok,
+                  &f);
+    b.exec();
+}
+
+bool ControleurTableur::attendreOffice(int ecouleMs) {
+    if (attente_ == nullptr) {
+        attente_ = new QProgressDialog(QStringLiteral("Démarrage de LibreOffice..."),
+                                       QStringLiteral("Annuler"), 0, 0, &f);
+        attente_->setObjectName("attenteTableur");
+        attente_->setWindowTitle(QStringLiteral("Tableur"));
+        attente_->setWindowModality(Qt::WindowModal);
+        attente_->setMinimumDuration(0);
+    }
+    attente_->setValue(ecouleMs % 100); // keeps the busy bar moving
+    QCoreApplication::processEvents();
+    return !attente_->wasCanceled();
+}
+
+void ControleurTableur::progression(int envoyees, int aEnvoyer) {
+    if (attente_ != nullptr) attente_->hide();
+    if (avancement_ == nullptr) {
+        avancement_ = new QProgressDialog(QString(), QString(), 0, aEnvoyer, &f);
+        avancement_->setObjectName("avancementTableur");
+        avancement_->setWindowTitle(QStringLiteral("Tableur"));
+        avancement_->setWindowModality(Qt::WindowModal);
+        avancement_->setCancelButton(nullptr);
+        avancement_->setMinimumDuration(500);
+        repeint_.start();
+    }
+    // Repainting every row would cost more than the cells themselves.
+    if (envoyees < aEnvoyer && repeint_.elapsed() < 50) return;
+    repeint_.restart();
+    avancement_->setLabelText(
+        QStringLiteral("Lignes transférées : %1 sur %2").arg(envoyees).arg(aEnvoyer));
+    avancement_->setMaximum(std::max(aEnvoyer, 1));
+    avancement_->setValue(envoyees);
+    repeindre();
+}
