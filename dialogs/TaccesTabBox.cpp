@@ -13,7 +13,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-TaccesTabBox::TaccesTabBox(QWidget* parent) : QDialog(parent) {
+TaccesTabBox::TaccesTabBox(QWidget* parent)
+    : QDialog(parent) {
     setObjectName("TaccesTabBox");
     setWindowTitle(QStringLiteral("Choix du tableur"));
 
@@ -50,9 +51,13 @@ TaccesTabBox::TaccesTabBox(QWidget* parent) : QDialog(parent) {
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-TForm1* TaccesTabBox::form() const { return qobject_cast<TForm1*>(parentWidget()); }
+TForm1* TaccesTabBox::form() const {
+    return qobject_cast<TForm1*>(parentWidget());
+}
 
-int TaccesTabBox::itemIndex() const { return items->checkedId(); }
+int TaccesTabBox::itemIndex() const {
+    return items->checkedId();
+}
 
 void TaccesTabBox::setItemIndex(int i) {
     if (QAbstractButton* b = items->button(i)) {

@@ -17,15 +17,21 @@
 
 namespace {
 
-QString lignes(QString texte) { return texte.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+QString lignes(QString texte) {
+    return texte.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
 
 // Lets the window repaint during a long transfer without taking the user's clicks.
-void repeindre() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+void repeindre() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 } // namespace
 
 ControleurTableur::ControleurTableur(TForm1& form)
-    : QObject(&form), f(form), fabrique_(std::make_unique<FabriqueSysteme>()) {
+    : QObject(&form)
+    , f(form)
+    , fabrique_(std::make_unique<FabriqueSysteme>()) {
     fabrique_->office.attendre = [this](int ms) { return attendreOffice(ms); };
     fabrique_->excel.ouvrir = [](const QString& chemin) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(chemin));

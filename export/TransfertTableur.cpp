@@ -131,8 +131,8 @@ Issue versExcel(const Releve& r, automation::Fabrique& fabrique, const Dialogue&
                      .egal(0))
                 classeur = application->objet(QStringLiteral("ActiveWorkBook"));
             else
-                classeur = application->objet(QStringLiteral("Workbooks"))
-                               ->objet(QStringLiteral("Add"));
+                classeur =
+                    application->objet(QStringLiteral("Workbooks"))->objet(QStringLiteral("Add"));
         } catch (const Erreur&) {
             application = fabrique.creer(QStringLiteral("Excel.Application"));
             classeur =
@@ -188,8 +188,8 @@ QString formatTableurXY(int decimales, QChar separateur) {
     return formatReel(decimales, 0.0L, separateur);
 }
 
-Issue transfererTableur(const Releve& releve, const QString& choix,
-                        automation::Fabrique& fabrique, const Dialogue& dialogue) {
+Issue transfererTableur(const Releve& releve, const QString& choix, automation::Fabrique& fabrique,
+                        const Dialogue& dialogue) {
     if (choix == QLatin1String(kCalc)) return versCalc(releve, fabrique, dialogue);
     if (choix == QLatin1String(kExcel)) return versExcel(releve, fabrique, dialogue);
     dialogue.erreur(kPasChoisi);

@@ -38,7 +38,7 @@ QString formatTableurT(int decimales, QChar separateur);
 QString formatTableurXY(int decimales, QChar separateur);
 
 // `choix` is the spreadsheet line of the configuration, compared exactly.
-Issue transfererTableur(const Releve& releve, const QString& choix,
-                        automation::Fabrique& fabrique, const Dialogue& dialogue);
+Issue transfererTableur(const Releve& releve, const QString& choix, automation::Fabrique& fabrique,
+                        const Dialogue& dialogue);
 
 } // namespace tableur

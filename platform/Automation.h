@@ -12,7 +12,8 @@ namespace automation {
 
 class Erreur : public std::runtime_error {
 public:
-    explicit Erreur(const QString& quoi) : std::runtime_error(quoi.toStdString()) {}
+    explicit Erreur(const QString& quoi)
+        : std::runtime_error(quoi.toStdString()) {}
 };
 
 class Objet;
@@ -25,12 +26,23 @@ public:
     enum class Genre { Vide, Booleen, Entier, Reel, Texte, Objet, TableauVide };
 
     Valeur() = default;
-    Valeur(bool b) : genre_(Genre::Booleen), entier_(b ? 1 : 0) {}
-    Valeur(int i) : genre_(Genre::Entier), entier_(i) {}
-    Valeur(double x) : genre_(Genre::Reel), reel_(x) {}
-    Valeur(const QString& t) : genre_(Genre::Texte), texte_(t) {}
-    Valeur(const char* t) : Valeur(QString::fromUtf8(t)) {}
-    Valeur(PtrObjet o) : genre_(o ? Genre::Objet : Genre::Vide), objet_(std::move(o)) {}
+    Valeur(bool b)
+        : genre_(Genre::Booleen)
+        , entier_(b ? 1 : 0) {}
+    Valeur(int i)
+        : genre_(Genre::Entier)
+        , entier_(i) {}
+    Valeur(double x)
+        : genre_(Genre::Reel)
+        , reel_(x) {}
+    Valeur(const QString& t)
+        : genre_(Genre::Texte)
+        , texte_(t) {}
+    Valeur(const char* t)
+        : Valeur(QString::fromUtf8(t)) {}
+    Valeur(PtrObjet o)
+        : genre_(o ? Genre::Objet : Genre::Vide)
+        , objet_(std::move(o)) {}
     static Valeur tableauVide();
 
     Genre genre() const { return genre_; }

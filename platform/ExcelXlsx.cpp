@@ -48,7 +48,10 @@ struct Modele {
 
 class CelluleXlsx : public Objet {
 public:
-    CelluleXlsx(std::shared_ptr<Modele> m, int l, int c) : m_(std::move(m)), l_(l), c_(c) {}
+    CelluleXlsx(std::shared_ptr<Modele> m, int l, int c)
+        : m_(std::move(m))
+        , l_(l)
+        , c_(c) {}
     Valeur appeler(const QString& nom, const Arguments&) override {
         if (!est(nom, "Value")) inconnu("Range", nom);
         auto it = m_->feuille.cellules.find({l_, c_});
@@ -71,7 +74,9 @@ private:
 
 class ColonneXlsx : public Objet {
 public:
-    ColonneXlsx(std::shared_ptr<Modele> m, int c) : m_(std::move(m)), c_(c) {}
+    ColonneXlsx(std::shared_ptr<Modele> m, int c)
+        : m_(std::move(m))
+        , c_(c) {}
     Valeur appeler(const QString& nom, const Arguments&) override {
         if (!est(nom, "NumberFormat")) inconnu("Range", nom);
         return m_->feuille.formatsColonnes[c_];
@@ -89,7 +94,8 @@ private:
 // sheet.Cells / sheet.cells: Item(row, column) and ClearContents.
 class CellulesXlsx : public Objet {
 public:
-    explicit CellulesXlsx(std::shared_ptr<Modele> m) : m_(std::move(m)) {}
+    explicit CellulesXlsx(std::shared_ptr<Modele> m)
+        : m_(std::move(m)) {}
     Valeur appeler(const QString& nom, const Arguments& a) override {
         if (est(nom, "Item"))
             return PtrObjet(std::make_shared<CelluleXlsx>(m_, indice(a, 0, kLignesMax),
@@ -108,7 +114,8 @@ private:
 
 class FeuilleXlsx : public Objet {
 public:
-    explicit FeuilleXlsx(std::shared_ptr<Modele> m) : m_(std::move(m)) {}
+    explicit FeuilleXlsx(std::shared_ptr<Modele> m)
+        : m_(std::move(m)) {}
     Valeur appeler(const QString& nom, const Arguments& a) override {
         if (est(nom, "Cells")) return PtrObjet(std::make_shared<CellulesXlsx>(m_));
         if (est(nom, "Columns"))
@@ -123,7 +130,8 @@ private:
 
 class ClasseurXlsx : public Objet {
 public:
-    explicit ClasseurXlsx(std::shared_ptr<Modele> m) : m_(std::move(m)) {}
+    explicit ClasseurXlsx(std::shared_ptr<Modele> m)
+        : m_(std::move(m)) {}
     Valeur appeler(const QString& nom, const Arguments&) override {
         if (est(nom, "ActiveSheet")) return PtrObjet(std::make_shared<FeuilleXlsx>(m_));
         inconnu("Workbook", nom);
@@ -136,7 +144,8 @@ private:
 
 class ClasseursXlsx : public Objet {
 public:
-    explicit ClasseursXlsx(std::shared_ptr<Modele> m) : m_(std::move(m)) {}
+    explicit ClasseursXlsx(std::shared_ptr<Modele> m)
+        : m_(std::move(m)) {}
     Valeur appeler(const QString& nom, const Arguments&) override {
         if (est(nom, "Count")) return m_->classeur ? 1 : 0;
         if (est(nom, "Add")) {
@@ -183,7 +192,8 @@ bool ecrireClasseur(const Feuille& f, const QString& chemin) {
 
 class ApplicationXlsx : public Objet {
 public:
-    explicit ApplicationXlsx(Options o) : o_(std::move(o)) {}
+    explicit ApplicationXlsx(Options o)
+        : o_(std::move(o)) {}
     ~ApplicationXlsx() override {
         if (!m_->visible || !m_->classeur) return;
         const QString chemin = reserverNom(o_.dossier);
@@ -225,8 +235,8 @@ QString reserverNom(const QString& dossier) {
     const QDir d(dossier);
     if (dossier.isEmpty() || !d.exists()) return {};
     for (int i = 1; i < 10000; ++i) {
-        const QString nom = i == 1 ? QStringLiteral("mesures.xlsx")
-                                   : QStringLiteral("mesures (%1).xlsx").arg(i);
+        const QString nom =
+            i == 1 ? QStringLiteral("mesures.xlsx") : QStringLiteral("mesures (%1).xlsx").arg(i);
         QFile f(d.filePath(nom));
         if (f.exists()) continue;
         if (f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return f.fileName();

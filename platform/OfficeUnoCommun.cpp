@@ -15,6 +15,8 @@ QString programme(const Options& o) {
     return QFileInfo(debian).isExecutable() ? debian : QString();
 }
 
-QString tubeParDefaut() { return QStringLiteral("kinopix_%1").arg(getuid()); }
+QString tubeParDefaut() {
+    return QStringLiteral("kinopix_%1").arg(getuid());
+}
 
 } // namespace officeUno

@@ -4,11 +4,15 @@
 
 // Built without the LibreOffice SDK: no office can be reached.
 namespace officeUno {
-bool pris() { return false; }
+bool pris() {
+    return false;
+}
 automation::PtrObjet connecter(const Options&) {
     throw automation::Erreur(QStringLiteral("LibreOffice n'est pas pris en charge"));
 }
-automation::PtrObjet creer(const Options& o) { return connecter(o); }
+automation::PtrObjet creer(const Options& o) {
+    return connecter(o);
+}
 } // namespace officeUno
 
 #else
@@ -31,12 +35,12 @@ automation::PtrObjet creer(const Options& o) { return connecter(o); }
 #include <rtl/bootstrap.hxx>
 
 namespace css = com::sun::star;
-using rtl::OUString;
 using css::uno::Any;
 using css::uno::Reference;
 using css::uno::Sequence;
 using css::uno::UNO_QUERY;
 using css::uno::UNO_QUERY_THROW;
+using rtl::OUString;
 
 using automation::Arguments;
 using automation::Erreur;
@@ -58,9 +62,9 @@ QString qs(const OUString& s) {
 // bridge is disposed as soon as an office object arrives.
 Reference<css::uno::XComponentContext> contexteLocal() {
     static Reference<css::uno::XComponentContext> contexte = [] {
-        rtl::Bootstrap::set(OUString("URE_BOOTSTRAP"),
-                            OUString("vnd.sun.star.pathname:" LIBREOFFICE_PROGRAMME
-                                     "/fundamentalrc"));
+        rtl::Bootstrap::set(
+            OUString("URE_BOOTSTRAP"),
+            OUString("vnd.sun.star.pathname:" LIBREOFFICE_PROGRAMME "/fundamentalrc"));
         return cppu::defaultBootstrap_InitialComponentContext();
     }();
     return contexte;
@@ -85,8 +89,10 @@ class ObjetUno : public automation::Objet {
 public:
     ObjetUno(Reference<css::uno::XInterface> cible, Reference<css::script::XInvocation> inv,
              bool invisible)
-        : cible_(std::move(cible)), inv_(std::move(inv)), exact_(inv_, UNO_QUERY),
-          invisible_(invisible) {}
+        : cible_(std::move(cible))
+        , inv_(std::move(inv))
+        , exact_(inv_, UNO_QUERY)
+        , invisible_(invisible) {}
 
     const Reference<css::uno::XInterface>& cible() const { return cible_; }
 
@@ -113,7 +119,8 @@ public:
                 Valeur r = versValeur(inv_->invoke(n, entrees, indicesSortie, sorties));
                 if (cache && !r.estVide())
                     appeler(QStringLiteral("setActiveFrame"),
-                            {r.objet()->objet(QStringLiteral("CurrentController"))
+                            {r.objet()
+                                 ->objet(QStringLiteral("CurrentController"))
                                  ->objet(QStringLiteral("Frame"))});
                 return r;
             }
@@ -220,11 +227,15 @@ PtrObjet envelopper(const Reference<css::uno::XInterface>& cible, bool invisible
     return std::make_shared<ObjetUno>(cible, inv, invisible);
 }
 
-QString tube(const Options& o) { return o.tube.isEmpty() ? tubeParDefaut() : o.tube; }
+QString tube(const Options& o) {
+    return o.tube.isEmpty() ? tubeParDefaut() : o.tube;
+}
 
 } // namespace
 
-bool pris() { return true; }
+bool pris() {
+    return true;
+}
 
 PtrObjet connecter(const Options& o) {
     try {

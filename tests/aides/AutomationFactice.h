@@ -21,11 +21,14 @@ struct Journal {
 
 class Objet : public automation::Objet {
 public:
-    Objet(std::shared_ptr<Journal> j, QString nom) : j_(std::move(j)), nom_(std::move(nom)) {}
+    Objet(std::shared_ptr<Journal> j, QString nom)
+        : j_(std::move(j))
+        , nom_(std::move(nom)) {}
 
     // What a call of `membre` (any letter case) answers; members without an answer give
     // nothing (an empty value).
-    void repondre(const QString& membre, std::function<automation::Valeur(const automation::Arguments&)> r);
+    void repondre(const QString& membre,
+                  std::function<automation::Valeur(const automation::Arguments&)> r);
     void repondre(const QString& membre, const automation::Valeur& v);
 
     automation::Valeur appeler(const QString& nom, const automation::Arguments& a) override;
@@ -42,7 +45,8 @@ std::shared_ptr<Objet> objet(const std::shared_ptr<Journal>& j, const QString& n
 // Programs known by identifier, each for `creer` and for `actif` (no entry: the call fails).
 class Fabrique : public automation::Fabrique {
 public:
-    explicit Fabrique(std::shared_ptr<Journal> j) : j_(std::move(j)) {}
+    explicit Fabrique(std::shared_ptr<Journal> j)
+        : j_(std::move(j)) {}
     std::map<QString, std::function<automation::PtrObjet()>> nouveaux, actifs;
 
     automation::PtrObjet creer(const QString& programme) override;

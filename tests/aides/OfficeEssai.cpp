@@ -9,9 +9,8 @@ OfficeEssai::OfficeEssai() {
     static int numero = 0;
     options.invisible = true;
     options.profil = profil_.filePath("profil");
-    options.tube = QStringLiteral("kinopix_essai_%1_%2")
-                       .arg(QCoreApplication::applicationPid())
-                       .arg(++numero);
+    options.tube =
+        QStringLiteral("kinopix_essai_%1_%2").arg(QCoreApplication::applicationPid()).arg(++numero);
     if (!present()) return;
     try {
         bureau = officeUno::creer(options)->objet("CreateInstance", {"com.sun.star.frame.Desktop"});
@@ -45,7 +44,9 @@ void OfficeEssai::fermerDocuments() {
         e->objet("nextElement")->appeler("close", {true});
 }
 
-int OfficeEssai::fenetres() const { return bureau->objet("Frames")->appeler("getCount").entier(); }
+int OfficeEssai::fenetres() const {
+    return bureau->objet("Frames")->appeler("getCount").entier();
+}
 
 PtrObjet OfficeEssai::feuilleActive() const {
     return bureau->objet("CurrentComponent")->objet("CurrentController")->objet("getActiveSheet");

@@ -96,9 +96,9 @@ TEST_F(TableurCalc, TheOpenSheetIsReusedAndItsEarlierContentCleared) {
     Releve r = releveExemple(',');
     r.N = 6;
     r.t0 = 5;
-    r.lignes = {{"t(s)", "x(m)", "y(m)"}, {"", " 1,00E-2", " 1,00E-2"},
-                {"", " 1,00E-2", " 1,00E-2"}, {"", " 1,00E-2", " 1,00E-2"},
-                {"", " 1,00E-2", " 1,00E-2"}, {"0,000", " 5,00E-1", " 6,00E-1"},
+    r.lignes = {{"t(s)", "x(m)", "y(m)"},         {"", " 1,00E-2", " 1,00E-2"},
+                {"", " 1,00E-2", " 1,00E-2"},     {"", " 1,00E-2", " 1,00E-2"},
+                {"", " 1,00E-2", " 1,00E-2"},     {"0,000", " 5,00E-1", " 6,00E-1"},
                 {"0,040", " 7,00E-1", " 8,00E-1"}};
     DialogueEnregistre deux;
     EXPECT_EQ(transferer(deux, r), Issue::Ecrit);
@@ -142,8 +142,8 @@ TEST_F(TableurCalc, TwoTextDocumentsAskBeforeCreatingASpreadsheet) {
     ouvrir("private:factory/swriter");
     PtrObjet actif = ouvrir("private:factory/swriter");
     ASSERT_EQ(fenetres(), 2);
-    const QString question =
-        "Le document OpenOffice actif n'est pas un classeur :\r\rsouhaitez-vous créer un classeur ?";
+    const QString question = "Le document OpenOffice actif n'est pas un classeur "
+                             ":\r\rsouhaitez-vous créer un classeur ?";
 
     DialogueEnregistre non;
     non.reponses = {true, false};

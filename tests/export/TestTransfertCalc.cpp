@@ -11,7 +11,9 @@ using tableur::Issue;
 
 namespace {
 
-Valeur obj(const std::shared_ptr<factice::Objet>& o) { return Valeur(PtrObjet(o)); }
+Valeur obj(const std::shared_ptr<factice::Objet>& o) {
+    return Valeur(PtrObjet(o));
+}
 
 // An office whose desktop holds `fenetres` windows, the active one a spreadsheet or not.
 struct Office {
@@ -63,22 +65,36 @@ const QStringList kDebut = {"creer(com.sun.star.ServiceManager)",
 const QStringList kNouveauClasseur = {
     "bureau.LoadComponentFromURL(\"private:factory/scalc\", \"_blank\", 0, [])",
     "nouveau.CurrentController()"};
-const QStringList kEcriture = {
-    "vue.getActiveSheet()",
-    "feuille.getCellRangeByName(\"A1:IV32000\")",
-    "plage.ClearContents(511)",
-    "feuille.GetCellByPosition(0, 0)", "cellule.CreateTextCursor()",
-    "cellule.InsertString(objet, \"t(s)\", false)",
-    "feuille.GetCellByPosition(1, 0)", "cellule.CreateTextCursor()",
-    "cellule.InsertString(objet, \"x(m)\", false)",
-    "feuille.GetCellByPosition(2, 0)", "cellule.CreateTextCursor()",
-    "cellule.InsertString(objet, \"y(m)\", false)",
-    "feuille.GetCellByPosition(0, 1)", "cellule.NumberFormat := 2", "cellule.SetValue(0)",
-    "feuille.GetCellByPosition(1, 1)", "cellule.NumberFormat := 61", "cellule.SetValue(0.015)",
-    "feuille.GetCellByPosition(2, 1)", "cellule.NumberFormat := 61", "cellule.SetValue(-0.25)",
-    "feuille.GetCellByPosition(0, 2)", "cellule.NumberFormat := 2", "cellule.SetValue(0.08)",
-    "feuille.GetCellByPosition(1, 2)", "cellule.NumberFormat := 61", "cellule.SetValue(0.03)",
-    "feuille.GetCellByPosition(2, 2)", "cellule.NumberFormat := 61", "cellule.SetValue(0.04)"};
+const QStringList kEcriture = {"vue.getActiveSheet()",
+                               "feuille.getCellRangeByName(\"A1:IV32000\")",
+                               "plage.ClearContents(511)",
+                               "feuille.GetCellByPosition(0, 0)",
+                               "cellule.CreateTextCursor()",
+                               "cellule.InsertString(objet, \"t(s)\", false)",
+                               "feuille.GetCellByPosition(1, 0)",
+                               "cellule.CreateTextCursor()",
+                               "cellule.InsertString(objet, \"x(m)\", false)",
+                               "feuille.GetCellByPosition(2, 0)",
+                               "cellule.CreateTextCursor()",
+                               "cellule.InsertString(objet, \"y(m)\", false)",
+                               "feuille.GetCellByPosition(0, 1)",
+                               "cellule.NumberFormat := 2",
+                               "cellule.SetValue(0)",
+                               "feuille.GetCellByPosition(1, 1)",
+                               "cellule.NumberFormat := 61",
+                               "cellule.SetValue(0.015)",
+                               "feuille.GetCellByPosition(2, 1)",
+                               "cellule.NumberFormat := 61",
+                               "cellule.SetValue(-0.25)",
+                               "feuille.GetCellByPosition(0, 2)",
+                               "cellule.NumberFormat := 2",
+                               "cellule.SetValue(0.08)",
+                               "feuille.GetCellByPosition(1, 2)",
+                               "cellule.NumberFormat := 61",
+                               "cellule.SetValue(0.03)",
+                               "feuille.GetCellByPosition(2, 2)",
+                               "cellule.NumberFormat := 61",
+                               "cellule.SetValue(0.04)"};
 
 const QString kConfirmation = "Vous avez demandé le transfert des\rdonnées vers le tableur "
                               "OpenOffice.Calc :\r\rconfirmez-vous cette demande ?";
@@ -101,23 +117,26 @@ TEST(TransfertCalc, TheActiveSpreadsheetIsReusedAndATextDocumentReplacedAlone) {
     Office tableur;
     tableur.nbFenetres = 1;
     EXPECT_EQ(tableur.transferer(), Issue::Ecrit);
-    const QStringList actif = {"bureau.ActiveFrame()", "cadre.Controller()", "controleur.Model()",
-                               "document.SupportsService(\"com.sun.star.sheet.SpreadsheetDocument\")"};
-    EXPECT_EQ(tableur.j->entrees, kDebut + actif + QStringList{"document.CurrentController()"} + kEcriture);
+    const QStringList actif = {
+        "bureau.ActiveFrame()", "cadre.Controller()", "controleur.Model()",
+        "document.SupportsService(\"com.sun.star.sheet.SpreadsheetDocument\")"};
+    EXPECT_EQ(tableur.j->entrees,
+              kDebut + actif + QStringList{"document.CurrentController()"} + kEcriture);
 
     // One window holding a text document: a new spreadsheet without a question.
     Office texte;
     texte.nbFenetres = 1;
     texte.classeur = false;
     EXPECT_EQ(texte.transferer(), Issue::Ecrit);
-    EXPECT_EQ(texte.j->entrees, kDebut + actif + QStringList({"bureau.Frames()", "fenetres.GetCount()"}) +
+    EXPECT_EQ(texte.j->entrees, kDebut + actif +
+                                    QStringList({"bureau.Frames()", "fenetres.GetCount()"}) +
                                     kNouveauClasseur + kEcriture);
     EXPECT_EQ(texte.d.questions.size(), 1);
 }
 
 TEST(TransfertCalc, SeveralWindowsOnATextDocumentAskFirst) {
-    const QString question =
-        "Le document OpenOffice actif n'est pas un classeur :\r\rsouhaitez-vous créer un classeur ?";
+    const QString question = "Le document OpenOffice actif n'est pas un classeur "
+                             ":\r\rsouhaitez-vous créer un classeur ?";
     Office oui;
     oui.nbFenetres = 2;
     oui.classeur = false;

@@ -11,7 +11,9 @@ using tableur::Issue;
 
 namespace {
 
-Valeur obj(const std::shared_ptr<factice::Objet>& o) { return Valeur(PtrObjet(o)); }
+Valeur obj(const std::shared_ptr<factice::Objet>& o) {
+    return Valeur(PtrObjet(o));
+}
 
 struct Excel {
     std::shared_ptr<factice::Journal> j = std::make_shared<factice::Journal>();
@@ -49,10 +51,15 @@ struct Excel {
 };
 
 QStringList ecriture(const QString& sheet, const QString& formatT, const QString& formatXY) {
-    QStringList l = {sheet + ".ActiveSheet()", "feuille.cells()", "cellules.ClearContents()",
-                     "feuille.columns(1)", "colonne.NumberFormat := \"" + formatT + "\"",
-                     "feuille.columns(2)", "colonne.NumberFormat := \"" + formatXY + "\"",
-                     "feuille.columns(3)", "colonne.NumberFormat := \"" + formatXY + "\""};
+    QStringList l = {sheet + ".ActiveSheet()",
+                     "feuille.cells()",
+                     "cellules.ClearContents()",
+                     "feuille.columns(1)",
+                     "colonne.NumberFormat := \"" + formatT + "\"",
+                     "feuille.columns(2)",
+                     "colonne.NumberFormat := \"" + formatXY + "\"",
+                     "feuille.columns(3)",
+                     "colonne.NumberFormat := \"" + formatXY + "\""};
     auto ecrire = [&l](int r, int c, const QString& v) {
         l << "feuille.Cells()" << QStringLiteral("cellules.Item(%1, %2)").arg(r).arg(c)
           << "cellule.Value := " + v;
@@ -98,25 +105,25 @@ TEST(TransfertExcel, ANewExcelGetsAWorkbookFormatsPerColumnThenTheCells) {
 TEST(TransfertExcel, ARunningExcelAddsAWorkbookOnlyWhenItHasNone) {
     Excel sans(true);
     EXPECT_EQ(sans.transferer(), Issue::Ecrit);
-    EXPECT_EQ(sans.j->entrees.mid(0, 6),
-              (QStringList{"actif(Excel.Application)", "application.Workbooks()",
-                           "classeurs.Count()", "application.Workbooks()", "classeurs.Add()",
-                           "application.Visible := true"}));
+    EXPECT_EQ(
+        sans.j->entrees.mid(0, 6),
+        (QStringList{"actif(Excel.Application)", "application.Workbooks()", "classeurs.Count()",
+                     "application.Workbooks()", "classeurs.Add()", "application.Visible := true"}));
     EXPECT_EQ(sans.j->entrees.mid(6), ecriture("classeur", "0.000", " 0.00E+0"));
 
     Excel avec(true);
     avec.nbClasseurs = 2;
     EXPECT_EQ(avec.transferer(), Issue::Ecrit);
-    EXPECT_EQ(avec.j->entrees.mid(0, 5),
-              (QStringList{"actif(Excel.Application)", "application.Workbooks()",
-                           "classeurs.Count()", "application.ActiveWorkBook()",
-                           "application.Visible := true"}));
+    EXPECT_EQ(
+        avec.j->entrees.mid(0, 5),
+        (QStringList{"actif(Excel.Application)", "application.Workbooks()", "classeurs.Count()",
+                     "application.ActiveWorkBook()", "application.Visible := true"}));
     EXPECT_EQ(avec.j->entrees.mid(5), ecriture("actif", "0.000", " 0.00E+0"));
 }
 
 TEST(TransfertExcel, AFailureOfTheRunningExcelFallsBackOnANewOne) {
-    for (const char* casse : {"application.Workbooks()", "classeurs.Count()",
-                              "application.ActiveWorkBook()"}) {
+    for (const char* casse :
+         {"application.Workbooks()", "classeurs.Count()", "application.ActiveWorkBook()"}) {
         Excel e(true);
         e.nbClasseurs = 1;
         bool une = false;
