@@ -101,5 +101,6 @@ bool ControleurImpression::imprimer(const OptionsImpression& o) {
                               QStringLiteral("L'impression n'a pas pu être terminée."));
         return false;
     }
+    f.tableau->marquerEnregistre();
     return true;
 }

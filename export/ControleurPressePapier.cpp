@@ -67,6 +67,7 @@ void ControleurPressePapier::mnuGraphiquePPClick() {
 void ControleurPressePapier::copierTableau(const QString& titre, const QString& separateur) {
     const Releve r = f.tableau->releve();
     QApplication::clipboard()->setText(textePressePapier::texte(r, titre, separateur));
+    f.tableau->marquerEnregistre();
 }
 
 QImage ControleurPressePapier::imageGraphique(bool inclureImage, const QColor& fond) {

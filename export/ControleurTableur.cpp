@@ -58,7 +58,10 @@ void ControleurTableur::TabExecExecute() {
     // The workbook that stands for Excel goes beside the clips.
     fabrique_->excel.dossier = f.etat.config[4];
 
-    tableur::transfererTableur(f.tableau->releve(), f.etat.config[9], *fabrique_, d);
+    const tableur::Issue issue =
+        tableur::transfererTableur(f.tableau->releve(), f.etat.config[9], *fabrique_, d);
+    // Measures handed to a spreadsheet are no longer at risk when another clip is opened.
+    if (issue == tableur::Issue::Ecrit) f.tableau->marquerEnregistre();
 
     delete attente_;
     attente_ = nullptr;

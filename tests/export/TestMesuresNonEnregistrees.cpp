@@ -4,10 +4,12 @@
 #include "FenetreExport.h"
 #include "app/DossierTest.h"
 #include "measure/ControleurTableau.h"
+#include "dialogs/TSauveTableauPPBox.h"
 #include "measure/GrilleMesures.h"
 
 #include <QAction>
 #include <QPushButton>
+#include <QToolButton>
 
 using namespace fenetreExport;
 
@@ -100,4 +102,32 @@ TEST_F(MesuresNonEnregistrees, AskedAfterAClickNotAfterSaving) {
     f->tableau->grille1().setLigne(1);
     QTest::mouseClick(f->PaintBox1, Qt::LeftButton, {}, QPoint(10, 20));
     EXPECT_TRUE(f->tableau->mesuresNonEnregistrees());
+}
+
+TEST_F(MesuresNonEnregistrees, CopyingTheTableCountsAsSavingButCancellingDoesNot) {
+    auto f = demarrer();
+    f->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    EXPECT_FALSE(ouvrir(*f, clipA()).ouvert);
+    QTest::mouseClick(f->PaintBox1, Qt::LeftButton, {}, QPoint(30, 40));
+    ASSERT_TRUE(f->tableau->mesuresNonEnregistrees());
+
+    auto copier = [&](bool ok) {
+        reponse::Vu vu;
+        reponse::dialogue(
+            [ok](QWidget* w) {
+                auto* d = qobject_cast<TSauveTableauPPBox*>(w);
+                ASSERT_NE(d, nullptr);
+                QTest::mouseClick(ok ? d->OKBtn : d->CancelBtn, Qt::LeftButton);
+            },
+            &vu);
+        f->controle<QToolButton>("bbtnCopierMesuresPP")->click();
+        EXPECT_TRUE(vu.ouvert);
+    };
+    copier(false);
+    EXPECT_TRUE(f->tableau->mesuresNonEnregistrees());
+    copier(true);
+    EXPECT_FALSE(f->tableau->mesuresNonEnregistrees());
+    EXPECT_FALSE(ouvrir(*f, clipB()).ouvert);
+    EXPECT_EQ(f->etat.nomClip, "abandonB.avi");
 }
