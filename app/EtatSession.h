@@ -5,18 +5,22 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 // Everything the main window knows while it runs. Owned by TForm1, read and
 // written by every room on the one user-interface thread. Values are those the
 // start-up sequence leaves; fields it does not name start at zero, false or empty.
 struct EtatSession {
-    QString dossierProgramme;          // start-up folder, no trailing separator
-    std::array<QString, 10> config{};  // lines of kpconfig.txt, config[i] = line i + 1
+    QString dossierProgramme;         // start-up folder, no trailing separator
+    std::array<QString, 10> config{}; // lines of kpconfig.txt, config[i] = line i + 1
 
-    int32_t noImage = -1;    // image shown, 0-based; -1 = not positioned yet
+    int32_t noImage = -1; // image shown, 0-based; -1 = not positioned yet
     int32_t nbImages = 0;
     long double periode = 0; // seconds per image
     int32_t frequence = 0;   // images per second, rounded
+    // Each image's own presentation time (s from the first image), kept only for a clip
+    // whose images are not evenly spaced in time; empty otherwise.
+    std::vector<long double> datesImages;
     QString nomClip;
     QString tailleClipTexte;
     QString fourccClip;

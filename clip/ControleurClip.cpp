@@ -5,6 +5,7 @@
 #include "clip/Raccourci.h"
 #include "clip/TailleFichier.h"
 #include "clip/TextesProprietes.h"
+#include "platform/ApercuConteneur.h"
 #include "platform/Bulles.h"
 
 #include <QAction>
@@ -17,6 +18,8 @@
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
 
 namespace {
 const QColor kRouge(255, 0, 0), kArgent(192, 192, 192), kMarron(128, 0, 0), kVert(0, 128, 0);
@@ -140,7 +143,26 @@ void ControleurClip::OpenDialog1SelectionChange(const QString& nom) {
         cible = cibleRaccourci(nom);
         extension = QFileInfo(cible).suffix().toLower();
     }
-    if (extension == QLatin1String("avi")) afficherApercu(cible);
+    if (extension == QLatin1String("avi"))
+        afficherApercu(cible);
+    else
+        afficherApercuConteneur(cible);
+}
+
+void ControleurClip::afficherApercuConteneur(const QString& chemin) {
+    // Files the media libraries cannot read change nothing, as before for any non-AVI file.
+    const std::optional<ProprietesConteneur> c = lireConteneur(chemin);
+    if (!c) return;
+    proprietes::Apercu a;
+    a.nbImages = static_cast<int32_t>(std::min<int64_t>(c->nbImages, INT32_MAX));
+    a.largeur = c->largeur;
+    a.hauteur = c->hauteur;
+    a.periode = c->periode;
+    a.code = avi::fourccFichier(chemin); // what an opened clip of this file shows
+    if (a.montrable())
+        appliquer(
+            proprietes::textesApercu(QFileInfo(chemin).fileName(), texteTailleFichier(chemin), a),
+            false);
 }
 
 QString ControleurClip::cibleRaccourci(const QString& lien) {

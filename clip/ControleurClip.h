@@ -18,6 +18,8 @@ public:
     void RAZProClip();
     // Preview of a file's AVI header while the user browses.
     void afficherApercu(const QString& chemin);
+    // Preview of any other video file, from what its container says.
+    void afficherApercuConteneur(const QString& chemin);
 
     // Opening: the open dialog, then ouvrirClip on the file chosen.
     void bbtnOpenAviClick();
@@ -25,7 +27,7 @@ public:
     // open it (the error box has been shown).
     bool ouvrirClip(const QString& chemin);
 
-    // Selection change of the open dialog: previews AVI files and shortcuts to them.
+    // Selection change of the open dialog: previews video files and shortcuts to them.
     void OpenDialog1SelectionChange(const QString& nom);
     // Target of a shortcut file; empty, after the error box "Cible introuvable", when it
     // cannot be resolved.

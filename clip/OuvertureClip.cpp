@@ -11,6 +11,7 @@
 #include "clip/Raccourci.h"
 #include "clip/TailleFichier.h"
 #include "clip/ZonePointage.h"
+#include "measure/CalculTableau.h"
 #include "measure/ControleurAspect.h"
 #include "measure/ControleurTableau.h"
 #include "platform/Bulles.h"
@@ -37,12 +38,17 @@ QFileDialog* ControleurClip::OpenDialog1() {
     dialogue_->setOption(QFileDialog::DontUseNativeDialog);
     dialogue_->setFileMode(QFileDialog::ExistingFile);
     dialogue_->setAcceptMode(QFileDialog::AcceptOpen);
-    // Shortcuts are offered beside the AVI files, as the Windows dialog does. The list of
-    // filters shows their names only, as written (the dialog would simplify their spaces);
-    // the dialog applies the patterns by position. "*" is every file, dotted or not.
-    dialogue_->setNameFilters(
-        {QStringLiteral("fichiers AVI (*.avi *.lnk)"), QStringLiteral("tous les fichiers (*)")});
-    const QStringList noms{QStringLiteral("fichiers  AVI"), QStringLiteral("tous les fichiers")};
+    // Shortcuts are offered beside the clips, as the Windows dialog does. Every container the
+    // media device reads comes first, chosen when the dialog opens. The list of filters
+    // shows the names as written (the dialog would simplify their spaces); the dialog applies
+    // the patterns by position. "*" is every file, dotted or not.
+    const QString videos = QStringLiteral("vidéos (*.avi *.mp4 *.mov *.m4v *.mkv *.webm *.ogv "
+                                          "*.3gp *.mts *.wmv *.flv *.lnk)");
+    dialogue_->setNameFilters({videos, QStringLiteral("fichiers AVI (*.avi *.lnk)"),
+                               QStringLiteral("tous les fichiers (*)")});
+    dialogue_->selectNameFilter(videos);
+    const QStringList noms{videos, QStringLiteral("fichiers  AVI"),
+                           QStringLiteral("tous les fichiers")};
     if (auto* types = dialogue_->findChild<QComboBox*>("fileTypeCombo"))
         for (int i = 0; i < types->count() && i < noms.size(); ++i)
             types->setItemText(i, noms[i]);
@@ -99,6 +105,7 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
 
     media.fermer();
     e.noImage = -1;
+    e.datesImages.clear();
     media.setFenetreAffichage(f.pnl1AVI);
     media.setNomFichier(chemin);
 
@@ -131,6 +138,9 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     const long double exacte = media.periodeImage();
     if (exacte > 0 && std::fabs(double(exacte * images * 1000 - dureeMs)) <= 1) e.periode = exacte;
     if (e.periode != 0) e.frequence = static_cast<int32_t>(nombres::arrondi(1.0L / e.periode));
+    // A clip filmed at a varying rate is timed by its own clock.
+    e.datesImages = media.instants();
+    if (!calcul::espacementInegal(e.datesImages, e.periode)) e.datesImages.clear();
 
     bulles::appliquer(f.pnl1AVI,
                       QStringLiteral("Glisser-déplacer l'image|Glisser-déplacer l'image"));

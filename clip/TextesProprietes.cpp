@@ -62,6 +62,9 @@ TextesProprietes textesClipOuvert(const EtatSession& e) {
     TextesProprietes t;
     remplir(t, e.nomClip, e.tailleClipTexte, e.nbImages, e.periode, e.frequence, e.largeurClip,
             e.hauteurClip, e.fourccClip);
+    if (!e.datesImages.empty())
+        t.lblFrequence = QStringLiteral("Fréquence : variable (moyenne ") +
+                         QString::number(e.frequence) + QStringLiteral(" images / s)");
     t.lblAdapt =
         QStringLiteral("Adaptation : ") + QString::number(e.taillePc) + QStringLiteral("%");
     return t;

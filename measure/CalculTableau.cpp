@@ -6,11 +6,27 @@
 #include "measure/Nbreels.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace calcul {
 
-QString texteT(int r, int t0, long double periode, int decimalesT, QChar separateur) {
-    return formatFixe(decimalesT, static_cast<long double>(r - t0) * periode, separateur);
+bool espacementInegal(const std::vector<long double>& dates, long double periode) {
+    if (dates.empty() || periode <= 0) return false;
+    for (size_t i = 0; i < dates.size(); ++i)
+        if (fabsl(dates[i] - static_cast<long double>(i) * periode) > periode / 4) return true;
+    return false;
+}
+
+long double dateImage(const EtatSession& e, int r, int t0) {
+    const auto& d = e.datesImages;
+    const auto n = static_cast<int>(d.size());
+    if (r >= 1 && t0 >= 1 && r <= n && t0 <= n)
+        return d[static_cast<size_t>(r - 1)] - d[static_cast<size_t>(t0 - 1)];
+    return static_cast<long double>(r - t0) * e.periode;
+}
+
+QString texteT(const EtatSession& e, int r, int t0, int decimalesT, QChar separateur) {
+    return formatFixe(decimalesT, dateImage(e, r, t0), separateur);
 }
 
 QString texteX(const EtatSession& e, int px, QChar separateur) {
@@ -26,7 +42,7 @@ void recalculer(const GrilleTexte& pixels, GrilleTexte& mesures, const EtatSessi
     const int derniere = std::min(e.nbImages, mesures.lignes() - 1);
     const int decT = decimalesMotif(e.formatT);
     for (int r = std::max(1, t0); r <= derniere; ++r)
-        mesures.setCellule(0, r, texteT(r, t0, e.periode, decT, separateur));
+        mesures.setCellule(0, r, texteT(e, r, t0, decT, separateur));
     for (int k = 1; k <= n; ++k) {
         const auto& colX = pixels.colonneStockee(2 * k - 1);
         const auto& colY = pixels.colonneStockee(2 * k);
@@ -49,7 +65,7 @@ void colonneT(GrilleTexte& mesures, const EtatSession& e, int t0, QChar separate
     const int derniere = std::min(e.nbImages, mesures.lignes() - 1);
     const int decT = decimalesMotif(e.formatT);
     for (int r = 1; r <= derniere; ++r)
-        mesures.setCellule(0, r, r < t0 ? QString() : texteT(r, t0, e.periode, decT, separateur));
+        mesures.setCellule(0, r, r < t0 ? QString() : texteT(e, r, t0, decT, separateur));
 }
 
 } // namespace calcul

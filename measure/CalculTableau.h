@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QString>
+#include <vector>
 
 struct EtatSession;
 class GrilleTexte;
@@ -10,8 +11,16 @@ class GrilleTexte;
 // without widgets: the controller calls them and repaints.
 namespace calcul {
 
+// True when some image's presentation time differs from its index × periode by more than
+// a quarter of a period: the time column then follows the images' own times.
+bool espacementInegal(const std::vector<long double>& dates, long double periode);
+
+// t of image row r (1..N) for the time origin t0: from the images' own times for an
+// unevenly spaced clip, (r − t0) × periode otherwise.
+long double dateImage(const EtatSession& e, int r, int t0);
+
 // t of image row r (1..N) for the time origin t0, as written in the t column.
-QString texteT(int r, int t0, long double periode, int decimalesT, QChar separateur);
+QString texteT(const EtatSession& e, int r, int t0, int decimalesT, QChar separateur);
 
 // Rewrites, for rows 1..nbImages, the t cell of every row from t0 on and the metre cells
 // of every recorded point k = 1..n from its pixels. Rows before t0 and points without

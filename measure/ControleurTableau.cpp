@@ -1,9 +1,9 @@
 #include "measure/ControleurTableau.h"
 
 #include "app/TForm1.h"
-#include "export/Releve.h"
 #include "calibration/SaisieDistance.h"
 #include "clip/ControleurNavigation.h"
+#include "export/Releve.h"
 #include "measure/CalculTableau.h"
 #include "measure/ControleurAcquisition.h"
 #include "measure/ControleurAspect.h"
@@ -205,7 +205,7 @@ void ControleurTableau::initTableau(int n) {
     StringGrid1->setCellule(0, 0, QStringLiteral("t(s)"));
     GrilleTexte& cellules = StringGrid1->cellules();
     for (int r = 1; r <= N; ++r)
-        cellules.setCellule(0, r, calcul::texteT(r, 1, f.etat.periode, 3, sep));
+        cellules.setCellule(0, r, calcul::texteT(f.etat, r, 1, 3, sep));
     StringGrid1->toutRedessiner();
     StringGrid1->setColonne(1);
     StringGrid1->setLigne(1);
@@ -318,14 +318,16 @@ Releve ControleurTableau::releve() const {
     rel.positionFmtT = udFmt_t->value();
     rel.positionFmtXY = udFmt_xy->value();
     const int colonnes = 2 * rel.n + 1;
-    for (int c = 0; c < colonnes; ++c) rel.entetes << StringGrid0.cellule(c, 0);
+    for (int c = 0; c < colonnes; ++c)
+        rel.entetes << StringGrid0.cellule(c, 0);
     rel.lignes.resize(static_cast<size_t>(rel.N) + 1);
     const GrilleTexte& visibles = StringGrid1->cellules();
     for (int c = 0; c < colonnes; ++c) {
         const auto& col = visibles.colonneStockee(c);
         const int fin = std::min<int>(static_cast<int>(col.size()), rel.N + 1);
         for (int r = 0; r <= rel.N; ++r)
-            rel.lignes[static_cast<size_t>(r)] << (r < fin ? col[static_cast<size_t>(r)] : QString());
+            rel.lignes[static_cast<size_t>(r)]
+                << (r < fin ? col[static_cast<size_t>(r)] : QString());
     }
     return rel;
 }

@@ -114,11 +114,24 @@ DecodeurFfms::DecodeurFfms(const QString& chemin, const Progression& progression
         const FFMS_FrameInfo* info = FFMS_GetFrameInfo(piste0, i);
         toutesCles = info && info->KeyFrame;
     }
+    lireInstants(piste0);
     dernierDecode = 0;
     const QImage image0 = convertir(premiere);
     if (image0.isNull())
         throw echec(QStringLiteral("Le format des images de ce clip n'est pas reconnu."));
     mettreEnCache(0, image0);
+}
+
+void DecodeurFfms::lireInstants(FFMS_Track* piste) {
+    // Time stamps are in milliseconds × Num ÷ Den.
+    const FFMS_TrackTimeBase* base = FFMS_GetTimeBase(piste);
+    dates.assign(size_t(nb), 0.0L);
+    if (!base || base->Den == 0) return;
+    const FFMS_FrameInfo* premiere = FFMS_GetFrameInfo(piste, 0);
+    const int64_t origine = premiere ? premiere->PTS : 0;
+    for (int i = 0; i < nb; ++i)
+        if (const FFMS_FrameInfo* info = FFMS_GetFrameInfo(piste, i))
+            dates[size_t(i)] = (long double)(info->PTS - origine) * base->Num / base->Den / 1000;
 }
 
 DecodeurFfms::~DecodeurFfms() {

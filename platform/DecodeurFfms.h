@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <functional>
 #include <list>
+#include <vector>
 
 struct FFMS_Index;
+struct FFMS_Track;
 struct FFMS_VideoSource;
 struct SwsContext;
 
@@ -36,6 +38,9 @@ public:
     int cadenceNum() const { return fpsNum; } // images per second = num / den
     int cadenceDen() const { return fpsDen; }
     QString nomCodec() const { return codec; } // the decoder's name for it ("h264"...)
+    // Presentation time of each image, in seconds from the first one, as the container
+    // stamps it (uneven for a clip filmed at a varying rate).
+    const std::vector<long double>& instants() const { return dates; }
 
     // Image n (0-based) in RGB32; a null image when the decoder fails on it.
     QImage image(int n);
@@ -52,6 +57,7 @@ private:
     const QImage* enCache(int n);
     void mettreEnCache(int n, const QImage& image);
     QImage decoder(int n);
+    void lireInstants(FFMS_Track* piste);
 
     FFMS_Index* index = nullptr;
     FFMS_VideoSource* source = nullptr;
@@ -61,6 +67,7 @@ private:
     QSize sortie;
     int fpsNum = 25, fpsDen = 1;
     QString codec;
+    std::vector<long double> dates;
     bool toutesCles = false; // every image a key frame: a seek costs one decode
     int dernierDecode = -1;  // last image asked of FFMS2: the next one is a cheap decode
 

@@ -266,6 +266,11 @@ QString PeripheriqueMedia::nomCodec() const {
     return estOuvert() ? d->decodeur->nomCodec() : QString();
 }
 
+std::vector<long double> PeripheriqueMedia::instants() const {
+    if (!estOuvert()) return {};
+    return d->decodeur->instants();
+}
+
 QWidget* PeripheriqueMedia::ecranVideo() const {
     return d->ecran;
 }

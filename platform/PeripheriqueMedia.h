@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 class DecodeurFfms;
 class QWidget;
@@ -64,7 +65,9 @@ public:
 
     long double periodeImage() const; // seconds per image from the clip's exact rate; 0 closed
     QString nomCodec() const;         // the decoder's name for the clip's codec; empty closed
-    QWidget* ecranVideo() const;      // the picture widget inside the display window
+    // Presentation time of each image in seconds from the first; empty when closed.
+    std::vector<long double> instants() const;
+    QWidget* ecranVideo() const; // the picture widget inside the display window
     // Indexing that lasts longer than this shows its progress (and can be cancelled).
     void setDelaiProgression(int ms);
 

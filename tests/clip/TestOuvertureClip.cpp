@@ -12,6 +12,7 @@
 #include "clip/ZonePointage.h"
 #include "measure/ControleurTableau.h"
 #include "measure/GrilleMesures.h"
+#include "measure/HautBas.h"
 #include "platform/PeripheriqueMedia.h"
 #include "platform/RegistreCurseurs.h"
 
@@ -184,6 +185,45 @@ TEST(OuvertureClip, NtscRateKeepsItsExactPeriod) {
     EXPECT_NEAR(double(f->etat.periode), 1001.0 / 30000, 1e-12);
     EXPECT_EQ(f->etat.frequence, 30);
     EXPECT_EQ(f->tableau->grille1().cellule(0, 10), "0.300"); // 9 x 33.367 ms
+    EXPECT_TRUE(f->etat.datesImages.empty());                 // evenly spaced: (r - t0) x periode
+    QLocale::setDefault(QLocale::system());
+}
+
+// Filmed at a varying rate: 25 images per second, 200 ms missing after image 20, a jitter
+// of 0, 6 or 12 ms. The t column holds each image's own time from the time origin.
+TEST(OuvertureClip, VariableRateClipIsTimedByItsOwnClock) {
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    auto f = demarrer();
+    auto date = [](int i) { return i / 25.0 + (i >= 20 ? 0.2 : 0.0) + (i % 3) * 0.006; };
+    ouvrir(*f, clipstest::clip("vfr-fenetre.mp4", {"--codec", "h264", "--bframes", "2", "--gop",
+                                                   "250", "--frames", "30", "--size", "160x120",
+                                                   "--pts", "40*N+gte(N\\,20)*200+mod(N\\,3)*6"}));
+    const GrilleMesures& t = f->tableau->grille1();
+    ASSERT_EQ(t.lignes(), 31);
+    auto attendu = [](double s) { return QString::number(s, 'f', 3).replace('.', ','); };
+    for (int r = 1; r <= 30; ++r)
+        EXPECT_EQ(t.cellule(0, r), attendu(date(r - 1))) << "row " << r;
+    f->clip->RAZProClip();
+    // 29 intervals over 29/25 + 0.2 + 0.012 s: about 21.1 images per second.
+    EXPECT_EQ(texte(*f, "lblFrequence"), "Fréquence : variable (moyenne 21 images / s)");
+    EXPECT_EQ(texte(*f, "lblNbImages"), "Nombre d'images : 30");
+
+    // A new time origin: times from that image's own time.
+    auto* u = f->findChild<HautBas*>("udt0");
+    ASSERT_NE(u, nullptr);
+    u->stepBy(21); // image 22
+    emit u->relache();
+    EXPECT_TRUE(t.cellule(0, 21).isEmpty());
+    EXPECT_EQ(t.cellule(0, 22), "0,000");
+    for (int r = 23; r <= 30; ++r)
+        EXPECT_EQ(t.cellule(0, r), attendu(date(r - 1) - date(21))) << "row " << r;
+
+    // The next clip, evenly spaced, goes back to the period.
+    ouvrir(*f, clip25());
+    EXPECT_TRUE(f->etat.datesImages.empty());
+    EXPECT_EQ(f->tableau->grille1().cellule(0, 10), "0,360");
+    f->clip->RAZProClip();
+    EXPECT_EQ(texte(*f, "lblFrequence"), "Fréquence : 25 images / s");
     QLocale::setDefault(QLocale::system());
 }
 
@@ -330,10 +370,11 @@ TEST(OuvertureClip, AFileThatDoesNotOpenLeavesTheOpenClipItsTableAndCalibration)
         EXPECT_FALSE(f->clip->ouvrirClip(chemin));
         EXPECT_TRUE(vu.ouvert);
         // A French sentence first; the decoder's own words, when it gave any, in brackets.
-        const QStringList phrases = {QStringLiteral("Ce fichier n'est pas un clip vidéo lisible."),
-                                     QStringLiteral("Les images de ce clip ne peuvent pas être décodées."),
-                                     QStringLiteral("Le clip ne peut pas être ouvert."),
-                                     QStringLiteral("Ce clip ne contient aucune image.")};
+        const QStringList phrases = {
+            QStringLiteral("Ce fichier n'est pas un clip vidéo lisible."),
+            QStringLiteral("Les images de ce clip ne peuvent pas être décodées."),
+            QStringLiteral("Le clip ne peut pas être ouvert."),
+            QStringLiteral("Ce clip ne contient aucune image.")};
         EXPECT_TRUE(phrases.contains(vu.texte.section('\n', 0, 0))) << vu.texte.toStdString();
         // Nothing of the open clip went: the clip on its image, the measures, the frame of
         // reference, the names and the clips folder.

@@ -186,6 +186,33 @@ TEST(Tableau, OrigineDesDatesEnCinq) {
     EXPECT_EQ(texte(1, 5), QColor(Qt::black));
 }
 
+// A clip is timed by its own clock as soon as one image lies more than a quarter of a
+// period away from its place on an even clock; the t of a row is then its own time minus
+// that of the time origin.
+TEST(Tableau, DatesPropresDesImagesIrregulieres) {
+    const std::vector<long double> reguliers{0, 0.04L, 0.08L, 0.12L};
+    EXPECT_FALSE(calcul::espacementInegal(reguliers, 0.04L));
+    EXPECT_FALSE(calcul::espacementInegal({0, 0.0499L, 0.08L}, 0.04L)); // within a quarter
+    EXPECT_TRUE(calcul::espacementInegal({0, 0.0501L, 0.08L}, 0.04L));
+    EXPECT_TRUE(calcul::espacementInegal({0, 0.04L, 0.08L, 0.32L}, 0.04L)); // a gap
+    EXPECT_FALSE(calcul::espacementInegal({}, 0.04L));
+    EXPECT_FALSE(calcul::espacementInegal({0, 1}, 0)); // no period: nothing to compare
+
+    SessionTableau s(4);
+    const QString sep = QLocale().decimalPoint();
+    s.f->etat.datesImages = {0, 0.046L, 0.2L, 0.3131L};
+    EXPECT_EQ(double(calcul::dateImage(s.f->etat, 4, 2)), double(0.3131L - 0.046L));
+    EXPECT_EQ(calcul::texteT(s.f->etat, 3, 1, 3, sep.front()), "0" + sep + "200");
+    // Rows outside the known times fall back on the period.
+    EXPECT_EQ(double(calcul::dateImage(s.f->etat, 6, 1)), double(5 * 0.04L));
+    s.regler("udt0", 2);
+    emit s.ud("udt0")->relache();
+    EXPECT_TRUE(s.g1.cellule(0, 1).isEmpty());
+    EXPECT_EQ(s.g1.cellule(0, 2), "0" + sep + "000");
+    EXPECT_EQ(s.g1.cellule(0, 3), "0" + sep + "154");
+    EXPECT_EQ(s.g1.cellule(0, 4), "0" + sep + "267");
+}
+
 TEST(Tableau, AccelerationDeLOrigineDesDates) {
     SessionTableau s(100);
     HautBas* u = s.ud("udt0");

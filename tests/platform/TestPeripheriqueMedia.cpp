@@ -148,10 +148,53 @@ INSTANTIATE_TEST_SUITE_P(
         CasClip{"exact-mpeg4.avi",
                 QStringList{"--codec", "mpeg4", "--gop", "20", "--bframes", "2", "--tag", "DIVX"}},
         CasClip{"exact-raw.avi", QStringList{"--codec", "rawvideo"}},
-        CasClip{"exact-theora.ogv", QStringList{"--codec", "libtheora"}}),
+        CasClip{"exact-theora.ogv", QStringList{"--codec", "libtheora"}},
+        CasClip{"exact-hevc.mov", QStringList{"--codec", "hevc", "--gop", "24", "--bframes", "3"}},
+        CasClip{"exact-hevc.mp4", QStringList{"--codec", "hevc", "--gop", "250", "--bframes", "4"}},
+        CasClip{"exact-vp9.webm", QStringList{"--codec", "vp9", "--gop", "30"}},
+        CasClip{"exact-av1.mp4", QStringList{"--codec", "av1", "--gop", "32"}},
+        CasClip{"exact-mpeg2.mts",
+                QStringList{"--codec", "mpeg2", "--gop", "15", "--bframes", "2"}}),
     [](const auto& info) {
         return QString(info.param.nom).mid(6).replace('.', '_').replace('-', '_').toStdString();
     });
+
+// A phone's clip: 25 images per second with a gap of 200 ms after image 20 and a jitter of
+// 0, 6 or 12 ms, B-frames reordered on top.
+constexpr const char* ptsIrreguliers = "40*N+gte(N\\,20)*200+mod(N\\,3)*6";
+double dateIrreguliere(int i) {
+    return i / 25.0 + (i >= 20 ? 0.2 : 0.0) + (i % 3) * 0.006;
+}
+
+TEST(PeripheriqueMedia, EachImageCarriesItsOwnPresentationTime) {
+    PeripheriqueMedia m;
+    EXPECT_TRUE(m.instants().empty());
+    m.setNomFichier(
+        clipstest::clip("vfr.mp4", {"--codec", "h264", "--bframes", "2", "--gop", "250", "--frames",
+                                    "40", "--size", "160x120", "--pts", ptsIrreguliers}));
+    m.ouvrir();
+    m.setFormatTemps(Format::Images);
+    ASSERT_EQ(m.longueur(), 40);
+    const auto dates = m.instants();
+    ASSERT_EQ(dates.size(), 40u);
+    for (int i = 0; i < 40; ++i)
+        EXPECT_NEAR(double(dates[size_t(i)]), dateIrreguliere(i), 5e-4) << "image " << i;
+    // Images keep their order and their index whatever their times.
+    m.chercher(25);
+    verifierImage(m, 25, "after the gap");
+    m.setPas(1);
+    m.reculer();
+    verifierImage(m, 24, "one back");
+
+    // An evenly spaced clip gives i × period.
+    m.setNomFichier(clipMjpeg());
+    m.ouvrir();
+    const auto reguliers = m.instants();
+    ASSERT_EQ(reguliers.size(), 50u);
+    EXPECT_NEAR(double(reguliers[49]), 49 * 0.04, 1e-9);
+    m.fermer();
+    EXPECT_TRUE(m.instants().empty());
+}
 
 TEST(PeripheriqueMedia, DisplayFollowsTheRectangleAndStaysUnderItsSiblings) {
     QWidget fenetre;

@@ -3,12 +3,17 @@
 //   clipgen [options] FICHIER        a test clip: every image draws its index and a disc
 //   clipgen --demo FICHIER           the demonstration clip (ball thrown in front of a ruler)
 //
-// Options: --codec mjpeg|h264|mpeg4|rawvideo   (default mjpeg)
-//          --container avi|mp4|mkv|mov        (default: from the file's extension)
+// Options: --codec mjpeg|h264|hevc|vp9|av1|mpeg2|mpeg4|rawvideo   (default mjpeg)
+//          --container avi|mp4|mkv|mov|webm|mpegts  (default: from the file's extension)
 //          --size LxH                          (default 320x240)
 //          --rate N or N/D                     (default 25)
 //          --frames N                          (default 50)
-//          --gop N   --bframes N               (h264 and mpeg4; defaults 12 and 0)
+//          --gop N   --bframes N               (h264, hevc, mpeg2, mpeg4; defaults 12, 0)
+//          --open-gop                          (hevc: key frames whose leading images
+//                                               refer to the previous group)
+//          --rotation DEG                      (turn to apply on display, stored with the clip)
+//          --pts EXPR                          (presentation time of image N in whole
+//                                               milliseconds, an FFmpeg expression)
 //          --tag FOURCC                        (codec tag written in the container)
 //          --quality Q                         (mjpeg/mpeg4 -q:v, h264 -crf)
 //
@@ -37,6 +42,9 @@ struct Options {
     int gop = 12, bframes = 0;
     QString tag;
     QString qualite;
+    bool gopOuvert = false;
+    QString rotation;
+    QString pts;
     bool demo = false;
     QString sortie;
 };
@@ -95,6 +103,12 @@ bool lireOptions(const QStringList& args, Options& o, QString& message) {
             if (!valeur(o.tag)) return false;
         } else if (a == "--quality") {
             if (!valeur(o.qualite)) return false;
+        } else if (a == "--open-gop") {
+            o.gopOuvert = true;
+        } else if (a == "--rotation") {
+            if (!valeur(o.rotation)) return false;
+        } else if (a == "--pts") {
+            if (!valeur(o.pts)) return false;
         } else if (a.startsWith("--")) {
             message = "option inconnue " + a;
             return false;
@@ -138,6 +152,51 @@ QStringList argumentsFfmpeg(const Options& o) {
           << "-sc_threshold"
           << "0"
           << "-bf" << QString::number(o.bframes);
+    } else if (o.codec == "hevc") {
+        a << "-c:v"
+          << "libx265"
+          << "-preset"
+          << "ultrafast"
+          << "-crf" << (o.qualite.isEmpty() ? "22" : o.qualite) << "-pix_fmt"
+          << "yuv420p"
+          << "-x265-params"
+          << QString("log-level=error:keyint=%1:min-keyint=%1:scenecut=0:open-gop=%3:bframes=%2")
+                 .arg(o.gop)
+                 .arg(o.bframes)
+                 .arg(o.gopOuvert ? 1 : 0)
+          << "-tag:v"
+          << "hvc1";
+    } else if (o.codec == "vp9") {
+        // Hidden alternate reference frames: decoding order differs from display order.
+        a << "-c:v"
+          << "libvpx-vp9"
+          << "-deadline"
+          << "good"
+          << "-cpu-used"
+          << "5"
+          << "-b:v"
+          << "0"
+          << "-crf" << (o.qualite.isEmpty() ? "30" : o.qualite) << "-g" << QString::number(o.gop)
+          << "-auto-alt-ref"
+          << "1"
+          << "-lag-in-frames"
+          << "16"
+          << "-pix_fmt"
+          << "yuv420p";
+    } else if (o.codec == "av1") {
+        a << "-c:v"
+          << "libsvtav1"
+          << "-preset"
+          << "12"
+          << "-crf" << (o.qualite.isEmpty() ? "35" : o.qualite) << "-g" << QString::number(o.gop)
+          << "-pix_fmt"
+          << "yuv420p";
+    } else if (o.codec == "mpeg2") {
+        // Open GOPs unless closed ones are asked for: MPEG-2's own default.
+        a << "-c:v"
+          << "mpeg2video"
+          << "-q:v" << (o.qualite.isEmpty() ? "3" : o.qualite) << "-g" << QString::number(o.gop)
+          << "-bf" << QString::number(o.bframes);
     } else if (o.codec == "mpeg4") {
         a << "-c:v"
           << "mpeg4"
@@ -152,6 +211,16 @@ QStringList argumentsFfmpeg(const Options& o) {
         a << "-c:v" << o.codec;
     }
     if (!o.tag.isEmpty()) a << "-tag:v" << o.tag;
+    if (!o.rotation.isEmpty())
+        a << "-metadata:s:v:0"
+          << "rotate=" + o.rotation;
+    // Times to the millisecond, kept as given instead of evened out to the rate.
+    if (!o.pts.isEmpty())
+        a << "-vf"
+          << "settb=1/1000,setpts=" + o.pts << "-fps_mode"
+          << "passthrough"
+          << "-enc_time_base"
+          << "1/1000";
     if (!o.conteneur.isEmpty()) a << "-f" << (o.conteneur == "mkv" ? "matroska" : o.conteneur);
     a << o.sortie;
     return a;
