@@ -158,7 +158,11 @@ void ControleurClip::afficherApercuConteneur(const QString& chemin) {
     a.largeur = c->largeur;
     a.hauteur = c->hauteur;
     a.periode = c->periode;
-    a.code = avi::fourccFichier(chemin); // what an opened clip of this file shows
+    // What the clip shows once open.
+    if (avi::estAvi(chemin))
+        a.code = avi::fourccFichier(chemin);
+    else
+        a.code = c->codec.isEmpty() ? QStringLiteral("?") : c->codec;
     if (a.montrable())
         appliquer(
             proprietes::textesApercu(QFileInfo(chemin).fileName(), texteTailleFichier(chemin), a),

@@ -1,6 +1,7 @@
 #include "platform/ApercuConteneur.h"
 
 extern "C" {
+#include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/display.h>
 }
@@ -44,6 +45,9 @@ std::optional<ProprietesConteneur> lireConteneur(const QString& chemin) {
                        : 0.0L);
         p.nbImages = std::llround(double(duree / p.periode));
     }
+    // The name the media device gives once the clip is open.
+    if (const AVCodec* decodeur = avcodec_find_decoder(flux->codecpar->codec_id))
+        p.codec = QString::fromUtf8(decodeur->name);
     p.largeur = flux->codecpar->width;
     p.hauteur = flux->codecpar->height;
     const auto* matrice = reinterpret_cast<const int32_t*>(

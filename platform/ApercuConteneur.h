@@ -10,6 +10,7 @@ struct ProprietesConteneur {
     int64_t nbImages = 0;
     int largeur = 0, hauteur = 0; // upright, the stored rotation applied
     long double periode = 0;      // seconds per image, from the average rate
+    QString codec;                // the decoder's name for the codec ("h264"...)
 };
 
 // Empty when the file is not a video the media libraries can read.

@@ -156,7 +156,8 @@ TEST(OuvertureDialogue, DefaultFilterListsPhoneClipsAndPreviewsThem) {
         }
         auto lbl = [&](const char* nom) { return f->controle<QLabel>(nom)->text(); };
         vue->setCurrentIndex(modele->index(mp4));
-        apercuMp4 = lbl("lblNbImages") + "|" + lbl("lblFrequence") + "|" + lbl("lblDimL");
+        apercuMp4 = lbl("lblNbImages") + "|" + lbl("lblFrequence") + "|" + lbl("lblDimL") + "|" +
+                    lbl("lblCodec2");
         vue->setCurrentIndex(modele->index(mov));
         apercuMov = lbl("lblNbImages") + "|" + lbl("lblFrequence") + "|" + lbl("lblDimH");
         vue->setCurrentIndex(modele->index(clips.filePath("faux.mp4")));
@@ -167,7 +168,8 @@ TEST(OuvertureDialogue, DefaultFilterListsPhoneClipsAndPreviewsThem) {
 
     listes.sort();
     EXPECT_EQ(listes, (QStringList{"IMG_0001.MOV", "essai.mp4", "faux.mp4"}));
-    EXPECT_EQ(apercuMp4, "Nombre d'images : 30|Fréquence : 25 images / s|Largeur : 160 pixels");
+    EXPECT_EQ(apercuMp4,
+              "Nombre d'images : 30|Fréquence : 25 images / s|Largeur : 160 pixels|h264");
     EXPECT_EQ(apercuMov, "Nombre d'images : 12|Fréquence : 30 images / s|Hauteur : 64 pixels");
     // A file the media libraries cannot read keeps the previous texts.
     EXPECT_EQ(apercuFaux, "Fichier : IMG_0001.MOV");
