@@ -5,6 +5,7 @@
 #include "app/GestionBulles.h"
 #include "app/MenuPrincipal.h"
 #include "app/MenusSurgissants.h"
+#include "app/PlacementOnglets.h"
 #include "app/RaccourciChemin.h"
 #include "app/TForm1.h"
 #include "app/ToucheAide.h"
@@ -61,6 +62,7 @@ void ControleurFenetre::decorerRegions() {
     f.Splitter1->setChildrenCollapsible(false);
     f.pnl1->setMinimumWidth(20);
     f.PageControl1->setMinimumWidth(20);
+    new PlacementOnglets(f.PageControl1);
 
     bulles::appliquer(f.tbCoord, QStringLiteral("Coordonnées"));
     bulles::appliquer(f.ToolBar2, QStringLiteral("Barre de navigation"));

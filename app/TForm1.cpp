@@ -14,6 +14,7 @@
 #include "measure/ControleurAcquisition.h"
 #include "measure/ControleurAspect.h"
 #include "measure/ControleurTableau.h"
+#include "platform/DefilementVertical.h"
 #include "platform/PeripheriqueMedia.h"
 #include "platform/RegistreCurseurs.h"
 
@@ -116,11 +117,12 @@ void TForm1::construireRegions() {
     tsEtalon->setObjectName("tsEtalon");
     tsProClip = new QWidget();
     tsProClip->setObjectName("tsProClip");
-    auto* pileMesures = new QVBoxLayout(tsMesures);
+    QWidget* mesures = defilementVertical(tsMesures);
+    auto* pileMesures = new QVBoxLayout(mesures);
     pileMesures->setContentsMargins(2, 2, 2, 2);
-    pnlPointage = new QWidget(tsMesures);
+    pnlPointage = new QWidget(mesures);
     pnlPointage->setObjectName("pnlPointage");
-    pnlTableau = new QWidget(tsMesures);
+    pnlTableau = new QWidget(mesures);
     pnlTableau->setObjectName("pnlTableau");
     pileMesures->addWidget(pnlPointage);
     pileMesures->addWidget(pnlTableau, 1);

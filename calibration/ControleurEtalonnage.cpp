@@ -10,6 +10,7 @@
 #include "measure/ControleurTableau.h"
 #include "measure/Nbreels.h"
 #include "platform/Bulles.h"
+#include "platform/DefilementVertical.h"
 #include "platform/Locale.h"
 #include "platform/RegistreCurseurs.h"
 
@@ -51,7 +52,7 @@ int indexOrientation(int sensX, int sensY) {
 ControleurEtalonnage::ControleurEtalonnage(TForm1& form)
     : QObject(&form)
     , f(form) {
-    o.construire(f.tsEtalon, f.tbCoord, f.pnl1AVI);
+    o.construire(defilementVertical(f.tsEtalon), f.tbCoord, f.pnl1AVI);
 
     connect(o.rbChxOrig, &QRadioButton::toggled, this, [this](bool coche) {
         if (coche) rbChxOrigClick();

@@ -1,7 +1,9 @@
 #include "calibration/OngletEtalonnage.h"
 
 #include "calibration/EtapesEchelle.h"
+#include "platform/BoutonsRetour.h"
 #include "platform/Bulles.h"
+#include "platform/DispositionFluide.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -89,6 +91,12 @@ std::array<QPixmap, 2> illustrations() {
     return im;
 }
 
+QLabel* etiquette(QWidget* parent, const QString& texte) {
+    auto* l = new QLabel(texte, parent);
+    l->setWordWrap(true);
+    return l;
+}
+
 QFrame* marque(QWidget* parent, const char* nom, const QColor& bord) {
     auto* m = nomme(new QFrame(parent), nom);
     m->setFixedSize(3, 3);
@@ -107,7 +115,7 @@ void OngletEtalonnage::construire(QWidget* onglet, QToolBar* barreCoord, QWidget
     // Origin and orientation.
     auto* cadreOrig = new QGroupBox(onglet);
     auto* lo = new QVBoxLayout(cadreOrig);
-    rbChxOrig = nomme(new QRadioButton(QStringLiteral(" Origine et sens des axes "), cadreOrig),
+    rbChxOrig = nomme(new RadioRetour(QStringLiteral(" Origine et sens des axes "), cadreOrig),
                       "rbChxOrig");
     bulles::appliquer(rbChxOrig, QStringLiteral("Choisir l'origine et le sens des axes"));
     lo->addWidget(rbChxOrig);
@@ -134,50 +142,66 @@ void OngletEtalonnage::construire(QWidget* onglet, QToolBar* barreCoord, QWidget
     pile->addWidget(cadreOrig);
 
     // Scale.
+    // The tab may be narrow: rows of controls go onto further lines and labels wrap
+    // rather than being cut.
     auto* cadreEch = new QGroupBox(onglet);
-    auto* g = new QGridLayout(cadreEch);
-    rbEtalonSimu = nomme(new QRadioButton(QStringLiteral(" Echelle "), cadreEch), "rbEtalonSimu");
+    auto* pileEch = new QVBoxLayout(cadreEch);
+    auto* choix = new QWidget(cadreEch);
+    auto* pileChoix = new QVBoxLayout(choix);
+    pileChoix->setContentsMargins(0, 0, 0, 0);
+    rbEtalonSimu = nomme(new QRadioButton(QStringLiteral(" Echelle "), choix), "rbEtalonSimu");
     bulles::appliquer(rbEtalonSimu, QStringLiteral("Modifier l'échelle"));
-    g->addWidget(rbEtalonSimu, 0, 0, 1, 2);
+    pileChoix->addWidget(rbEtalonSimu);
+    chkBoxPt1 = nomme(new QCheckBox(QStringLiteral("1er point"), choix), "chkBoxPt1");
+    chkBoxPt2 = nomme(new QCheckBox(QStringLiteral("2ème point"), choix), "chkBoxPt2");
+    auto* points = new DispositionFluide(nullptr, 6, 2);
+    points->addWidget(chkBoxPt1);
+    points->addWidget(chkBoxPt2);
+    pileChoix->addLayout(points);
     imgEtalonSimu = nomme(new QLabel(cadreEch), "imgEtalonSimu");
     imagesEtalon = illustrations();
     imgEtalonSimu->setFixedSize(108, 60);
-    g->addWidget(imgEtalonSimu, 0, 2, 2, 2);
-    chkBoxPt1 = nomme(new QCheckBox(QStringLiteral("1er point"), cadreEch), "chkBoxPt1");
-    chkBoxPt2 = nomme(new QCheckBox(QStringLiteral("2ème point"), cadreEch), "chkBoxPt2");
-    g->addWidget(chkBoxPt1, 1, 0);
-    g->addWidget(chkBoxPt2, 1, 1);
+    auto* haut = new DispositionFluide(nullptr, 8, 4); // the picture beside the choices
+    haut->addWidget(choix);
+    haut->addWidget(imgEtalonSimu);
+    pileEch->addLayout(haut);
 
-    g->addWidget(new QLabel(QStringLiteral("Coordonnées en pixels"), cadreEch), 2, 0, 1, 4);
-    g->addWidget(new QLabel(QStringLiteral("p1 :"), cadreEch), 3, 0);
+    pileEch->addWidget(etiquette(cadreEch, QStringLiteral("Coordonnées en pixels")));
+    auto* g = new QGridLayout;
+    g->addWidget(new QLabel(QStringLiteral("p1 :"), cadreEch), 0, 0);
     lblP1X = nomme(new QLabel(cadreEch), "lblP1X");
     lblP1Y = nomme(new QLabel(cadreEch), "lblP1Y");
-    g->addWidget(lblP1X, 3, 1);
-    g->addWidget(lblP1Y, 3, 2);
-    g->addWidget(new QLabel(QStringLiteral("p2 :"), cadreEch), 4, 0);
+    g->addWidget(lblP1X, 0, 1);
+    g->addWidget(lblP1Y, 0, 2);
+    g->addWidget(new QLabel(QStringLiteral("p2 :"), cadreEch), 1, 0);
     lblP2X = nomme(new QLabel(cadreEch), "lblP2X");
     lblP2Y = nomme(new QLabel(cadreEch), "lblP2Y");
-    g->addWidget(lblP2X, 4, 1);
-    g->addWidget(lblP2Y, 4, 2);
+    g->addWidget(lblP2X, 1, 1);
+    g->addWidget(lblP2Y, 1, 2);
+    g->setColumnStretch(3, 1);
+    pileEch->addLayout(g);
 
     auto* ligneD = new QHBoxLayout;
     ligneD->addWidget(new QLabel(QStringLiteral("d ="), cadreEch));
     edSi = nomme(new QLineEdit(cadreEch), "edSi");
     ligneD->addWidget(edSi, 1);
     ligneD->addWidget(new QLabel(QStringLiteral("m"), cadreEch));
-    g->addLayout(ligneD, 5, 0, 1, 4);
+    pileEch->addLayout(ligneD);
 
-    g->addWidget(new QLabel(QStringLiteral("Sensibilité horizontale :"), cadreEch), 6, 0, 1, 2);
     lblSHori = nomme(new QLabel(cadreEch), "lblSHori");
-    g->addWidget(lblSHori, 6, 2, 1, 2);
-    g->addWidget(new QLabel(QStringLiteral("Sensibilité verticale :"), cadreEch), 7, 0, 1, 2);
     lblSVert = nomme(new QLabel(cadreEch), "lblSVert");
-    g->addWidget(lblSVert, 7, 2, 1, 2);
+    for (auto [texte, valeur] : {std::pair{"Sensibilité horizontale :", lblSHori},
+                                 std::pair{"Sensibilité verticale :", lblSVert}}) {
+        auto* ligne = new DispositionFluide(nullptr, 6, 0);
+        ligne->addWidget(etiquette(cadreEch, QString::fromUtf8(texte)));
+        ligne->addWidget(valeur);
+        pileEch->addLayout(ligne);
+    }
 
-    bbtnCouleurEch = nomme(new QPushButton(QStringLiteral("Couleur du segment p1p2"), cadreEch),
+    bbtnCouleurEch = nomme(new BoutonRetour(QStringLiteral("Couleur du segment p1p2"), cadreEch),
                            "bbtnCouleurEch");
     bulles::appliquer(bbtnCouleurEch, QStringLiteral("Choisir la couleur du segment p1p2"));
-    g->addWidget(bbtnCouleurEch, 8, 0, 1, 4);
+    pileEch->addWidget(bbtnCouleurEch);
     pile->addWidget(cadreEch);
 
     for (QWidget* w : std::initializer_list<QWidget*>{chkBoxPt1, chkBoxPt2, edSi, bbtnCouleurEch,
@@ -194,10 +218,12 @@ void OngletEtalonnage::construire(QWidget* onglet, QToolBar* barreCoord, QWidget
     for (int i = 0; i < 4; ++i) {
         lblEchEtap[i] = nomme(new QLabel(pnlEchEtap), nomsEtapes[i]);
         lblEchEtap[i]->setAutoFillBackground(true);
+        lblEchEtap[i]->setWordWrap(true);
         le->addWidget(lblEchEtap[i]);
     }
     pile->addWidget(pnlEchEtap);
     lblEchEtapOrdre = nomme(new QLabel(etapes::texteOrdre, onglet), "lblEchEtapOrdre");
+    lblEchEtapOrdre->setWordWrap(true);
     pile->addWidget(lblEchEtapOrdre);
     pile->addStretch(1);
 

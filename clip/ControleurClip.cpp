@@ -7,6 +7,7 @@
 #include "clip/TextesProprietes.h"
 #include "platform/ApercuConteneur.h"
 #include "platform/Bulles.h"
+#include "platform/DefilementVertical.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,6 +28,7 @@ const QColor kRouge(255, 0, 0), kArgent(192, 192, 192), kMarron(128, 0, 0), kVer
 QLabel* etiquette(QWidget* parent, QVBoxLayout* pile, const char* nom, const QColor& couleur) {
     auto* l = new QLabel(parent);
     l->setObjectName(QLatin1String(nom));
+    l->setWordWrap(true); // a narrow tab takes long texts on several lines
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, couleur);
     l->setPalette(p);
@@ -46,15 +48,10 @@ ControleurClip::ControleurClip(TForm1& form)
 }
 
 void ControleurClip::construireOnglet() {
-    auto* bord = new QVBoxLayout(f.tsProClip);
-    bord->setContentsMargins(0, 0, 0, 0);
-    auto* defilement = new QScrollArea(f.tsProClip);
+    QScrollArea* defilement = nullptr;
+    QWidget* contenu = defilementVertical(f.tsProClip, &defilement);
     defilement->setObjectName("ScrollBox2");
-    defilement->setWidgetResizable(true);
     bulles::appliquer(defilement, QStringLiteral("|Propriétés du clip"));
-    bord->addWidget(defilement);
-
-    auto* contenu = new QWidget;
     auto* pile = new QVBoxLayout(contenu);
     const QColor noir(0, 0, 0);
     lblFile = etiquette(contenu, pile, "lblFile", kRouge);
@@ -82,7 +79,6 @@ void ControleurClip::construireOnglet() {
     lblCodec2 = etiquette(contenu, pile, "lblCodec2", kVert);
     lblCodec3 = etiquette(contenu, pile, "lblCodec3", kVert);
     pile->addStretch(1);
-    defilement->setWidget(contenu);
 
     appliquer(proprietes::textesInitiaux());
 }

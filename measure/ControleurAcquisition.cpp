@@ -71,7 +71,6 @@ ControleurAcquisition::ControleurAcquisition(TForm1& form)
 
 void ControleurAcquisition::construireOptions() {
     QWidget* p = f.pnlPointage;
-    QBoxLayout* d = panneauPointage::disposition(p);
     auto* titre = new QLabel(QStringLiteral("Point n°"), p);
     lblPointNumero = new QLabel(QStringLiteral("1"), p);
     lblPointNumero->setObjectName("lblPointNumero");
@@ -93,8 +92,6 @@ void ControleurAcquisition::construireOptions() {
     pnlAutomatismes->setObjectName("pnlAutomatismes");
     bulles::appliquer(pnlAutomatismes,
                       QStringLiteral("Automatiser les déplacements dans le tableau"));
-    pnlAutomatismes->setMinimumWidth(
-        pnlAutomatismes->fontMetrics().horizontalAdvance(pnlAutomatismes->title()) + 24);
     auto* ligne = new QHBoxLayout(pnlAutomatismes);
     ligne->setContentsMargins(4, 0, 4, 0);
     chkBoxAutoH =
@@ -108,12 +105,8 @@ void ControleurAcquisition::construireOptions() {
     ligne->addWidget(chkBoxAutoH);
     ligne->addWidget(chkBoxAutoV);
 
-    d->addWidget(titre);
-    d->addWidget(lblPointNumero);
-    d->addWidget(udPointNumero);
-    d->addSpacing(8);
-    d->addWidget(pnlAutomatismes);
-    d->addSpacing(8);
+    panneauPointage::ajouterBloc(p, {titre, lblPointNumero, udPointNumero});
+    panneauPointage::ajouterBloc(p, {pnlAutomatismes});
 }
 
 // --- Read and set by the other rooms ------------------------------------------------------

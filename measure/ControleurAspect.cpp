@@ -68,7 +68,6 @@ ControleurAspect::ControleurAspect(TForm1& form)
 
 void ControleurAspect::construireOptions() {
     QWidget* p = f.pnlPointage;
-    QBoxLayout* d = panneauPointage::disposition(p);
     chkBoxPtDed = caseACocher(p, "chkBoxPtDed", QStringLiteral("dessiné"),
                               QStringLiteral("Automatiser l'affichage du point"));
     bbtnCouleurPoint = boutonCouleur(p, "bbtnCouleurPoint", false,
@@ -77,12 +76,8 @@ void ControleurAspect::construireOptions() {
         caseACocher(p, "chkBoxAxDed", QStringLiteral("axes"), QStringLiteral("Dessiner les axes"));
     bbtnCouleurAxes =
         boutonCouleur(p, "bbtnCouleurAxes", true, QStringLiteral("Choisir la couleur des axes"));
-    d->addWidget(chkBoxPtDed);
-    d->addWidget(bbtnCouleurPoint);
-    d->addSpacing(8);
-    d->addWidget(chkBoxAxDed);
-    d->addWidget(bbtnCouleurAxes);
-    d->addStretch(1);
+    panneauPointage::ajouterBloc(p, {chkBoxPtDed, bbtnCouleurPoint});
+    panneauPointage::ajouterBloc(p, {chkBoxAxDed, bbtnCouleurAxes});
 
     connect(chkBoxPtDed, &QCheckBox::clicked, this, &ControleurAspect::chkPtDedExecute);
     connect(chkBoxAxDed, &QCheckBox::clicked, this, &ControleurAspect::chkAxDedExecute);

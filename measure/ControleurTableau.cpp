@@ -12,6 +12,7 @@
 #include "measure/Nbreels.h"
 #include "measure/OutilsGrille.h"
 #include "platform/Bulles.h"
+#include "platform/DispositionFluide.h"
 #include "platform/Locale.h"
 
 #include <QAbstractButton>
@@ -46,10 +47,22 @@ HautBas* spinner(QWidget* parent, const char* nom, int min, int max, int pos) {
     return u;
 }
 
+// Labels break between words when the tab is too narrow for them on one line.
 QLabel* etiquette(QWidget* parent, const QString& texte, const char* nom = nullptr) {
     auto* l = new QLabel(texte, parent);
     if (nom) l->setObjectName(nom);
+    l->setWordWrap(true);
     return l;
+}
+
+// Controls side by side that stay together when a row goes onto several lines.
+QWidget* bloc(QWidget* parent, std::initializer_list<QWidget*> controles) {
+    auto* b = new QWidget(parent);
+    auto* ligne = new QHBoxLayout(b);
+    ligne->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* w : controles)
+        ligne->addWidget(w);
+    return b;
 }
 
 } // namespace
@@ -90,13 +103,9 @@ void ControleurTableau::construirePanneau() {
 
     udFmt_t = spinner(p, "udFmt_t", 0, 6, 3);
     udFmt_xy = spinner(p, "udFmt_xy", 0, 4, 2);
-    auto* ligne3 = new QHBoxLayout;
-    ligne3->addWidget(etiquette(p, QStringLiteral("Décimales de t")));
-    ligne3->addWidget(udFmt_t);
-    ligne3->addSpacing(12);
-    ligne3->addWidget(etiquette(p, QStringLiteral("Chiffres de x, y")));
-    ligne3->addWidget(udFmt_xy);
-    ligne3->addStretch(1);
+    auto* ligne3 = new DispositionFluide(nullptr, 12, 2);
+    ligne3->addWidget(bloc(p, {etiquette(p, QStringLiteral("Décimales de t")), udFmt_t}));
+    ligne3->addWidget(bloc(p, {etiquette(p, QStringLiteral("Chiffres de x, y")), udFmt_xy}));
     pile->addLayout(ligne3);
 
     // Under the label "Effacer" each button reads as the end of its command; the whole
@@ -112,12 +121,11 @@ void ControleurTableau::construirePanneau() {
         bouton("Button0", QStringLiteral("une colonne"), QStringLiteral("Effacer une colonne"));
     Button1 = bouton("Button1", QStringLiteral("une ligne"), QStringLiteral("Effacer une ligne"));
     Button2 = bouton("Button2", QStringLiteral("le tableau"), QStringLiteral("Effacer le tableau"));
-    auto* ligne4 = new QHBoxLayout;
-    ligne4->addWidget(etiquette(p, QStringLiteral("Effacer")));
-    ligne4->addWidget(Button0);
-    ligne4->addWidget(Button1);
-    ligne4->addWidget(Button2);
-    ligne4->addStretch(1);
+    auto* ligne4 = new DispositionFluide(nullptr, 6, 2);
+    for (QWidget* w : {static_cast<QWidget*>(etiquette(p, QStringLiteral("Effacer"))),
+                       static_cast<QWidget*>(Button0), static_cast<QWidget*>(Button1),
+                       static_cast<QWidget*>(Button2)})
+        ligne4->addWidget(w);
     pile->addLayout(ligne4);
 
     StringGrid1 = new GrilleMesures(p);
