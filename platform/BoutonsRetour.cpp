@@ -42,10 +42,11 @@ QSize avecCadre(const QWidget* w, const Genre& g, const QStyleOptionButton& opt,
     return w->style()->sizeFromContents(g.contenu, &opt, texte, w);
 }
 
-// Without its text, as some styles give a button with a text a least width.
-int cadreLargeur(const QWidget* w, const Genre& g, QStyleOptionButton opt) {
-    opt.text.clear();
-    return avecCadre(w, g, opt, QSize(0, 0)).width();
+// Width the style adds to the text: measured around a wide text, as some styles give a
+// button with a short text a least width.
+int cadreLargeur(const QWidget* w, const Genre& g, const QStyleOptionButton& opt) {
+    constexpr int kLarge = 1000;
+    return avecCadre(w, g, opt, QSize(kLarge, w->fontMetrics().height())).width() - kLarge;
 }
 
 QSize minimum(const QWidget* w, const Genre& g, const QStyleOptionButton& opt,
@@ -58,7 +59,9 @@ QSize minimum(const QWidget* w, const Genre& g, const QStyleOptionButton& opt,
 int hauteurPour(const QWidget* w, const Genre& g, const QStyleOptionButton& opt,
                 const QString& texte, int largeur) {
     const int largeurTexte = std::max(motLePlusLong(w, texte), largeur - cadreLargeur(w, g, opt));
-    return avecCadre(w, g, opt, texteDans(w, texte, largeurTexte)).height();
+    // Never lower than on one line.
+    return std::max(avecCadre(w, g, opt, texteDans(w, texte, largeurTexte)).height(),
+                    w->sizeHint().height());
 }
 
 QRect zoneTexte(const QWidget* w, const Genre& g, QStyleOptionButton opt) {

@@ -9,7 +9,9 @@ DefilementVertical::DefilementVertical(QWidget* parent)
     : QScrollArea(parent)
     , contenu_(new QWidget) {
     setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Only a word too long for any line (a long file name) can make the controls wider
+    // than the page; the user then scrolls sideways rather than losing its end.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setWidgetResizable(false);
     // The page's own background shows through.
     viewport()->setAutoFillBackground(false);
@@ -37,7 +39,8 @@ void DefilementVertical::ajuster() {
         largeur = largeurTotale - verticalScrollBar()->sizeHint().width();
         hauteur = hauteurPour(largeur);
     }
-    contenu_->resize(std::max(largeur, 0), std::max(hauteur, hauteurVue));
+    contenu_->resize(std::max(largeur, contenu_->minimumSizeHint().width()),
+                     std::max(hauteur, hauteurVue));
     ajustement_ = false;
 }
 

@@ -2,9 +2,9 @@
 
 #include <QScrollArea>
 
-// A page that scrolls only vertically. Its controls get the page's whole width (narrower
-// than they would like if need be, so they must be able to wrap) and, when the page is too
-// short for them at that width, the user scrolls down rather than losing the bottom ones.
+// A page that scrolls vertically. Its controls get the page's whole width (narrower than
+// they would like if need be, so they must be able to wrap) and, when the page is too short
+// for them at that width, the user scrolls down rather than losing the bottom ones.
 // The height is worked out for the width left beside the scroll bar when there is one.
 class DefilementVertical : public QScrollArea {
 public:

@@ -138,5 +138,16 @@ TEST(LegendesEntieres, EveryCaptionOfTheTabsIsWholeAtTheUsualSizes) {
         EXPECT_EQ(f->etat.taillePc, 100);
         fautes = tout(*f);
         EXPECT_TRUE(fautes.isEmpty()) << "with a clip open:\n" << fautes.join('\n').toStdString();
+
+        // Choosing the scale shows the guide of its four steps.
+        f->PageControl1->setCurrentWidget(f->tsEtalon);
+        QTest::qWait(20);
+        auto* echelle = f->tsEtalon->findChild<QAbstractButton*>("rbEtalonSimu");
+        ASSERT_NE(echelle, nullptr);
+        echelle->click();
+        QTest::qWait(60);
+        ASSERT_TRUE(f->tsEtalon->findChild<QWidget*>("pnlEchEtap")->isVisibleTo(f->tsEtalon));
+        fautes = legendesCoupees(f->tsEtalon);
+        EXPECT_TRUE(fautes.isEmpty()) << "scale steps:\n" << fautes.join('\n').toStdString();
     }
 }
