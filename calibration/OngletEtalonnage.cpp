@@ -1,9 +1,9 @@
 #include "calibration/OngletEtalonnage.h"
 
 #include "calibration/EtapesEchelle.h"
-#include "platform/BoutonsRetour.h"
 #include "platform/Bulles.h"
 #include "platform/DispositionFluide.h"
+#include "platform/RetourALaLigne.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -92,9 +92,7 @@ std::array<QPixmap, 2> illustrations() {
 }
 
 QLabel* etiquette(QWidget* parent, const QString& texte) {
-    auto* l = new QLabel(texte, parent);
-    l->setWordWrap(true);
-    return l;
+    return new EtiquetteRetour(texte, parent);
 }
 
 QFrame* marque(QWidget* parent, const char* nom, const QColor& bord) {
@@ -216,14 +214,12 @@ void OngletEtalonnage::construire(QWidget* onglet, QToolBar* barreCoord, QWidget
     auto* le = new QVBoxLayout(pnlEchEtap);
     const char* nomsEtapes[4] = {"lblEchEtap1", "lblEchEtap2", "lblEchEtap3", "lblEchEtap4"};
     for (int i = 0; i < 4; ++i) {
-        lblEchEtap[i] = nomme(new QLabel(pnlEchEtap), nomsEtapes[i]);
+        lblEchEtap[i] = nomme(new EtiquetteRetour(pnlEchEtap), nomsEtapes[i]);
         lblEchEtap[i]->setAutoFillBackground(true);
-        lblEchEtap[i]->setWordWrap(true);
         le->addWidget(lblEchEtap[i]);
     }
     pile->addWidget(pnlEchEtap);
-    lblEchEtapOrdre = nomme(new QLabel(etapes::texteOrdre, onglet), "lblEchEtapOrdre");
-    lblEchEtapOrdre->setWordWrap(true);
+    lblEchEtapOrdre = nomme(new EtiquetteRetour(etapes::texteOrdre, onglet), "lblEchEtapOrdre");
     pile->addWidget(lblEchEtapOrdre);
     pile->addStretch(1);
 

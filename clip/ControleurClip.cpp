@@ -8,6 +8,7 @@
 #include "platform/ApercuConteneur.h"
 #include "platform/Bulles.h"
 #include "platform/DefilementVertical.h"
+#include "platform/RetourALaLigne.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,9 +27,8 @@ namespace {
 const QColor kRouge(255, 0, 0), kArgent(192, 192, 192), kMarron(128, 0, 0), kVert(0, 128, 0);
 
 QLabel* etiquette(QWidget* parent, QVBoxLayout* pile, const char* nom, const QColor& couleur) {
-    auto* l = new QLabel(parent);
+    auto* l = new EtiquetteRetour(parent); // a narrow tab takes long texts on several lines
     l->setObjectName(QLatin1String(nom));
-    l->setWordWrap(true); // a narrow tab takes long texts on several lines
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, couleur);
     l->setPalette(p);

@@ -14,12 +14,14 @@
 #include "platform/Bulles.h"
 #include "platform/DispositionFluide.h"
 #include "platform/Locale.h"
+#include "platform/RetourALaLigne.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -49,9 +51,8 @@ HautBas* spinner(QWidget* parent, const char* nom, int min, int max, int pos) {
 
 // Labels break between words when the tab is too narrow for them on one line.
 QLabel* etiquette(QWidget* parent, const QString& texte, const char* nom = nullptr) {
-    auto* l = new QLabel(texte, parent);
+    auto* l = new EtiquetteRetour(texte, parent);
     if (nom) l->setObjectName(nom);
-    l->setWordWrap(true);
     return l;
 }
 
@@ -130,6 +131,12 @@ void ControleurTableau::construirePanneau() {
 
     StringGrid1 = new GrilleMesures(p);
     StringGrid1->setEnabled(false);
+    // The table takes the height the controls above leave; in a short window it keeps
+    // room for its titles and four rows, and the tab scrolls.
+    StringGrid1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    StringGrid1->setMinimumHeight(StringGrid1->horizontalHeader()->sizeHint().height() +
+                                  4 * StringGrid1->verticalHeader()->defaultSectionSize() +
+                                  2 * StringGrid1->frameWidth());
     pile->addWidget(StringGrid1, 1);
 
     Timer2 = new QTimer(this);

@@ -134,6 +134,7 @@ TEST(LegendesEntieres, EveryCaptionOfTheTabsIsWholeAtTheUsualSizes) {
         EXPECT_TRUE(fautes.isEmpty()) << "before any clip:\n" << fautes.join('\n').toStdString();
 
         ASSERT_TRUE(f->clip->ouvrirClip(chemin));
+        f->clip->OpenDialog1SelectionChange(chemin); // the properties of the clip chosen
         // The clip side keeps its share of the width: a small clip still fits at 100 %.
         EXPECT_EQ(f->etat.taillePc, 100);
         fautes = tout(*f);

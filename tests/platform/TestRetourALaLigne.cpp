@@ -1,4 +1,4 @@
-#include "platform/BoutonsRetour.h"
+#include "platform/RetourALaLigne.h"
 #include "platform/DefilementVertical.h"
 #include "platform/DispositionFluide.h"
 
@@ -102,6 +102,12 @@ TEST(RetourALaLigne, ButtonsBreakTheirTextBetweenWordsAndStayWhole) {
         SCOPED_TRACE("push button");
         verifierRetour(&b, [&] { return b.rectangleTexte(); });
     }
+    // A wrapped label asks for its text on one line, and breaks it between words when
+    // narrower.
+    EtiquetteRetour l(texte);
+    EXPECT_EQ(l.heightForWidth(l.sizeHint().width()), l.sizeHint().height());
+    EXPECT_GT(l.heightForWidth(l.minimumSizeHint().width()), l.sizeHint().height());
+
     // The longest word still fits its line at the least width.
     const int mot = c.fontMetrics().horizontalAdvance(QStringLiteral("segment"));
     c.resize(c.minimumSizeHint().width(), c.heightForWidth(c.minimumSizeHint().width()));

@@ -1,4 +1,4 @@
-#include "platform/BoutonsRetour.h"
+#include "platform/RetourALaLigne.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -90,6 +90,20 @@ QSizePolicy politique(QSizePolicy::Policy horizontale) {
 }
 
 } // namespace
+
+// --- Label ----------------------------------------------------------------------------------
+
+EtiquetteRetour::EtiquetteRetour(const QString& texte, QWidget* parent) : QLabel(texte, parent) {
+    setWordWrap(true);
+}
+
+QSize EtiquetteRetour::sizeHint() const {
+    const QSize ligne = fontMetrics().size(0, text());
+    const QMargins m = contentsMargins();
+    const int bord = 2 * margin();
+    return QSize(ligne.width() + m.left() + m.right() + bord,
+                 std::max(ligne.height(), fontMetrics().height()) + m.top() + m.bottom() + bord);
+}
 
 // --- Check box ------------------------------------------------------------------------------
 

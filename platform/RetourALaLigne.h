@@ -1,12 +1,22 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
-// Buttons whose text goes onto several lines, breaking between words, when their panel is
-// narrower than the one-line text: in a narrow tab a caption then stays whole, only
-// taller. Laid out wide enough, they look and act as the plain buttons.
+// Labels and buttons whose text goes onto several lines, breaking between words, when their
+// panel is narrower than the one-line text: in a narrow tab a caption then stays whole,
+// only taller. Laid out wide enough, they look and act as the plain controls.
+
+// A word-wrapped label that asks for its text on one line, where a plain word-wrapped label
+// would ask for a few short lines even with room to spare.
+class EtiquetteRetour : public QLabel {
+public:
+    explicit EtiquetteRetour(const QString& texte = {}, QWidget* parent = nullptr);
+    explicit EtiquetteRetour(QWidget* parent) : EtiquetteRetour(QString(), parent) {}
+    QSize sizeHint() const override;
+};
 
 class CaseRetour : public QCheckBox {
 public:
