@@ -2,22 +2,18 @@
 
 #include "platform/AviTronque.h"
 #include "platform/PeripheriqueMedia.h"
+#include "platform/PrechargeurImages.h"
 
 #include <ffms.h>
-extern "C" {
-#include <libavutil/pixfmt.h>
-#include <libswscale/swscale.h>
-}
 
 #include <algorithm>
+#include <cmath>
 #include <mutex>
 
 namespace {
 
-// How many images before a missed target are kept when a step back forces a seek: the
-// decoder runs from the key frame up to the target anyway, so keeping the last few costs
-// only their conversion and makes the following steps back instant.
-constexpr int fenetreArriere = 8;
+// Images decoded ahead: at most this many, and at most half the cache.
+constexpr int fenetreMax = 64;
 
 struct Erreur {
     char texte[1024] = {};
@@ -82,10 +78,8 @@ DecodeurFfms::DecodeurFfms(const QString& chemin, const Progression& progression
     auto echec = [this](const QString& message) {
         if (source) FFMS_DestroyVideoSource(source);
         FFMS_DestroyIndex(index);
-        if (sws) sws_freeContext(sws);
         source = nullptr;
         index = nullptr;
-        sws = nullptr;
         return ErreurMedia(message.toStdString());
     };
     const int piste = FFMS_GetFirstTrackOfType(index, FFMS_TYPE_VIDEO, &e.info);
@@ -106,20 +100,19 @@ DecodeurFfms::DecodeurFfms(const QString& chemin, const Progression& progression
     if (nb <= 0) throw echec(QStringLiteral("Ce clip ne contient aucune image."));
     const FFMS_Frame* premiere = FFMS_GetFrame(source, 0, &e.info);
     if (!premiere) throw echec(e.message());
-    dimensions = QSize(premiere->EncodedWidth, premiere->EncodedHeight);
+    // The turn stored with the clip (a phone held upright), to the nearest quarter.
+    quarts = int((((std::lround(p->Rotation / 90.0)) % 4) + 4) % 4);
+    convertisseur = std::make_unique<ConvertisseurImages>(quarts);
+    dimensions = convertisseur->droite(QSize(premiere->EncodedWidth, premiere->EncodedHeight));
     sortie = dimensions;
+    cache.setTaille(sortie);
     FFMS_Track* piste0 = FFMS_GetTrackFromVideo(source); // lives as long as the source
-    toutesCles = true;
-    for (int i = 0; i < nb && toutesCles; ++i) {
-        const FFMS_FrameInfo* info = FFMS_GetFrameInfo(piste0, i);
-        toutesCles = info && info->KeyFrame;
-    }
     lireInstants(piste0);
-    dernierDecode = 0;
-    const QImage image0 = convertir(premiere);
+    const QImage image0 = convertisseur->convertir(premiere, sortie);
     if (image0.isNull())
         throw echec(QStringLiteral("Le format des images de ce clip n'est pas reconnu."));
-    mettreEnCache(0, image0);
+    cache.mettre(0, image0);
+    prechargeur = std::make_unique<PrechargeurImages>(nom, piste, index, quarts, cache);
 }
 
 void DecodeurFfms::lireInstants(FFMS_Track* piste) {
@@ -135,120 +128,76 @@ void DecodeurFfms::lireInstants(FFMS_Track* piste) {
 }
 
 DecodeurFfms::~DecodeurFfms() {
+    prechargeur.reset(); // its source reads the index
     // The track and the frames belong to the video source: destroy it first.
     if (source) FFMS_DestroyVideoSource(source);
     if (index) FFMS_DestroyIndex(index);
-    if (sws) sws_freeContext(sws);
-}
-
-QImage DecodeurFfms::convertir(const void* t) {
-    const auto* trame = static_cast<const FFMS_Frame*>(t);
-    const int l = trame->EncodedWidth, h = trame->EncodedHeight;
-    const int ls = sortie.width(), hs = sortie.height();
-    const auto format = static_cast<AVPixelFormat>(trame->EncodedPixelFormat);
-    // Enlarged, each pixel of the clip becomes a block of whole pixels: the user points at
-    // the clip's own pixels, and this is also the quickest scaling. Reduced, the average
-    // of the pixels covered keeps fine lines visible.
-    const int methode = ls == l && hs == h ? SWS_BILINEAR
-                        : ls >= l && hs >= h ? SWS_POINT
-                                             : SWS_AREA;
-    sws = sws_getCachedContext(sws, l, h, format, ls, hs, AV_PIX_FMT_RGB32, methode, nullptr,
-                               nullptr, nullptr);
-    if (!sws) return {};
-    // Colour matrix and range of the source as the decoder reports them.
-    int espace = SWS_CS_DEFAULT;
-    switch (trame->ColorSpace) {
-    case AVCOL_SPC_BT709:
-        espace = SWS_CS_ITU709;
-        break;
-    case AVCOL_SPC_FCC:
-        espace = SWS_CS_FCC;
-        break;
-    case AVCOL_SPC_SMPTE240M:
-        espace = SWS_CS_SMPTE240M;
-        break;
-    case AVCOL_SPC_BT2020_NCL:
-    case AVCOL_SPC_BT2020_CL:
-        espace = SWS_CS_BT2020;
-        break;
-    default:
-        break;
-    }
-    const int plein = trame->ColorRange == AVCOL_RANGE_JPEG ? 1 : 0;
-    sws_setColorspaceDetails(sws, sws_getCoefficients(espace), plein,
-                             sws_getCoefficients(SWS_CS_DEFAULT), 1, 0, 1 << 16, 1 << 16);
-    QImage image(ls, hs, QImage::Format_RGB32);
-    uint8_t* dest[4] = {image.bits(), nullptr, nullptr, nullptr};
-    const int pas[4] = {int(image.bytesPerLine()), 0, 0, 0};
-    sws_scale(sws, trame->Data, trame->Linesize, 0, h, dest, pas);
-    return image;
-}
-
-const QImage* DecodeurFfms::enCache(int n) {
-    for (auto it = cache.begin(); it != cache.end(); ++it)
-        if (it->n == n) {
-            cache.splice(cache.begin(), cache, it);
-            return &cache.front().image;
-        }
-    return nullptr;
-}
-
-void DecodeurFfms::mettreEnCache(int n, const QImage& image) {
-    if (image.isNull() || enCache(n)) return;
-    cache.push_front({n, image});
-    occupe += image.sizeInBytes();
-    while (cache.size() > 1 && occupe > budget) {
-        occupe -= cache.back().image.sizeInBytes();
-        cache.pop_back();
-    }
 }
 
 QImage DecodeurFfms::decoder(int n) {
     Erreur e;
     const FFMS_Frame* trame = FFMS_GetFrame(source, n, &e.info);
-    dernierDecode = n;
-    return trame ? convertir(trame) : QImage();
+    return trame ? convertisseur->convertir(trame, sortie) : QImage();
 }
 
 QImage DecodeurFfms::image(int n) {
     if (n < 0 || n >= nb) return {};
-    if (const QImage* i = enCache(n)) return *i;
-    if (n <= dernierDecode && !toutesCles) {
-        // Going back means a seek: decode a few images up to n and keep them all, as long
-        // as they fit in half the cache.
-        const int64_t parImage = int64_t(sortie.width()) * sortie.height() * 4;
-        const int fenetre = int(
-            std::clamp<int64_t>(budget / 2 / std::max<int64_t>(parImage, 1), 1, fenetreArriere));
-        for (int k = std::max(0, n - fenetre + 1); k < n; ++k)
-            if (!enCache(k)) mettreEnCache(k, decoder(k));
-    }
-    const QImage image = decoder(n);
-    mettreEnCache(n, image);
+    QImage image = cache.prendre(n);
+    if (!image.isNull()) return image;
+    image = prechargeur->attendre(n);
+    if (!image.isNull()) return image;
+    // Elsewhere than where the worker is going: it stops. This thread decodes n alone.
+    if (!prechargeur->concerne(n)) prechargeur->annuler();
+    image = decoder(n);
+    cache.mettre(n, image);
     return image;
+}
+
+void DecodeurFfms::prevoir(int n, int pas, Sens sens) {
+    pas = std::max(pas, 1);
+    const int64_t parImage = std::max<int64_t>(int64_t(sortie.width()) * sortie.height() * 4, 1);
+    const int fenetre =
+        int(std::clamp<int64_t>(cache.budget() / 2 / parImage, 2, fenetreMax));
+    // Forward, the images follow the one shown and decode in a row: half the window is
+    // enough. Backward, each refill starts with a seek to a key frame: the whole window.
+    const bool avant = sens == Sens::Avant;
+    const int etendue = avant ? std::max(fenetre / 2, 2) : fenetre;
+    const int sensPas = avant ? pas : -pas;
+    auto voisine = [&](int k) { return n + k * sensPas; };
+    // Nothing to do while the first half of what lies ahead is there already.
+    bool pret = true;
+    for (int k = 1; k <= etendue / 2 && pret; ++k) {
+        const int v = voisine(k);
+        if (v >= 0 && v < nb) pret = cache.contient(v);
+    }
+    if (pret) return;
+    std::vector<int> images;
+    for (int k = 1; k <= etendue; ++k) {
+        const int v = voisine(k);
+        if (v < 0 || v >= nb) break;
+        if (!cache.contient(v)) images.push_back(v);
+    }
+    if (images.empty()) return;
+    prechargeur->demander(std::move(images), !avant);
 }
 
 void DecodeurFfms::setTailleSortie(QSize taille) {
     taille = taille.expandedTo(QSize(1, 1));
     if (taille == sortie) return;
     sortie = taille;
-    viderCache(); // images of the former size
+    prechargeur->annuler();
+    cache.setTaille(sortie); // empties it: images of the former size
 }
 
-void DecodeurFfms::viderCache() {
-    cache.clear();
-    occupe = 0;
+int DecodeurFfms::decodeesParLeFil() const {
+    return prechargeur->decodees();
 }
 
 bool DecodeurFfms::decoderBrut(int n) {
     Erreur e;
-    dernierDecode = n;
     return FFMS_GetFrame(source, n, &e.info) != nullptr;
 }
 
 void DecodeurFfms::setBudgetCache(int64_t octets) {
-    budget = std::max<int64_t>(octets, 0);
-    while (cache.size() > 1 && occupe > budget) {
-        occupe -= cache.back().image.sizeInBytes();
-        cache.pop_back();
-    }
+    cache.setBudget(octets);
 }

@@ -1,25 +1,33 @@
 #pragma once
 
+#include "platform/CacheImages.h"
+#include "platform/ConvertisseurImages.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
 #include <cstdint>
 #include <functional>
-#include <list>
+#include <memory>
 #include <vector>
 
 struct FFMS_Index;
 struct FFMS_Track;
 struct FFMS_VideoSource;
-struct SwsContext;
+class PrechargeurImages;
 
 // Frame-exact access to the images of one video file through FFMS2: the file is indexed
-// once, then any image is decoded on demand and converted to RGB32 by swscale (far cheaper
-// than FFMS2's own conversion). Recent images are kept so that stepping back is instant.
+// once, then any image is decoded on demand, turned upright and converted to RGB32 by
+// swscale (far cheaper than FFMS2's own conversion). Recent images are kept, and a worker
+// thread decodes ahead the images the user is likely to ask next, so that stepping either
+// way is instant.
 class DecodeurFfms {
 public:
     // Indexing progress (bytes read, total); return false to give up.
     using Progression = std::function<bool(int64_t courant, int64_t total)>;
+
+    // Where the user is going: the images worth decoding ahead.
+    enum class Sens { Avant, Arriere, Saut };
 
     // Throws ErreurMedia with the decoder's message when the file cannot be read, has no
     // video track, no image, or its first image cannot be decoded.
@@ -29,7 +37,9 @@ public:
     DecodeurFfms& operator=(const DecodeurFfms&) = delete;
 
     int nbImages() const { return nb; }
+    // Upright size: a clip filmed with the camera turned is shown as it was seen.
     QSize taille() const { return dimensions; }
+    int quartsDeTour() const { return quarts; } // clockwise quarter turns applied
 
     // Size of the images given by image(): the clip's own size until set. The converter
     // scales them, so that a clip shown larger or smaller is painted without stretching.
@@ -42,41 +52,39 @@ public:
     // stamps it (uneven for a clip filmed at a varying rate).
     const std::vector<long double>& instants() const { return dates; }
 
-    // Image n (0-based) in RGB32; a null image when the decoder fails on it.
+    // Image n (0-based) in RGB32; a null image when the decoder fails on it. Decodes at most
+    // image n itself on the calling thread, or waits for the worker when it is about to
+    // give it.
     QImage image(int n);
+
+    // After image n is shown, moving by `pas` images in that direction: has the worker
+    // decode ahead what is not in the cache yet.
+    void prevoir(int n, int pas, Sens sens);
 
     // FFMS2's decoding of image n alone, without conversion or cache (for measurements).
     bool decoderBrut(int n);
 
-    // Memory allowed to the cache of converted images.
+    // Memory allowed to the converted images, those decoded ahead included.
     void setBudgetCache(int64_t octets);
-    int64_t budgetCache() const { return budget; }
+    int64_t budgetCache() const { return cache.budget(); }
+    int64_t occupationCache() const { return cache.occupe(); }
+    bool enCache(int n) const { return cache.contient(n); }
+    int decodeesParLeFil() const; // images the worker has decoded (for tests)
 
 private:
-    QImage convertir(const void* trame);
-    const QImage* enCache(int n);
-    void mettreEnCache(int n, const QImage& image);
     QImage decoder(int n);
     void lireInstants(FFMS_Track* piste);
 
     FFMS_Index* index = nullptr;
     FFMS_VideoSource* source = nullptr;
-    SwsContext* sws = nullptr;
     int nb = 0;
+    int quarts = 0;
     QSize dimensions;
     QSize sortie;
     int fpsNum = 25, fpsDen = 1;
     QString codec;
     std::vector<long double> dates;
-    bool toutesCles = false; // every image a key frame: a seek costs one decode
-    int dernierDecode = -1;  // last image asked of FFMS2: the next one is a cheap decode
-
-    struct Entree {
-        int n;
-        QImage image;
-    };
-    std::list<Entree> cache; // most recent first
-    void viderCache();
-    int64_t occupe = 0;
-    int64_t budget = 160LL << 20;
+    std::unique_ptr<ConvertisseurImages> convertisseur;
+    CacheImages cache{512LL << 20};
+    std::unique_ptr<PrechargeurImages> prechargeur; // after the cache: stopped first
 };

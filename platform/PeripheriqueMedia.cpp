@@ -24,6 +24,8 @@ struct PeripheriqueMedia::Impl {
     int pas = 1;
     int64_t position = 0; // in images, 0..N (N = past the last image, after a playback)
     int affiche = -1;
+    // The last move, for the images worth decoding ahead.
+    DecodeurFfms::Sens sens = DecodeurFfms::Sens::Saut;
     Mode mode = Mode::NonOuvert;
     QTimer horloge;
     QElapsedTimer chrono;
@@ -127,6 +129,7 @@ void PeripheriqueMedia::ouvrir(std::unique_ptr<DecodeurFfms> decodeur) {
     d->rect = QRect(QPoint(0, 0), taille);
     d->mode = Mode::Arrete;
     d->position = 0;
+    d->sens = DecodeurFfms::Sens::Saut;
     if (d->ecran) {
         d->ecran->setGeometry(d->rect);
         d->ecran->show();
@@ -193,6 +196,7 @@ int PeripheriqueMedia::pas() const {
 void PeripheriqueMedia::avancer() {
     if (!estOuvert()) return;
     terminerLecture();
+    d->sens = DecodeurFfms::Sens::Avant;
     d->position = std::min(d->position + d->pas, d->nbImages());
     afficherPosition(d->position);
 }
@@ -200,6 +204,7 @@ void PeripheriqueMedia::avancer() {
 void PeripheriqueMedia::reculer() {
     if (!estOuvert()) return;
     terminerLecture();
+    d->sens = DecodeurFfms::Sens::Arriere;
     d->position = std::max<int64_t>(d->position - d->pas, 0);
     afficherPosition(d->position);
 }
@@ -213,6 +218,7 @@ int64_t PeripheriqueMedia::position() const {
 void PeripheriqueMedia::chercher(int64_t position) {
     if (!estOuvert()) return;
     terminerLecture();
+    d->sens = DecodeurFfms::Sens::Saut;
     int64_t p = position;
     if (d->format == FormatTemps::Millisecondes)
         p = int64_t(std::floor(double(position) / d->periodeMs() + 1e-6));
@@ -235,6 +241,7 @@ void PeripheriqueMedia::jouer() {
         return;
     }
     d->mode = Mode::Lecture;
+    d->sens = DecodeurFfms::Sens::Avant;
     d->departLecture = d->position;
     d->chrono.start();
     d->horloge.start(std::max(1, int(d->periodeMs() / 2)));
@@ -253,6 +260,8 @@ const QImage& PeripheriqueMedia::imageAffichee() const {
         }
         d->image = image;
         d->imageDe = d->affiche;
+        // Playing shows every image in turn; stepping, the step count.
+        d->decodeur->prevoir(d->affiche, d->mode == Mode::Lecture ? 1 : d->pas, d->sens);
     }
     return d->image;
 }

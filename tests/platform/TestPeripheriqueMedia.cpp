@@ -369,3 +369,59 @@ TEST(PeripheriqueMedia, LongIndexingShowsItsProgressAndCanBeCancelled) {
     EXPECT_TRUE(refuse);
     EXPECT_FALSE(m.estOuvert());
 }
+
+// Clips filmed with the camera turned: the device shows them as they were seen, at their
+// upright size, whatever the container stores.
+struct CasTourne {
+    const char* nom;
+    QStringList options;
+    int quarts;
+};
+void PrintTo(const CasTourne& c, std::ostream* os) {
+    *os << c.nom;
+}
+
+class ClipsTournes : public ::testing::TestWithParam<CasTourne> {};
+
+TEST_P(ClipsTournes, ShowUprightAtTheirUprightSize) {
+    const auto& [nom, options, quarts] = GetParam();
+    const QString chemin = clipstest::clip(
+        nom, QStringList(options) << "--frames" << "30" << "--size" << "192x144");
+    ASSERT_FALSE(chemin.isEmpty());
+    const QSize debout = quarts % 2 ? QSize(144, 192) : QSize(192, 144);
+    QWidget fenetre;
+    fenetre.resize(300, 300);
+    PeripheriqueMedia m;
+    m.setFenetreAffichage(&fenetre);
+    m.setNomFichier(chemin);
+    m.ouvrir();
+    EXPECT_EQ(m.rectangleAffichage(), QRect(QPoint(0, 0), debout));
+    EXPECT_EQ(m.imageAffichee().size(), debout);
+    // The index band drawn along the top of the upright picture reads back only when the
+    // picture is turned the right way.
+    verifierImage(m, 0, "opened");
+    m.setFormatTemps(Format::Images);
+    m.chercher(17);
+    verifierImage(m, 17, "seek");
+    m.setPas(1);
+    m.reculer();
+    verifierImage(m, 16, "step back");
+    // Shown at half size, still upright.
+    m.setRectangleAffichage(QRect(QPoint(0, 0), debout / 2));
+    EXPECT_EQ(m.imageAffichee().size(), debout / 2);
+    verifierImage(m, 16, "half size");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rotations, ClipsTournes,
+    ::testing::Values(
+        CasTourne{"debout-hevc.mov",
+                  QStringList{"--codec", "hevc", "--gop", "10", "--bframes", "2", "--rotation",
+                              "90"},
+                  1},
+        CasTourne{"renverse-h264.mp4", QStringList{"--codec", "h264", "--rotation", "180"}, 2},
+        CasTourne{"gauche-h264.mov", QStringList{"--codec", "h264", "--rotation", "270"}, 3},
+        CasTourne{"droit-h264.mp4", QStringList{"--codec", "h264", "--rotation", "0"}, 0}),
+    [](const auto& info) {
+        return QString(info.param.nom).replace('.', '_').replace('-', '_').toStdString();
+    });

@@ -3,7 +3,9 @@
 // The clips the benchmarks run on, written by clipgen once into a folder kept between runs:
 //   "mjpeg_640x480": 640 × 480 MJPEG AVI, 10 s at 30 images per second;
 //   "h264_1080p":    1920 × 1080 H.264 MP4, 20 s at 30 images per second, groups of
-//                    pictures of 250 images with B-frames.
+//                    pictures of 250 images with B-frames;
+//   "hevc_2160p":    3840 × 2160 HEVC MP4 as a phone films it, 8 s at 30 images per second,
+//                    a key frame every 2 s, B-frames.
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,7 +16,7 @@
 namespace clipsbench {
 
 inline const QStringList& noms() {
-    static const QStringList n{"mjpeg_640x480", "h264_1080p"};
+    static const QStringList n{"mjpeg_640x480", "h264_1080p"};  // run by every clip benchmark
     return n;
 }
 
@@ -31,6 +33,10 @@ inline QString clip(const QString& nom) {
     } else if (nom == "h264_1080p") {
         options = {"--codec", "h264",  "--size", "1920x1080", "--rate", "30",          "--frames",
                    "600",     "--gop", "250",    "--bframes", "3",      "--container", "mp4"};
+        fichier = nom + ".mp4";
+    } else if (nom == "hevc_2160p") {
+        options = {"--codec", "hevc",  "--size", "3840x2160", "--rate", "30",          "--frames",
+                   "240",     "--gop", "60",     "--bframes", "2",      "--container", "mp4"};
         fichier = nom + ".mp4";
     } else {
         return {};

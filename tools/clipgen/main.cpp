@@ -11,7 +11,10 @@
 //          --gop N   --bframes N               (h264, hevc, mpeg2, mpeg4; defaults 12, 0)
 //          --open-gop                          (hevc: key frames whose leading images
 //                                               refer to the previous group)
-//          --rotation DEG                      (turn to apply on display, stored with the clip)
+//          --rotation DEG                      (mp4, mov: clockwise turn to apply on display,
+//                                               stored in the track's display matrix; the
+//                                               images are drawn upright and stored turned
+//                                               back, --size being the stored size)
 //          --pts EXPR                          (presentation time of image N in whole
 //                                               milliseconds, an FFmpeg expression)
 //          --tag FOURCC                        (codec tag written in the container)
@@ -20,6 +23,7 @@
 // Images are drawn here and piped raw into the ffmpeg program, which does the encoding.
 
 #include "tools/clipgen/ImageTest.h"
+#include "tools/clipgen/MatriceAffichage.h"
 #include "tools/clipgen/ScenarioDemo.h"
 
 #include <QFileInfo>
@@ -28,6 +32,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QStringList>
+#include <QTransform>
 #include <cstdio>
 #include <functional>
 
@@ -211,9 +216,6 @@ QStringList argumentsFfmpeg(const Options& o) {
         a << "-c:v" << o.codec;
     }
     if (!o.tag.isEmpty()) a << "-tag:v" << o.tag;
-    if (!o.rotation.isEmpty())
-        a << "-metadata:s:v:0"
-          << "rotate=" + o.rotation;
     // Times to the millisecond, kept as given instead of evened out to the rate.
     if (!o.pts.isEmpty())
         a << "-vf"
@@ -231,12 +233,17 @@ int ecrire(const Options& o, const std::function<void(QPainter&, int)>& dessiner
     ffmpeg.setProcessChannelMode(QProcess::ForwardedChannels);
     ffmpeg.start("ffmpeg", argumentsFfmpeg(o));
     if (!ffmpeg.waitForStarted()) return erreur("impossible de lancer ffmpeg");
-    QImage image(o.largeur, o.hauteur, QImage::Format_RGB888);
+    // With a display turn, each image is drawn as the viewer will see it, then stored turned
+    // the other way, as a camera held sideways records it.
+    const int tour = o.rotation.toInt();
+    const QSize droite = tour % 180 != 0 ? QSize(o.hauteur, o.largeur) : QSize(o.largeur, o.hauteur);
+    QImage vue(droite, QImage::Format_RGB888), image;
     for (int i = 0; i < o.nbImages; ++i) {
         {
-            QPainter p(&image);
+            QPainter p(&vue);
             dessiner(p, i);
         }
+        image = tour % 360 != 0 ? vue.transformed(QTransform().rotate(-tour)) : vue;
         for (int y = 0; y < image.height(); ++y) {
             const char* ligne = reinterpret_cast<const char*>(image.constScanLine(y));
             qint64 reste = qint64(image.width()) * 3;
@@ -256,6 +263,9 @@ int ecrire(const Options& o, const std::function<void(QPainter&, int)>& dessiner
     if (!ffmpeg.waitForFinished(-1) || ffmpeg.exitStatus() != QProcess::NormalExit ||
         ffmpeg.exitCode() != 0)
         return erreur("ffmpeg n'a pas pu écrire " + o.sortie);
+    if (!o.rotation.isEmpty() &&
+        !matrice::ecrireRotation(o.sortie, o.rotation.toInt(), o.largeur, o.hauteur))
+        return erreur("impossible d'écrire la rotation dans " + o.sortie);
     return 0;
 }
 
@@ -276,7 +286,9 @@ int main(int argc, char** argv) {
         o.nbImages = demo::nbImages;
         return ecrire(o, [](QPainter& p, int i) { demo::dessinerImage(p, i); });
     }
-    const QSize taille(o.largeur, o.hauteur);
+    const int tour = o.rotation.toInt();
+    const QSize taille =
+        tour % 180 != 0 ? QSize(o.hauteur, o.largeur) : QSize(o.largeur, o.hauteur);
     const int n = o.nbImages;
     return ecrire(o, [&](QPainter& p, int i) { imagetest::dessinerImage(p, i, n, taille); });
 }
