@@ -108,11 +108,12 @@ QFrame* marque(QWidget* parent, const char* nom, const QColor& bord) {
 
 void OngletEtalonnage::construire(QWidget* onglet, QToolBar* barreCoord, QWidget* panneauImage) {
     auto* pile = new QVBoxLayout(onglet);
-    pile->setContentsMargins(6, 6, 6, 6);
+    pile->setContentsMargins(2, 4, 2, 4);
 
     // Origin and orientation.
     auto* cadreOrig = new QGroupBox(onglet);
     auto* lo = new QVBoxLayout(cadreOrig);
+    lo->setContentsMargins(4, 4, 4, 4); // the tab may be narrow
     rbChxOrig = nomme(new RadioRetour(QStringLiteral(" Origine et sens des axes "), cadreOrig),
                       "rbChxOrig");
     bulles::appliquer(rbChxOrig, QStringLiteral("Choisir l'origine et le sens des axes"));
@@ -136,6 +137,11 @@ void OngletEtalonnage::construire(QWidget* onglet, QToolBar* barreCoord, QWidget
     tBarOriAxes->setEnabled(false);
     for (auto* b : tbOri)
         b->setEnabled(false);
+    // Never narrower than its four buttons, which would hide the last behind an arrow; it
+    // has no handle, as it cannot be moved out of its frame.
+    tBarOriAxes->setMovable(false);
+    tBarOriAxes->setContentsMargins(0, 0, 0, 0);
+    tBarOriAxes->setMinimumWidth(tBarOriAxes->sizeHint().width());
     lo->addWidget(tBarOriAxes);
     pile->addWidget(cadreOrig);
 
@@ -144,6 +150,7 @@ void OngletEtalonnage::construire(QWidget* onglet, QToolBar* barreCoord, QWidget
     // rather than being cut.
     auto* cadreEch = new QGroupBox(onglet);
     auto* pileEch = new QVBoxLayout(cadreEch);
+    pileEch->setContentsMargins(4, 4, 4, 4);
     auto* choix = new QWidget(cadreEch);
     auto* pileChoix = new QVBoxLayout(choix);
     pileChoix->setContentsMargins(0, 0, 0, 0);

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -81,6 +82,12 @@ QStringList legendesCoupees(QWidget* page) {
         for (const QString& faute : {manque(w), coupe(w, page)})
             if (!faute.isEmpty()) fautes << faute;
     }
+    // A tool bar too narrow for its buttons hides the last ones behind an arrow.
+    for (QToolBar* barre : page->findChildren<QToolBar*>())
+        for (QAction* a : barre->actions())
+            if (QWidget* b = barre->widgetForAction(a); b != nullptr && !b->isVisibleTo(barre))
+                fautes << QStringLiteral("%1 hidden in %2").arg(b->objectName(),
+                                                               barre->objectName());
     return fautes;
 }
 
