@@ -39,7 +39,7 @@ int DispositionFluide::heightForWidth(int largeur) const {
 QSize DispositionFluide::minimumSize() const {
     QSize s;
     for (QLayoutItem* item : items_)
-        s = s.expandedTo(item->minimumSize());
+        if (!item->isEmpty()) s = s.expandedTo(item->minimumSize());
     const QMargins m = contentsMargins();
     return s + QSize(m.left() + m.right(), m.top() + m.bottom());
 }

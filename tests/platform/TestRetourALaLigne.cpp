@@ -83,6 +83,8 @@ TEST(RetourALaLigne, FlowStartsNewLinesWhenTheWidthRunsOut) {
     EXPECT_EQ(disposer(panneau, blocs, 300)[2].x(), 56);
     EXPECT_EQ(d->heightForWidth(300), 20);
     EXPECT_EQ(d->minimumSize().width(), 80);
+    blocs[2]->hide();
+    EXPECT_EQ(d->minimumSize().width(), 50);
 }
 
 TEST(RetourALaLigne, ButtonsBreakTheirTextBetweenWordsAndStayWhole) {
