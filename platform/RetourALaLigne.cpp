@@ -15,8 +15,6 @@ struct Genre {
     QStyle::SubElement zoneTexte;
     QPalette::ColorRole couleur;
 };
-constexpr Genre kCase{QStyle::CT_CheckBox, QStyle::CE_CheckBox, QStyle::SE_CheckBoxContents,
-                      QPalette::WindowText};
 constexpr Genre kRadio{QStyle::CT_RadioButton, QStyle::CE_RadioButton,
                        QStyle::SE_RadioButtonContents, QPalette::WindowText};
 constexpr Genre kBouton{QStyle::CT_PushButton, QStyle::CE_PushButtonBevel,
@@ -77,7 +75,7 @@ void dessiner(QWidget* w, const Genre& g, QStyleOptionButton opt, Qt::Alignment 
     opt.text.clear();
     p.drawControl(g.dessin, opt);
     QRect zone = w->style()->subElementRect(g.zoneTexte, &opt, w);
-    if (g.dessin == QStyle::CE_CheckBox || g.dessin == QStyle::CE_RadioButton)
+    if (g.dessin == QStyle::CE_RadioButton)
         zone.setRight(w->rect().right());
     p.drawItemText(zone, int(alignement) | kDrapeaux, opt.palette, w->isEnabled(), texte,
                    g.couleur);
@@ -104,41 +102,6 @@ QSize EtiquetteRetour::sizeHint() const {
     return QSize(ligne.width() + m.left() + m.right() + bord,
                  std::max(ligne.height(), fontMetrics().height()) + m.top() + m.bottom() + bord);
 }
-
-// --- Check box ------------------------------------------------------------------------------
-
-CaseRetour::CaseRetour(const QString& texte, QWidget* parent) : QCheckBox(texte, parent) {
-    setSizePolicy(politique(QSizePolicy::Preferred));
-}
-
-QSize CaseRetour::minimumSizeHint() const {
-    QStyleOptionButton opt;
-    initStyleOption(&opt);
-    return minimum(this, kCase, opt, text());
-}
-
-int CaseRetour::heightForWidth(int largeur) const {
-    QStyleOptionButton opt;
-    initStyleOption(&opt);
-    return hauteurPour(this, kCase, opt, text(), largeur);
-}
-
-QRect CaseRetour::rectangleTexte() const {
-    QStyleOptionButton opt;
-    initStyleOption(&opt);
-    QRect r = zoneTexte(this, kCase, opt);
-    r.setRight(rect().right());
-    return r;
-}
-
-void CaseRetour::paintEvent(QPaintEvent* e) {
-    if (width() >= sizeHint().width()) return QCheckBox::paintEvent(e);
-    QStyleOptionButton opt;
-    initStyleOption(&opt);
-    dessiner(this, kCase, opt, Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-bool CaseRetour::hitButton(const QPoint& pos) const { return rect().contains(pos); }
 
 // --- Radio button ---------------------------------------------------------------------------
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,20 +15,6 @@ public:
     explicit EtiquetteRetour(const QString& texte = {}, QWidget* parent = nullptr);
     explicit EtiquetteRetour(QWidget* parent) : EtiquetteRetour(QString(), parent) {}
     QSize sizeHint() const override;
-};
-
-class CaseRetour : public QCheckBox {
-public:
-    explicit CaseRetour(const QString& texte, QWidget* parent = nullptr);
-    QSize minimumSizeHint() const override;
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int largeur) const override;
-    // Where the text is written at the present size.
-    QRect rectangleTexte() const;
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-    bool hitButton(const QPoint& pos) const override;
 };
 
 class RadioRetour : public QRadioButton {
