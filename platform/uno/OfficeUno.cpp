@@ -19,13 +19,17 @@ automation::PtrObjet creer(const Options& o) {
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QProcess>
+#include <QSet>
 #include <QThread>
 #include <QUrl>
 
 #include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/beans/UnknownPropertyException.hpp>
 #include <com/sun/star/beans/XExactName.hpp>
 #include <com/sun/star/bridge/XUnoUrlResolver.hpp>
+#include <com/sun/star/lang/IllegalArgumentException.hpp>
 #include <com/sun/star/lang/XMultiComponentFactory.hpp>
 #include <com/sun/star/lang/XSingleServiceFactory.hpp>
 #include <com/sun/star/reflection/InvocationTargetException.hpp>
@@ -33,6 +37,9 @@ automation::PtrObjet creer(const Options& o) {
 #include <com/sun/star/uno/XComponentContext.hpp>
 #include <cppuhelper/bootstrap.hxx>
 #include <rtl/bootstrap.hxx>
+#include <typelib/typedescription.hxx>
+
+#include <optional>
 
 namespace css = com::sun::star;
 using css::uno::Any;
@@ -70,61 +77,70 @@ Reference<css::uno::XComponentContext> contexteLocal() {
     return contexte;
 }
 
-Reference<css::lang::XSingleServiceFactory> fabriqueInvocation() {
-    static Reference<css::lang::XSingleServiceFactory> fabrique(
-        contexteLocal()->getServiceManager()->createInstanceWithContext(
-            OUString("com.sun.star.script.Invocation"), contexteLocal()),
-        UNO_QUERY_THROW);
-    return fabrique;
-}
-
 QString message(const css::uno::Exception& e) {
     const QString m = qs(e.Message);
     return m.isEmpty() ? QStringLiteral("erreur UNO") : m;
 }
 
-PtrObjet envelopper(const Reference<css::uno::XInterface>& cible, bool invisible);
+// What the objects of one connection share. Their Invocation adapters are made by the
+// office's own Invocation service: an adapter made here would introspect each new cell
+// through the pipe (five round trips before the first call), one made there does it in the
+// office at no cost. The names the objects answered to are kept, so that a name is not asked
+// again of every new cell.
+struct Lien {
+    Reference<css::lang::XSingleServiceFactory> invocation;
+    bool invisible = false;
+    struct Membre {
+        OUString exact;
+        bool methode = false;
+    };
+    QHash<QString, Membre> membres;
+};
+using PtrLien = std::shared_ptr<Lien>;
+
+// True when the interface (or one it inherits) has a method of that exact name.
+bool declare(const css::uno::Type& interface, const OUString& methode) {
+    css::uno::TypeDescription td(interface);
+    if (!td.is() || td.get()->eTypeClass != typelib_TypeClass_INTERFACE) return false;
+    td.makeComplete();
+    const auto* itd = reinterpret_cast<const typelib_InterfaceTypeDescription*>(td.get());
+    const OUString fin = "::" + methode;
+    for (sal_Int32 i = 0; i < itd->nAllMembers; ++i) {
+        const typelib_TypeDescriptionReference* m = itd->ppAllMembers[i];
+        if (m->eTypeClass == typelib_TypeClass_INTERFACE_METHOD &&
+            OUString::unacquired(&m->pTypeName).endsWith(fin))
+            return true;
+    }
+    return false;
+}
+
+PtrObjet envelopper(const Reference<css::uno::XInterface>& cible, const css::uno::Type& type,
+                    const PtrLien& lien);
 
 class ObjetUno : public automation::Objet {
 public:
-    ObjetUno(Reference<css::uno::XInterface> cible, Reference<css::script::XInvocation> inv,
-             bool invisible)
+    ObjetUno(Reference<css::uno::XInterface> cible, css::uno::Type type,
+             Reference<css::script::XInvocation> inv, PtrLien lien)
         : cible_(std::move(cible))
+        , type_(std::move(type))
         , inv_(std::move(inv))
-        , exact_(inv_, UNO_QUERY)
-        , invisible_(invisible) {}
+        , lien_(std::move(lien)) {}
 
     const Reference<css::uno::XInterface>& cible() const { return cible_; }
 
     Valeur appeler(const QString& nom, const Arguments& arguments) override {
         try {
-            const OUString n = nomExact(nom);
-            if (inv_->hasMethod(n)) {
-                Sequence<Any> entrees(static_cast<sal_Int32>(arguments.size()));
-                Any* e = entrees.getArray();
-                for (size_t i = 0; i < arguments.size(); ++i)
-                    e[i] = versAny(arguments[i]);
-                // An office without windows cannot show a new document: it loads it hidden
-                // and makes its frame the active one, as a shown document would be.
-                const bool cache = invisible_ && entrees.getLength() == 4 &&
-                                   n.equalsIgnoreAsciiCase("loadComponentFromURL");
-                if (cache) {
-                    css::beans::PropertyValue p;
-                    p.Name = "Hidden";
-                    p.Value <<= true;
-                    e[3] <<= Sequence<css::beans::PropertyValue>(&p, 1);
+            if (const auto m = connu(nom, arguments.empty())) {
+                try {
+                    return executer(*m, arguments);
+                } catch (const css::beans::UnknownPropertyException&) {
+                } catch (const css::lang::IllegalArgumentException&) {
                 }
-                Sequence<sal_Int16> indicesSortie;
-                Sequence<Any> sorties;
-                Valeur r = versValeur(inv_->invoke(n, entrees, indicesSortie, sorties));
-                if (cache && !r.estVide())
-                    appeler(QStringLiteral("setActiveFrame"),
-                            {r.objet()
-                                 ->objet(QStringLiteral("CurrentController"))
-                                 ->objet(QStringLiteral("Frame"))});
-                return r;
             }
-            if (arguments.empty() && inv_->hasProperty(n)) return versValeur(inv_->getValue(n));
+            const OUString n = nomExact(nom);
+            if (inv_->hasMethod(n)) return executer(retenir(nom, n, true), arguments);
+            if (arguments.empty() && inv_->hasProperty(n))
+                return executer(retenir(nom, n, false), arguments);
         } catch (const css::reflection::InvocationTargetException& e) {
             css::uno::Exception cause;
             if (e.TargetException >>= cause) throw Erreur(message(cause));
@@ -137,19 +153,79 @@ public:
 
     void affecter(const QString& nom, const Valeur& valeur) override {
         try {
+            if (const auto m = connu(nom, true); m && !m->methode) {
+                try {
+                    inv_->setValue(m->exact, versAny(valeur));
+                    return;
+                } catch (const css::beans::UnknownPropertyException&) {
+                }
+            }
             const OUString n = nomExact(nom);
             if (!inv_->hasProperty(n))
                 throw Erreur(QStringLiteral("propriété inconnue « %1 »").arg(nom));
-            inv_->setValue(n, versAny(valeur));
+            inv_->setValue(retenir(nom, n, false).exact, versAny(valeur));
         } catch (const css::uno::Exception& e) {
             throw Erreur(message(e));
         }
     }
 
 private:
+    // How a name already resolved may be used on this object without asking the office. A
+    // property is simply tried: an object without it refuses it. A method is tried only when
+    // this object answered to it already or its interface is known to have it, since the
+    // office's refusal of an unknown method ends the whole connection.
+    std::optional<Lien::Membre> connu(const QString& nom, bool sansArgument) {
+        const auto i = lien_->membres.constFind(nom);
+        if (i == lien_->membres.cend()) return std::nullopt;
+        if (!i->methode) {
+            if (sansArgument) return *i;
+            return std::nullopt;
+        }
+        if (verifies_.contains(nom) || declare(type_, i->exact)) return *i;
+        return std::nullopt;
+    }
+
+    Lien::Membre retenir(const QString& nom, const OUString& exact, bool methode) {
+        const Lien::Membre m{exact, methode};
+        lien_->membres.insert(nom, m);
+        verifies_.insert(nom);
+        return m;
+    }
+
+    Valeur executer(const Lien::Membre& m, const Arguments& arguments) {
+        if (!m.methode) return versValeur(inv_->getValue(m.exact));
+        Sequence<Any> entrees(static_cast<sal_Int32>(arguments.size()));
+        Any* e = entrees.getArray();
+        for (size_t i = 0; i < arguments.size(); ++i)
+            e[i] = versAny(arguments[i]);
+        // An office without windows cannot show a new document: it loads it hidden and
+        // makes its frame the active one, as a shown document would be.
+        const bool cache = lien_->invisible && entrees.getLength() == 4 &&
+                           m.exact.equalsIgnoreAsciiCase("loadComponentFromURL");
+        if (cache) {
+            css::beans::PropertyValue p;
+            p.Name = "Hidden";
+            p.Value <<= true;
+            e[3] <<= Sequence<css::beans::PropertyValue>(&p, 1);
+        }
+        Sequence<sal_Int16> indicesSortie;
+        Sequence<Any> sorties;
+        Valeur r = versValeur(inv_->invoke(m.exact, entrees, indicesSortie, sorties));
+        if (cache && !r.estVide())
+            appeler(QStringLiteral("setActiveFrame"),
+                    {r.objet()
+                         ->objet(QStringLiteral("CurrentController"))
+                         ->objet(QStringLiteral("Frame"))});
+        return r;
+    }
+
     // OLE automation names ignore letter case; UNO's do not.
-    OUString nomExact(const QString& nom) const {
+    OUString nomExact(const QString& nom) {
         const OUString n = ou(nom);
+        if (!exactDemande_) {
+            exact_.set(inv_, UNO_QUERY);
+            exactDemande_ = true;
+        }
         if (!exact_.is()) return n;
         const OUString e = exact_->getExactName(n);
         return e.isEmpty() ? n : e;
@@ -202,7 +278,7 @@ private:
         case css::uno::TypeClass_INTERFACE: {
             Reference<css::uno::XInterface> i;
             a >>= i;
-            return i.is() ? Valeur(envelopper(i, invisible_)) : Valeur();
+            return i.is() ? Valeur(envelopper(i, a.getValueType(), lien_)) : Valeur();
         }
         default:
             return Valeur();
@@ -210,21 +286,25 @@ private:
     }
 
     Reference<css::uno::XInterface> cible_;
+    css::uno::Type type_; // the interface it was handed over as
     Reference<css::script::XInvocation> inv_;
+    PtrLien lien_;
+    QSet<QString> verifies_; // names this very object answered to
     Reference<css::beans::XExactName> exact_;
-    bool invisible_;
+    bool exactDemande_ = false;
 };
 
-PtrObjet envelopper(const Reference<css::uno::XInterface>& cible, bool invisible) {
+PtrObjet envelopper(const Reference<css::uno::XInterface>& cible, const css::uno::Type& type,
+                    const PtrLien& lien) {
     Sequence<Any> arguments(1);
     arguments.getArray()[0] <<= cible;
     // The Invocation service is only offered as a single-service factory.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
     Reference<css::script::XInvocation> inv(
-        fabriqueInvocation()->createInstanceWithArguments(arguments), UNO_QUERY_THROW);
+        lien->invocation->createInstanceWithArguments(arguments), UNO_QUERY_THROW);
 #pragma GCC diagnostic pop
-    return std::make_shared<ObjetUno>(cible, inv, invisible);
+    return std::make_shared<ObjetUno>(cible, type, inv, lien);
 }
 
 QString tube(const Options& o) {
@@ -248,7 +328,13 @@ PtrObjet connecter(const Options& o) {
             QStringLiteral("uno:pipe,name=%1;urp;StarOffice.ComponentContext").arg(tube(o));
         Reference<css::uno::XComponentContext> distant(resolveur->resolve(ou(url)),
                                                        UNO_QUERY_THROW);
-        return envelopper(distant->getServiceManager(), o.invisible);
+        auto lien = std::make_shared<Lien>();
+        lien->invisible = o.invisible;
+        lien->invocation.set(distant->getServiceManager()->createInstanceWithContext(
+                                 OUString("com.sun.star.script.Invocation"), distant),
+                             UNO_QUERY_THROW);
+        return envelopper(distant->getServiceManager(),
+                          cppu::UnoType<css::lang::XMultiComponentFactory>::get(), lien);
     } catch (const css::uno::Exception& e) {
         throw Erreur(message(e));
     }
