@@ -26,6 +26,23 @@ struct PeripheriqueMedia::Impl {
     int affiche = -1;
     // The last move, for the images worth decoding ahead.
     DecodeurFfms::Sens sens = DecodeurFfms::Sens::Saut;
+    int pasPrevu = 1;
+
+    // The window positions the clip by relative moves, steps and jumps alike, and sometimes
+    // by a move of nothing: a short move is a step the user is likely to repeat, a long one
+    // a jump after which the user may go either way.
+    void noterMouvement(int64_t ecart) {
+        constexpr int64_t plusLongPas = 16;
+        if (ecart == 0) return;
+        const int64_t a = ecart < 0 ? -ecart : ecart;
+        if (a > plusLongPas) {
+            sens = DecodeurFfms::Sens::Saut;
+            pasPrevu = 1;
+            return;
+        }
+        sens = ecart > 0 ? DecodeurFfms::Sens::Avant : DecodeurFfms::Sens::Arriere;
+        pasPrevu = int(a);
+    }
     Mode mode = Mode::NonOuvert;
     QTimer horloge;
     QElapsedTimer chrono;
@@ -130,6 +147,7 @@ void PeripheriqueMedia::ouvrir(std::unique_ptr<DecodeurFfms> decodeur) {
     d->mode = Mode::Arrete;
     d->position = 0;
     d->sens = DecodeurFfms::Sens::Saut;
+    d->pasPrevu = 1;
     if (d->ecran) {
         d->ecran->setGeometry(d->rect);
         d->ecran->show();
@@ -196,16 +214,18 @@ int PeripheriqueMedia::pas() const {
 void PeripheriqueMedia::avancer() {
     if (!estOuvert()) return;
     terminerLecture();
-    d->sens = DecodeurFfms::Sens::Avant;
+    const int64_t avant = d->position;
     d->position = std::min(d->position + d->pas, d->nbImages());
+    d->noterMouvement(d->position - avant);
     afficherPosition(d->position);
 }
 
 void PeripheriqueMedia::reculer() {
     if (!estOuvert()) return;
     terminerLecture();
-    d->sens = DecodeurFfms::Sens::Arriere;
+    const int64_t avant = d->position;
     d->position = std::max<int64_t>(d->position - d->pas, 0);
+    d->noterMouvement(d->position - avant);
     afficherPosition(d->position);
 }
 
@@ -218,11 +238,12 @@ int64_t PeripheriqueMedia::position() const {
 void PeripheriqueMedia::chercher(int64_t position) {
     if (!estOuvert()) return;
     terminerLecture();
-    d->sens = DecodeurFfms::Sens::Saut;
+    const int64_t avant = d->position;
     int64_t p = position;
     if (d->format == FormatTemps::Millisecondes)
         p = int64_t(std::floor(double(position) / d->periodeMs() + 1e-6));
     d->position = std::clamp<int64_t>(p, 0, d->nbImages());
+    d->noterMouvement(d->position - avant);
     afficherPosition(d->position);
 }
 
@@ -242,6 +263,7 @@ void PeripheriqueMedia::jouer() {
     }
     d->mode = Mode::Lecture;
     d->sens = DecodeurFfms::Sens::Avant;
+    d->pasPrevu = 1;
     d->departLecture = d->position;
     d->chrono.start();
     d->horloge.start(std::max(1, int(d->periodeMs() / 2)));
@@ -260,8 +282,7 @@ const QImage& PeripheriqueMedia::imageAffichee() const {
         }
         d->image = image;
         d->imageDe = d->affiche;
-        // Playing shows every image in turn; stepping, the step count.
-        d->decodeur->prevoir(d->affiche, d->mode == Mode::Lecture ? 1 : d->pas, d->sens);
+        d->decodeur->prevoir(d->affiche, d->pasPrevu, d->sens);
     }
     return d->image;
 }
@@ -278,6 +299,10 @@ QString PeripheriqueMedia::nomCodec() const {
 std::vector<long double> PeripheriqueMedia::instants() const {
     if (!estOuvert()) return {};
     return d->decodeur->instants();
+}
+
+bool PeripheriqueMedia::imageEnCache(int n) const {
+    return d->decodeur && d->decodeur->enCache(n);
 }
 
 QWidget* PeripheriqueMedia::ecranVideo() const {

@@ -68,6 +68,8 @@ public:
     // Presentation time of each image in seconds from the first; empty when closed.
     std::vector<long double> instants() const;
     QWidget* ecranVideo() const; // the picture widget inside the display window
+    // Whether image n is decoded and waiting in the cache (for tests and measurements).
+    bool imageEnCache(int n) const;
     // Indexing that lasts longer than this shows its progress (and can be cancelled).
     void setDelaiProgression(int ms);
 

@@ -3,6 +3,7 @@
 #include "platform/ConvertisseurImages.h"
 
 #include <algorithm>
+#include <iterator>
 #include <ffms.h>
 
 PrechargeurImages::PrechargeurImages(const QByteArray& chemin, int piste, FFMS_Index* index,
@@ -30,10 +31,13 @@ void PrechargeurImages::demander(std::vector<int> images, bool attendable) {
     images.erase(std::unique(images.begin(), images.end()), images.end());
     {
         std::lock_guard<std::mutex> l(verrou_);
-        // A job that already covers these images goes on undisturbed.
+        // A job already at work on some of these images goes on undisturbed: starting again
+        // would repeat its seek, and what it leaves out is asked for once it is done.
         const auto reste = images_.begin() + std::ptrdiff_t(suivante_);
-        if (!images.empty() && std::includes(reste, images_.end(), images.begin(), images.end()))
-            return;
+        std::vector<int> communes;
+        std::set_intersection(reste, images_.end(), images.begin(), images.end(),
+                              std::back_inserter(communes));
+        if (!communes.empty()) return;
         images_ = std::move(images);
         suivante_ = 0;
         attendable_ = attendable;
@@ -93,6 +97,7 @@ void PrechargeurImages::travailler() {
         const bool aFaire = !cache_.contient(n);
         if (aFaire) {
             // Its own source, made here at the first job: the interface's is never touched.
+            // One decoding thread, as there: frame threading delays the end of every seek.
             if (!source)
                 source = FFMS_CreateVideoSource(chemin_.constData(), piste_, index_, 1,
                                                 FFMS_SEEK_NORMAL, &erreur);

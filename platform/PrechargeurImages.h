@@ -22,7 +22,8 @@ public:
     PrechargeurImages(const PrechargeurImages&) = delete;
     PrechargeurImages& operator=(const PrechargeurImages&) = delete;
 
-    // Images to decode, in ascending order. `attendable`: the interface may wait for them
+    // Images to decode, in ascending order; ignored while the job under way still has some of
+    // them to give. `attendable`: the interface may wait for them
     // from the start (a job behind the position shown, whose first decode is the seek the
     // interface would make itself); otherwise only once the job has given its first image.
     void demander(std::vector<int> images, bool attendable);

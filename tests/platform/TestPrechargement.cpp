@@ -91,6 +91,38 @@ TEST(Prechargement, AJumpOrAResizeDuringAPrefetchShowsTheImageAsked) {
     EXPECT_EQ(motif::lireIndex(d.image(290)), 290);
 }
 
+TEST(Prechargement, TheDeviceReadsStepsAndJumpsFromItsMoves) {
+    PeripheriqueMedia m;
+    m.setNomFichier(clipLongsGroupes());
+    m.ouvrir();
+    m.setFormatTemps(PeripheriqueMedia::FormatTemps::Images);
+    auto attendre = [&](int n) {
+        return QTest::qWaitFor([&] { return m.imageEnCache(n); }, 20000);
+    };
+    // A long move is a jump: the user may step back next, the window before it comes.
+    m.setPas(200);
+    m.avancer();
+    m.imageAffichee();
+    EXPECT_TRUE(attendre(200 - 64));
+    // A step of 2 forward, then a move of nothing (as the window repositions the clip):
+    // the images ahead at that step come, and the direction holds.
+    m.setPas(2);
+    m.avancer();
+    m.setPas(0);
+    m.avancer();
+    m.imageAffichee();
+    EXPECT_TRUE(attendre(202 + 2 * 32));
+    EXPECT_FALSE(m.imageEnCache(203));
+    // Steps of 3 back, after a jump.
+    m.chercher(290);
+    m.imageAffichee();
+    m.setPas(3);
+    m.reculer();
+    m.imageAffichee();
+    EXPECT_TRUE(attendre(287 - 3 * 64));
+    EXPECT_FALSE(m.imageEnCache(96)); // only the images it lands on
+}
+
 TEST(Prechargement, TwoHundredStepsBackAtUserPaceOnA1080pClipShowTheirOwnImages) {
     const QString chemin =
         clipstest::clip("groupes250-1080p.mp4", {"--codec", "h264", "--gop", "250", "--bframes",

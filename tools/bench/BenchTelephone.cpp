@@ -6,8 +6,9 @@
 //   StepForward/hevc_2160p_fit     4K HEVC shown fitted in a laptop window, presses back to
 //                                  back;
 //   StepBack/hevc_2160p_fit_paced  the same clip, a press every 200 ms, back from the middle.
-// Counters: median and slowest step (ms), and the process's peak memory (MB; run one
-// benchmark alone to read its own).
+// Counters: median and slowest step (ms), the first step back after the jump and the slowest
+// of the others (paced), and the process's peak memory (MB; run one benchmark alone to read
+// its own).
 
 #include "app/Demarrage.h"
 #include "clip/ControleurClip.h"
@@ -72,6 +73,9 @@ void reculerAuRythme(benchmark::State& etat, TForm1& f) {
         etat.ResumeTiming();
         ms.push_back(appuyer(f, f.navigation->bbtnPre));
     }
+    // The first step follows the jump by 200 ms, while the worker may still be seeking.
+    if (!ms.empty()) etat.counters["premier_ms"] = ms.front();
+    if (ms.size() > 1) etat.counters["max_suite_ms"] = *std::max_element(ms.begin() + 1, ms.end());
     compteurs(etat, ms);
 }
 
@@ -80,7 +84,7 @@ void StepBack1080pPaced(benchmark::State& etat) {
     if (!f) return;
     f->taille->MaJ(100, false);
     QApplication::processEvents();
-    etat.counters["pc"] = f->etat.taillePc;
+    etat.counters["largeur"] = f->MediaPlayer1->rectangleAffichage().width();
     reculerAuRythme(etat, *f);
 }
 
