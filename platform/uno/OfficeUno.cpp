@@ -24,6 +24,7 @@ automation::PtrObjet creer(const Options& o) {
 #include <QSet>
 #include <QThread>
 #include <QUrl>
+#include <csignal>
 
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/beans/UnknownPropertyException.hpp>
@@ -69,6 +70,9 @@ QString qs(const OUString& s) {
 // bridge is disposed as soon as an office object arrives.
 Reference<css::uno::XComponentContext> contexteLocal() {
     static Reference<css::uno::XComponentContext> contexte = [] {
+        // The bridge writes into the office's pipe: an office that quits meanwhile must give
+        // an error, not the signal that ends this process.
+        std::signal(SIGPIPE, SIG_IGN);
         rtl::Bootstrap::set(
             OUString("URE_BOOTSTRAP"),
             OUString("vnd.sun.star.pathname:" LIBREOFFICE_PROGRAMME "/fundamentalrc"));
