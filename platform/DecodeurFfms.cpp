@@ -3,6 +3,7 @@
 #include "platform/AviTronque.h"
 #include "platform/PeripheriqueMedia.h"
 #include "platform/PrechargeurImages.h"
+#include "platform/SautsExacts.h"
 
 #include <ffms.h>
 
@@ -84,9 +85,15 @@ DecodeurFfms::DecodeurFfms(const QString& chemin, const Progression& progression
     };
     const int piste = FFMS_GetFirstTrackOfType(index, FFMS_TYPE_VIDEO, &e.info);
     if (piste < 0) throw echec(e.message());
+    // Where a seek would land a few images off, images are decoded in a row from the start:
+    // slower going back, but always the image asked for.
+    const int modeSaut = groupesOuvertsPossibles(codec.toUtf8().constData()) &&
+                                 !sautsExacts(nom.constData(), piste, index)
+                             ? FFMS_SEEK_LINEAR
+                             : FFMS_SEEK_NORMAL;
     // One decoding thread: each step wants one image as soon as possible, and frame
     // threading only adds latency to that.
-    source = FFMS_CreateVideoSource(nom.constData(), piste, index, 1, FFMS_SEEK_NORMAL, &e.info);
+    source = FFMS_CreateVideoSource(nom.constData(), piste, index, 1, modeSaut, &e.info);
     if (!source) throw echec(e.message());
     const FFMS_VideoProperties* p = FFMS_GetVideoProperties(source);
     nb = p->NumFrames;
@@ -112,7 +119,7 @@ DecodeurFfms::DecodeurFfms(const QString& chemin, const Progression& progression
     if (image0.isNull())
         throw echec(QStringLiteral("Le format des images de ce clip n'est pas reconnu."));
     cache.mettre(0, image0);
-    prechargeur = std::make_unique<PrechargeurImages>(nom, piste, index, quarts, cache);
+    prechargeur = std::make_unique<PrechargeurImages>(nom, piste, index, modeSaut, quarts, cache);
 }
 
 void DecodeurFfms::lireInstants(FFMS_Track* piste) {

@@ -7,10 +7,11 @@
 #include <ffms.h>
 
 PrechargeurImages::PrechargeurImages(const QByteArray& chemin, int piste, FFMS_Index* index,
-                                     int quarts, CacheImages& cache)
+                                     int modeSaut, int quarts, CacheImages& cache)
     : chemin_(chemin)
     , piste_(piste)
     , index_(index)
+    , modeSaut_(modeSaut)
     , quarts_(quarts)
     , cache_(cache)
     , fil_([this] { travailler(); }) {}
@@ -99,8 +100,8 @@ void PrechargeurImages::travailler() {
             // Its own source, made here at the first job: the interface's is never touched.
             // One decoding thread, as there: frame threading delays the end of every seek.
             if (!source)
-                source = FFMS_CreateVideoSource(chemin_.constData(), piste_, index_, 1,
-                                                FFMS_SEEK_NORMAL, &erreur);
+                source = FFMS_CreateVideoSource(chemin_.constData(), piste_, index_, 1, modeSaut_,
+                                                &erreur);
             const FFMS_Frame* trame = source ? FFMS_GetFrame(source, n, &erreur) : nullptr;
             const QSize taille = cache_.taille();
             // The cache refuses an image converted before a change of size.

@@ -15,9 +15,10 @@ struct FFMS_Index;
 // new request replaces the one under way, which stops after the image it is decoding.
 class PrechargeurImages {
 public:
-    // The index must outlive the worker; `quarts` turns the images upright.
-    PrechargeurImages(const QByteArray& chemin, int piste, FFMS_Index* index, int quarts,
-                      CacheImages& cache);
+    // The index must outlive the worker; `modeSaut` is FFMS2's seek mode for the clip;
+    // `quarts` turns the images upright.
+    PrechargeurImages(const QByteArray& chemin, int piste, FFMS_Index* index, int modeSaut,
+                      int quarts, CacheImages& cache);
     ~PrechargeurImages(); // stops the worker and waits for it
     PrechargeurImages(const PrechargeurImages&) = delete;
     PrechargeurImages& operator=(const PrechargeurImages&) = delete;
@@ -44,6 +45,7 @@ private:
     QByteArray chemin_;
     int piste_;
     FFMS_Index* index_;
+    int modeSaut_;
     int quarts_;
     CacheImages& cache_;
 

@@ -151,6 +151,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasClip{"exact-theora.ogv", QStringList{"--codec", "libtheora"}},
         CasClip{"exact-hevc.mov", QStringList{"--codec", "hevc", "--gop", "24", "--bframes", "3"}},
         CasClip{"exact-hevc.mp4", QStringList{"--codec", "hevc", "--gop", "250", "--bframes", "4"}},
+        CasClip{"exact-hevc-ouvert.mp4",
+                QStringList{"--codec", "hevc", "--gop", "24", "--bframes", "3", "--open-gop"}},
         CasClip{"exact-vp9.webm", QStringList{"--codec", "vp9", "--gop", "30"}},
         CasClip{"exact-av1.mp4", QStringList{"--codec", "av1", "--gop", "32"}},
         CasClip{"exact-mpeg2.mts",
