@@ -427,3 +427,36 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) {
         return QString(info.param.nom).replace('.', '_').replace('-', '_').toStdString();
     });
+
+TEST(PeripheriqueMedia, A4kHevcPhoneClipIsSteppedToTheImageAndTimedEvenly) {
+    const QString chemin =
+        clipstest::clip("telephone-4k.mp4", {"--codec", "hevc", "--size", "3840x2160", "--rate",
+                                             "30", "--frames", "24", "--gop", "8", "--bframes",
+                                             "2"});
+    ASSERT_FALSE(chemin.isEmpty());
+    PeripheriqueMedia m;
+    m.setNomFichier(chemin);
+    m.ouvrir();
+    EXPECT_EQ(m.nomCodec(), "hevc");
+    EXPECT_EQ(m.rectangleAffichage(), QRect(0, 0, 3840, 2160));
+    m.setFormatTemps(Format::Images);
+    EXPECT_EQ(m.longueur(), 24);
+    const std::vector<long double> t = m.instants();
+    ASSERT_EQ(t.size(), 24u);
+    for (int i = 0; i < 24; ++i)
+        EXPECT_NEAR(double(t[size_t(i)]), i / 30.0, 1e-6) << i;
+    // Shown fitted, as on a laptop.
+    m.setRectangleAffichage(QRect(0, 0, 640, 360));
+    verifierImage(m, 0, "opened");
+    m.setPas(1);
+    for (int i = 1; i <= 10; ++i) {
+        m.avancer();
+        verifierImage(m, i, "stepping forward");
+    }
+    for (int i = 9; i >= 3; --i) {
+        m.reculer();
+        verifierImage(m, i, "stepping back across a key frame");
+    }
+    m.chercher(23);
+    verifierImage(m, 23, "seek to the last image");
+}
