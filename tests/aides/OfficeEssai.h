@@ -13,7 +13,8 @@ public:
     OfficeEssai();
     ~OfficeEssai();
 
-    static bool present() { return !officeUno::programme().isEmpty(); }
+    // A LibreOffice to start, and a build that can speak to it.
+    static bool present() { return officeUno::pris() && !officeUno::programme().isEmpty(); }
 
     officeUno::Options options;
     automation::PtrObjet bureau; // the desktop; empty when the office did not answer
