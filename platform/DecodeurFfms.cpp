@@ -153,39 +153,48 @@ QImage DecodeurFfms::image(int n) {
     if (!image.isNull()) return image;
     image = prechargeur->attendre(n);
     if (!image.isNull()) return image;
-    // Elsewhere than where the worker is going: it stops. This thread decodes n alone.
-    if (!prechargeur->concerne(n)) prechargeur->annuler();
+    // Not on the worker's way: this thread decodes n alone. (A worker gone elsewhere was
+    // sent on by the move that led here.)
     image = decoder(n);
     cache.mettre(n, image);
     return image;
 }
 
 void DecodeurFfms::prevoir(int n, int pas, Sens sens) {
+    if (n < 0 || n >= nb) return;
     pas = std::max(pas, 1);
     const int64_t parImage = std::max<int64_t>(int64_t(sortie.width()) * sortie.height() * 4, 1);
     const int fenetre =
         int(std::clamp<int64_t>(cache.budget() / 2 / parImage, 2, fenetreMax));
     // Forward, the images follow the one shown and decode in a row: half the window is
-    // enough. Backward, each refill starts with a seek to a key frame: the whole window.
+    // enough, and this thread, just past n's predecessor, decodes n itself. Backward, each
+    // refill starts with a seek to a key frame: the whole window, n included, given from n
+    // back. After a jump the user waits for n: only the images that the worker can keep as
+    // decoded until n is given (a quarter of the budget, 16 at most), so that n comes as
+    // soon as a decode of n alone would.
     const bool avant = sens == Sens::Avant;
-    const int etendue = avant ? std::max(fenetre / 2, 2) : fenetre;
+    const int64_t brute = std::max<int64_t>(int64_t(dimensions.width()) * dimensions.height() * 2, 1);
+    const int etendue = avant                ? std::max(fenetre / 2, 2)
+                        : sens == Sens::Saut ? int(std::clamp<int64_t>(
+                                                   cache.budget() / 4 / brute, 1, 16))
+                                             : fenetre;
     const int sensPas = avant ? pas : -pas;
     auto voisine = [&](int k) { return n + k * sensPas; };
-    // Nothing to do while the first half of what lies ahead is there already.
-    bool pret = true;
+    // Nothing to do while n and the first half of what lies ahead are there already.
+    bool pret = avant || cache.contient(n);
     for (int k = 1; k <= etendue / 2 && pret; ++k) {
         const int v = voisine(k);
         if (v >= 0 && v < nb) pret = cache.contient(v);
     }
     if (pret) return;
     std::vector<int> images;
-    for (int k = 1; k <= etendue; ++k) {
+    for (int k = avant ? 1 : 0; k <= etendue; ++k) {
         const int v = voisine(k);
         if (v < 0 || v >= nb) break;
         if (!cache.contient(v)) images.push_back(v);
     }
     if (images.empty()) return;
-    prechargeur->demander(std::move(images), !avant);
+    prechargeur->demander(std::move(images), !avant, !avant);
 }
 
 void DecodeurFfms::setTailleSortie(QSize taille) {

@@ -57,8 +57,9 @@ public:
     // give it.
     QImage image(int n);
 
-    // After image n is shown, moving by `pas` images in that direction: has the worker
-    // decode ahead what is not in the cache yet.
+    // Image n is to be shown, reached by moving `pas` images in that direction: has the
+    // worker decode ahead what is not in the cache yet (after a jump or a step back, n
+    // itself, so that one seek serves both).
     void prevoir(int n, int pas, Sens sens);
 
     // FFMS2's decoding of image n alone, without conversion or cache (for measurements).

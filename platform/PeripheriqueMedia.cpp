@@ -282,7 +282,6 @@ const QImage& PeripheriqueMedia::imageAffichee() const {
         }
         d->image = image;
         d->imageDe = d->affiche;
-        d->decodeur->prevoir(d->affiche, d->pasPrevu, d->sens);
     }
     return d->image;
 }
@@ -318,6 +317,8 @@ void PeripheriqueMedia::afficherPosition(int64_t position) {
     // before the screen is painted costs nothing.
     const int n = int(std::clamp<int64_t>(position, 0, d->nbImages() - 1));
     d->affiche = n;
+    // The worker sets off at once for what comes next (after a jump, with n itself).
+    d->decodeur->prevoir(n, d->pasPrevu, d->sens);
     if (d->ecran) d->ecran->update();
     emit imageChangee(n);
 }

@@ -3,8 +3,13 @@
 #include "platform/ConvertisseurImages.h"
 
 #include <algorithm>
-#include <iterator>
+#include <deque>
 #include <ffms.h>
+#include <iterator>
+extern "C" {
+#include <libavutil/common.h>
+#include <libavutil/pixdesc.h>
+}
 
 PrechargeurImages::PrechargeurImages(const QByteArray& chemin, int piste, FFMS_Index* index,
                                      int modeSaut, int quarts, CacheImages& cache)
@@ -27,21 +32,26 @@ PrechargeurImages::~PrechargeurImages() {
     cache_.reveiller();
 }
 
-void PrechargeurImages::demander(std::vector<int> images, bool attendable) {
+void PrechargeurImages::demander(std::vector<int> images, bool attendable, bool recentesDAbord) {
     std::sort(images.begin(), images.end());
     images.erase(std::unique(images.begin(), images.end()), images.end());
     {
         std::lock_guard<std::mutex> l(verrou_);
         // A job already at work on some of these images goes on undisturbed: starting again
-        // would repeat its seek, and what it leaves out is asked for once it is done.
-        const auto reste = images_.begin() + std::ptrdiff_t(suivante_);
+        // would repeat its seek. The rest comes once it is done.
         std::vector<int> communes;
-        std::set_intersection(reste, images_.end(), images.begin(), images.end(),
+        std::set_intersection(images_.begin(), images_.end(), images.begin(), images.end(),
                               std::back_inserter(communes));
-        if (!communes.empty()) return;
+        if (!communes.empty()) {
+            suivantes_ = std::move(images);
+            suivantesAttendables_ = attendable;
+            suivantesRecentesDAbord_ = recentesDAbord;
+            return;
+        }
+        suivantes_.clear();
         images_ = std::move(images);
-        suivante_ = 0;
         attendable_ = attendable;
+        recentesDAbord_ = recentesDAbord;
         commence_ = false;
         ++generation_;
     }
@@ -53,21 +63,16 @@ void PrechargeurImages::annuler() {
     {
         std::lock_guard<std::mutex> l(verrou_);
         images_.clear();
-        suivante_ = 0;
+        suivantes_.clear();
         ++generation_;
     }
     cache_.reveiller();
 }
 
-bool PrechargeurImages::concerne(int n) const {
-    std::lock_guard<std::mutex> l(verrou_);
-    return std::binary_search(images_.begin() + std::ptrdiff_t(suivante_), images_.end(), n);
-}
-
 bool PrechargeurImages::promet(int n) const {
     std::lock_guard<std::mutex> l(verrou_);
     if (!attendable_ && !commence_) return false;
-    return std::binary_search(images_.begin() + std::ptrdiff_t(suivante_), images_.end(), n);
+    return std::binary_search(images_.begin(), images_.end(), n);
 }
 
 QImage PrechargeurImages::attendre(int n) {
@@ -80,42 +85,121 @@ int PrechargeurImages::decodees() const {
     return decodees_;
 }
 
+void PrechargeurImages::donnee(unsigned generation, int n) {
+    if (generation != generation_) return;
+    const auto it = std::lower_bound(images_.begin(), images_.end(), n);
+    if (it != images_.end() && *it == n) images_.erase(it);
+    commence_ = true;
+}
+
+namespace {
+
+// A decoded image kept as the decoder gave it, to be converted later: FFMS2 reuses its frame
+// for the next decode.
+struct TrameCopiee {
+    int n = -1;
+    FFMS_Frame trame{};
+    std::vector<uint8_t> plans[4];
+    int64_t octets = 0;
+
+    TrameCopiee(int image, const FFMS_Frame& source)
+        : n(image)
+        , trame(source) {
+        const auto format = static_cast<AVPixelFormat>(source.EncodedPixelFormat);
+        const AVPixFmtDescriptor* desc = av_pix_fmt_desc_get(format);
+        const int nbPlans = desc ? av_pix_fmt_count_planes(format) : 0;
+        for (int i = 0; i < 4; ++i) {
+            trame.Data[i] = nullptr;
+            if (i >= nbPlans || !source.Data[i] || source.Linesize[i] <= 0) continue;
+            const int h = (i == 1 || i == 2) ? AV_CEIL_RSHIFT(source.EncodedHeight,
+                                                              int(desc->log2_chroma_h))
+                                             : source.EncodedHeight;
+            const size_t taille = size_t(source.Linesize[i]) * size_t(h);
+            plans[i].assign(source.Data[i], source.Data[i] + taille);
+            trame.Data[i] = plans[i].data();
+            octets += int64_t(taille);
+        }
+    }
+};
+
+} // namespace
+
 void PrechargeurImages::travailler() {
     FFMS_VideoSource* source = nullptr;
     ConvertisseurImages convertisseur(quarts_);
     char texte[512];
     FFMS_ErrorInfo erreur{FFMS_ERROR_SUCCESS, FFMS_ERROR_SUCCESS, sizeof texte, texte};
     for (;;) {
-        int n = -1;
+        std::vector<int> images;
         unsigned generation = 0;
+        bool recentes = false;
         {
             std::unique_lock<std::mutex> l(verrou_);
-            travail_.wait(l, [&] { return arret_ || suivante_ < images_.size(); });
+            travail_.wait(l, [&] { return arret_ || !images_.empty(); });
             if (arret_) break;
-            n = images_[suivante_];
+            images = images_;
             generation = generation_;
+            recentes = recentesDAbord_;
         }
-        const bool aFaire = !cache_.contient(n);
-        if (aFaire) {
-            // Its own source, made here at the first job: the interface's is never touched.
-            // One decoding thread, as there: frame threading delays the end of every seek.
-            if (!source)
-                source = FFMS_CreateVideoSource(chemin_.constData(), piste_, index_, 1, modeSaut_,
-                                                &erreur);
-            const FFMS_Frame* trame = source ? FFMS_GetFrame(source, n, &erreur) : nullptr;
-            const QSize taille = cache_.taille();
-            // The cache refuses an image converted before a change of size.
-            if (trame) cache_.mettre(n, convertisseur.convertir(trame, taille));
-        }
-        {
+        auto enCours = [&] {
             std::lock_guard<std::mutex> l(verrou_);
-            decodees_ += aFaire ? 1 : 0;
-            if (generation == generation_) {
-                ++suivante_;
-                commence_ = true;
+            return generation == generation_ && !arret_;
+        };
+        auto donner = [&](int n, const QImage& image, bool decodee) {
+            // The cache refuses an image converted before a change of size.
+            if (!image.isNull()) cache_.mettre(n, image);
+            {
+                std::lock_guard<std::mutex> l(verrou_);
+                decodees_ += decodee ? 1 : 0;
+                donnee(generation, n);
+            }
+            cache_.reveiller(); // a waiter for an image that could not be decoded stops waiting
+        };
+        // Its own source, made here at the first job: the interface's is never touched.
+        // One decoding thread, as there: frame threading delays the end of every seek.
+        if (!source)
+            source =
+                FFMS_CreateVideoSource(chemin_.constData(), piste_, index_, 1, modeSaut_, &erreur);
+        // Kept for a conversion from the last back, within a quarter of the cache.
+        std::deque<TrameCopiee> copies;
+        int64_t octets = 0;
+        const int64_t limite = cache_.budget() / 4;
+        auto convertir = [&](const TrameCopiee& c) {
+            donner(c.n, convertisseur.convertir(&c.trame, cache_.taille()), true);
+        };
+        for (int n : images) {
+            if (!enCours()) break;
+            if (cache_.contient(n)) {
+                donner(n, QImage(), false);
+                continue;
+            }
+            const FFMS_Frame* trame = source ? FFMS_GetFrame(source, n, &erreur) : nullptr;
+            if (!trame) {
+                donner(n, QImage(), false);
+            } else if (!recentes) {
+                donner(n, convertisseur.convertir(trame, cache_.taille()), true);
+            } else {
+                copies.emplace_back(n, *trame);
+                octets += copies.back().octets;
+                for (; octets > limite && copies.size() > 1; copies.pop_front()) {
+                    octets -= copies.front().octets;
+                    convertir(copies.front());
+                }
             }
         }
-        cache_.reveiller(); // a waiter for an image that could not be decoded stops waiting
+        for (; !copies.empty() && enCours(); copies.pop_back())
+            convertir(copies.back());
+        std::lock_guard<std::mutex> l(verrou_);
+        if (generation == generation_ && !suivantes_.empty()) {
+            // The request kept for after this job (what this job gave is skipped then; the
+            // cache is not asked here: its lock is never taken under this one).
+            images_ = std::move(suivantes_);
+            suivantes_.clear();
+            attendable_ = suivantesAttendables_;
+            recentesDAbord_ = suivantesRecentesDAbord_;
+            commence_ = false;
+            ++generation_;
+        }
     }
     if (source) FFMS_DestroyVideoSource(source);
 }

@@ -23,17 +23,16 @@ public:
     PrechargeurImages(const PrechargeurImages&) = delete;
     PrechargeurImages& operator=(const PrechargeurImages&) = delete;
 
-    // Images to decode, in ascending order; ignored while the job under way still has some of
-    // them to give. `attendable`: the interface may wait for them
-    // from the start (a job behind the position shown, whose first decode is the seek the
-    // interface would make itself); otherwise only once the job has given its first image.
-    void demander(std::vector<int> images, bool attendable);
+    // Images to decode (decoded in ascending order); kept for after the job under way when
+    // that job still has some of them to give. `attendable`: the interface may wait for them from the start
+    // (its own decode would start with the same seek); otherwise only once the job has given
+    // its first image. `recentesDAbord`: the images are converted from the last one back,
+    // so that the one nearest the position, behind it, comes first.
+    void demander(std::vector<int> images, bool attendable, bool recentesDAbord);
     void annuler();
 
     // Whether the job under way will still give image n, soon enough to be waited for.
     bool promet(int n) const;
-    // Whether n is among the images the job under way has still to give.
-    bool concerne(int n) const;
     // Image n from the cache, waiting while the job promises it; null when it no longer does.
     QImage attendre(int n);
 
@@ -41,6 +40,8 @@ public:
 
 private:
     void travailler();
+    // Under the lock: image n of job `generation` is given (or could not be).
+    void donnee(unsigned generation, int n);
 
     QByteArray chemin_;
     int piste_;
@@ -52,8 +53,12 @@ private:
     mutable std::mutex verrou_;
     std::condition_variable travail_;
     std::vector<int> images_; // the job: images still to give, ascending
-    size_t suivante_ = 0;     // index in images_ of the next one
     bool attendable_ = false;
+    bool recentesDAbord_ = false;
+    // A request made while the job was at work on some of its images: the next job.
+    std::vector<int> suivantes_;
+    bool suivantesAttendables_ = false;
+    bool suivantesRecentesDAbord_ = false;
     bool commence_ = false;   // the job has given an image
     unsigned generation_ = 0; // bumped by every new job or cancellation
     bool arret_ = false;

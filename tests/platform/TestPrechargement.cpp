@@ -29,9 +29,9 @@ TEST(Prechargement, StepsBackFindTheWindowBeforeThemDecodedByTheWorker) {
     ASSERT_EQ(d.nbImages(), 300);
     EXPECT_EQ(motif::lireIndex(d.image(299)), 299);
     d.prevoir(299, 1, DecodeurFfms::Sens::Arriere);
-    // The whole window (64 small images) is there, all decoded by the worker (in ascending
-    // order: 298 comes last).
-    ASSERT_TRUE(attendreCache(d, 298));
+    // The whole window (64 small images) is there, all decoded by the worker, and given from
+    // the nearest back: 235 comes last.
+    ASSERT_TRUE(attendreCache(d, 299 - 64));
     EXPECT_GE(d.decodeesParLeFil(), 64);
     for (int n = 298; n >= 299 - 64; --n)
         ASSERT_EQ(motif::lireIndex(d.image(n)), n);
@@ -62,8 +62,8 @@ TEST(Prechargement, StaysWithinTheMemoryBudget) {
     d.setBudgetCache(10 * parImage);
     d.image(280);
     d.prevoir(280, 1, DecodeurFfms::Sens::Arriere);
-    ASSERT_TRUE(attendreCache(d, 279)); // a window of half the budget: 5 images
-    EXPECT_TRUE(d.enCache(275));
+    ASSERT_TRUE(attendreCache(d, 275)); // a window of half the budget: 5 images
+    EXPECT_TRUE(d.enCache(279));
     EXPECT_FALSE(d.enCache(274));
     EXPECT_LE(d.occupationCache(), 10 * parImage);
     for (int n = 279; n >= 240; --n) {
@@ -99,11 +99,12 @@ TEST(Prechargement, TheDeviceReadsStepsAndJumpsFromItsMoves) {
     auto attendre = [&](int n) {
         return QTest::qWaitFor([&] { return m.imageEnCache(n); }, 20000);
     };
-    // A long move is a jump: the user may step back next, the window before it comes.
+    // A long move is a jump: the user may step back next, the images just before it come
+    // with it.
     m.setPas(200);
     m.avancer();
     m.imageAffichee();
-    EXPECT_TRUE(attendre(200 - 64));
+    EXPECT_TRUE(attendre(200 - 16));
     // A step of 2 forward, then a move of nothing (as the window repositions the clip):
     // the images ahead at that step come, and the direction holds.
     m.setPas(2);
