@@ -6,6 +6,9 @@
 #include <deque>
 #include <ffms.h>
 #include <iterator>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 extern "C" {
 #include <libavutil/common.h>
 #include <libavutil/pixdesc.h>
@@ -125,6 +128,9 @@ struct TrameCopiee {
 } // namespace
 
 void PrechargeurImages::travailler() {
+    // Below the interface and the toolkit's own helpers (such as a file dialog reading its
+    // folder): decoding ahead only uses what they leave.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
     FFMS_VideoSource* source = nullptr;
     ConvertisseurImages convertisseur(quarts_);
     char texte[512];

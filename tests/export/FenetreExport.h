@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
@@ -29,6 +30,18 @@ namespace fenetreExport {
 inline void taper(QWidget* dialogue, const QString& nom) {
     auto* champ = dialogue->findChild<QLineEdit*>("fileNameEdit");
     ASSERT_NE(champ, nullptr) << dialogue->objectName().toStdString();
+    // The open dialog, used again, reads its folder in the background, and once it has,
+    // selects again in its list the clip chosen the last time, which would win over the
+    // name typed: as a user does, the name is typed once the folder is shown.
+    if (dialogue->objectName() == QLatin1String("OpenDialog1")) {
+        if (auto* liste = dialogue->findChild<QListView*>("listView"))
+            QTest::qWaitFor(
+                [liste] {
+                    return liste->model() && liste->model()->rowCount(liste->rootIndex()) > 0;
+                },
+                1000);
+        QTest::qWait(20);
+    }
     // A whole path is pasted: typed key by key, the dialog would walk into each folder
     // as its name is completed, and keep only the rest.
     if (nom.contains(QLatin1Char('/'))) {
