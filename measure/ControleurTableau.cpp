@@ -234,6 +234,7 @@ void ControleurTableau::initTableau(int n) {
     udt0->setSingleStep(1);
     udt0->setEnabled(true);
     lblt0->setText(QStringLiteral("1"));
+    offrirPointsDepuisT0();
     udPointsPlan->setValue(1);
     udPointsPlan->setEnabled(true);
     lblPointsPlan->setText(QStringLiteral("1"));
@@ -425,7 +426,11 @@ void ControleurTableau::udt0MouseUp() {
     udt0->setSingleStep(1);
     calcul::colonneT(StringGrid1->cellules(), f.etat, t0(), separateurDecimal());
     StringGrid1->setT0(t0());
-    // The print dialog offers "from t = 0" only when that leaves images out.
+    offrirPointsDepuisT0();
+}
+
+// The print dialog offers "from t = 0" only when that leaves images out.
+void ControleurTableau::offrirPointsDepuisT0() {
     for (const char* nom : {"rbImpPoints0", "rbImpPoints1"})
         if (auto* w = f.findChild<QWidget*>(nom)) w->setEnabled(t0() > 1);
 }

@@ -80,6 +80,7 @@ public:
     void StringGrid1MouseUp(int c, int r, bool glisse);
 
 private:
+    void offrirPointsDepuisT0();
     bool clipOuvert() const;
     void construirePanneau();
     bool effacer(const QRect& p, const QString& message, int c, int r, bool confirmer);

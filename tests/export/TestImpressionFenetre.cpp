@@ -208,6 +208,12 @@ TEST(ImpressionFenetre, OptionsStayAndPointsFromTheTimeOrigin) {
         EXPECT_FALSE(o.depuisT0);
     });
     EXPECT_EQ(f->impression->sujet().t0, 4);
+    // Another clip starts again from t0 = 1: the choice has nothing to leave out.
+    f->clip->ouvrirClip(clipstest::clip(QStringLiteral("pointage10.avi"), {"--frames", "10"}));
+    imprimer(*f, [](TdlgImprimer* d) {
+        EXPECT_FALSE(d->rbImpPoints0->isEnabled());
+        EXPECT_FALSE(d->rbImpPoints1->isEnabled());
+    });
 }
 
 TEST(ImpressionFenetre, PrinterRefusalIsReportedAndTheDialogStays) {
