@@ -20,12 +20,13 @@ bool CacheImages::contient(int n) const {
 }
 
 void CacheImages::mettre(int n, const QImage& image) {
+    std::list<Entree> sorties;
     {
         std::lock_guard<std::mutex> l(verrou_);
         if (image.isNull() || image.size() != taille_ || trouver(n) != entrees_.end()) return;
         entrees_.push_front({n, image});
         occupe_ += image.sizeInBytes();
-        reduire();
+        sorties = reduire();
     }
     change_.notify_all();
 }
@@ -35,19 +36,22 @@ void CacheImages::reveiller() {
     change_.notify_all();
 }
 
-void CacheImages::reduire() {
+std::list<CacheImages::Entree> CacheImages::reduire() {
     // The image just used stays, whatever the budget.
+    std::list<Entree> sorties;
     while (entrees_.size() > 1 && occupe_ > budget_) {
         occupe_ -= entrees_.back().image.sizeInBytes();
-        entrees_.pop_back();
+        sorties.splice(sorties.end(), entrees_, std::prev(entrees_.end()));
     }
+    return sorties;
 }
 
 void CacheImages::setTaille(QSize taille) {
+    std::list<Entree> sorties;
     std::lock_guard<std::mutex> l(verrou_);
     if (taille == taille_) return;
     taille_ = taille;
-    entrees_.clear();
+    sorties.swap(entrees_);
     occupe_ = 0;
 }
 
@@ -57,9 +61,10 @@ QSize CacheImages::taille() const {
 }
 
 void CacheImages::setBudget(int64_t octets) {
+    std::list<Entree> sorties;
     std::lock_guard<std::mutex> l(verrou_);
     budget_ = std::max<int64_t>(octets, 0);
-    reduire();
+    sorties = reduire();
 }
 
 int64_t CacheImages::budget() const {
@@ -73,7 +78,8 @@ int64_t CacheImages::occupe() const {
 }
 
 void CacheImages::vider() {
+    std::list<Entree> sorties;
     std::lock_guard<std::mutex> l(verrou_);
-    entrees_.clear();
+    sorties.swap(entrees_);
     occupe_ = 0;
 }

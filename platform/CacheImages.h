@@ -39,7 +39,9 @@ private:
         QImage image;
     };
     std::list<Entree>::iterator trouver(int n) const;
-    void reduire(); // under the lock
+    // Under the lock: takes out the oldest images beyond the budget. The caller lets them go
+    // once the lock is released, since freeing an image's memory can take milliseconds.
+    std::list<Entree> reduire();
 
     mutable std::mutex verrou_;
     std::condition_variable change_;
