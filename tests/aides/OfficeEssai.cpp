@@ -50,9 +50,9 @@ OfficeEssai::~OfficeEssai() {
     } catch (const automation::Erreur&) {
     }
     bureau.reset();
-    // LibreOffice 7.4 now and then stays stuck in its own shutdown, the connection still open,
-    // which would hold this process at its exit: it is given 10 s, then killed. The profile is
-    // removed only once the office has left it.
+    // LibreOffice 7.4 now and then stays stuck in its own shutdown, and once held this test
+    // process at its exit: it is given 10 s, then killed. The profile is removed only once the
+    // office has left it.
     for (int i = 0; i < 100 && !processusDuProfil(options.profil).isEmpty(); ++i)
         QThread::msleep(100);
     for (pid_t pid : processusDuProfil(options.profil))
