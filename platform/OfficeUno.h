@@ -7,7 +7,8 @@
 
 // LibreOffice driven through UNO from a named pipe: the service manager of an office that
 // accepts connections on the pipe, started when none answers yet. Its objects are reached
-// by name through the Invocation service, as OLE automation reaches them on Windows.
+// by name, as OLE automation reaches them on Windows: the office's Invocation service answers
+// each name, and a name once answered is then called through the office's core reflection.
 namespace officeUno {
 
 struct Options {

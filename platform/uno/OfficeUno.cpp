@@ -30,10 +30,14 @@ automation::PtrObjet creer(const Options& o) {
 #include <com/sun/star/beans/UnknownPropertyException.hpp>
 #include <com/sun/star/beans/XExactName.hpp>
 #include <com/sun/star/bridge/XUnoUrlResolver.hpp>
+#include <com/sun/star/lang/DisposedException.hpp>
 #include <com/sun/star/lang/IllegalArgumentException.hpp>
 #include <com/sun/star/lang/XMultiComponentFactory.hpp>
 #include <com/sun/star/lang/XSingleServiceFactory.hpp>
 #include <com/sun/star/reflection/InvocationTargetException.hpp>
+#include <com/sun/star/reflection/XIdlClass.hpp>
+#include <com/sun/star/reflection/XIdlMethod.hpp>
+#include <com/sun/star/reflection/XIdlReflection.hpp>
 #include <com/sun/star/script/XInvocation.hpp>
 #include <com/sun/star/uno/XComponentContext.hpp>
 #include <cppuhelper/bootstrap.hxx>
@@ -41,6 +45,7 @@ automation::PtrObjet creer(const Options& o) {
 #include <typelib/typedescription.hxx>
 
 #include <optional>
+#include <unordered_map>
 
 namespace css = com::sun::star;
 using css::uno::Any;
@@ -86,19 +91,44 @@ QString message(const css::uno::Exception& e) {
     return m.isEmpty() ? QStringLiteral("erreur UNO") : m;
 }
 
-// What the objects of one connection share. Their Invocation adapters are made by the
-// office's own Invocation service: an adapter made here would introspect each new cell
-// through the pipe (five round trips before the first call), one made there does it in the
-// office at no cost. The names the objects answered to are kept, so that a name is not asked
-// again of every new cell.
+// A failure of the office's object itself, rather than of the call's route.
+QString messageCible(const css::reflection::InvocationTargetException& e) {
+    css::uno::Exception cause;
+    return (e.TargetException >>= cause) ? message(cause) : message(e);
+}
+
+// What the objects of one connection share. A name is first answered by an Invocation adapter
+// made by the office's own Invocation service (an adapter made here would introspect the
+// object through the pipe: five round trips before the first call). The names the objects
+// answered to are kept, so that a name is not asked again of every new cell. A method kept
+// that way, on an interface known to declare it, is then called through the office's core
+// reflection, still by name, as an OLE client keeps the dispatch id of a name: a new cell
+// needs no adapter of its own, which would cost two more round trips and the office's
+// introspection of it.
 struct Lien {
     Reference<css::lang::XSingleServiceFactory> invocation;
+    Reference<css::reflection::XIdlReflection> reflexion;
     bool invisible = false;
     struct Membre {
         OUString exact;
         bool methode = false;
     };
     QHash<QString, Membre> membres;
+    // The office's description of a method, by interface and exact name (null when the office
+    // does not know it).
+    std::unordered_map<OUString, Reference<css::reflection::XIdlMethod>, rtl::OUStringHash>
+        methodes;
+
+    Reference<css::reflection::XIdlMethod> methode(const OUString& interface,
+                                                   const OUString& exact) {
+        const OUString cle = interface + "::" + exact;
+        if (const auto i = methodes.find(cle); i != methodes.end()) return i->second;
+        Reference<css::reflection::XIdlMethod> m;
+        if (reflexion.is())
+            if (const auto classe = reflexion->forName(interface); classe.is())
+                m = classe->getMethod(exact);
+        return methodes.emplace(cle, m).first->second;
+    }
 };
 using PtrLien = std::shared_ptr<Lien>;
 
@@ -123,11 +153,9 @@ PtrObjet envelopper(const Reference<css::uno::XInterface>& cible, const css::uno
 
 class ObjetUno : public automation::Objet {
 public:
-    ObjetUno(Reference<css::uno::XInterface> cible, css::uno::Type type,
-             Reference<css::script::XInvocation> inv, PtrLien lien)
+    ObjetUno(Reference<css::uno::XInterface> cible, css::uno::Type type, PtrLien lien)
         : cible_(std::move(cible))
         , type_(std::move(type))
-        , inv_(std::move(inv))
         , lien_(std::move(lien)) {}
 
     const Reference<css::uno::XInterface>& cible() const { return cible_; }
@@ -142,13 +170,11 @@ public:
                 }
             }
             const OUString n = nomExact(nom);
-            if (inv_->hasMethod(n)) return executer(retenir(nom, n, true), arguments);
-            if (arguments.empty() && inv_->hasProperty(n))
+            if (adaptateur()->hasMethod(n)) return executer(retenir(nom, n, true), arguments);
+            if (arguments.empty() && adaptateur()->hasProperty(n))
                 return executer(retenir(nom, n, false), arguments);
         } catch (const css::reflection::InvocationTargetException& e) {
-            css::uno::Exception cause;
-            if (e.TargetException >>= cause) throw Erreur(message(cause));
-            throw Erreur(message(e));
+            throw Erreur(messageCible(e));
         } catch (const css::uno::Exception& e) {
             throw Erreur(message(e));
         }
@@ -158,22 +184,68 @@ public:
     void affecter(const QString& nom, const Valeur& valeur) override {
         try {
             if (const auto m = connu(nom, true); m && !m->methode) {
+                if (ecrireParJeu(m->exact, valeur)) return;
                 try {
-                    inv_->setValue(m->exact, versAny(valeur));
+                    adaptateur()->setValue(m->exact, versAny(valeur));
                     return;
                 } catch (const css::beans::UnknownPropertyException&) {
                 }
             }
             const OUString n = nomExact(nom);
-            if (!inv_->hasProperty(n))
+            if (!adaptateur()->hasProperty(n))
                 throw Erreur(QStringLiteral("propriété inconnue « %1 »").arg(nom));
-            inv_->setValue(retenir(nom, n, false).exact, versAny(valeur));
+            adaptateur()->setValue(retenir(nom, n, false).exact, versAny(valeur));
+        } catch (const css::reflection::InvocationTargetException& e) {
+            throw Erreur(messageCible(e));
         } catch (const css::uno::Exception& e) {
             throw Erreur(message(e));
         }
     }
 
 private:
+    // The object's Invocation adapter, made the first time a name must be asked of it.
+    const Reference<css::script::XInvocation>& adaptateur() {
+        if (!inv_.is()) {
+            Sequence<Any> arguments(1);
+            arguments.getArray()[0] <<= cible_;
+            // The Invocation service is only offered as a single-service factory.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+            inv_.set(lien_->invocation->createInstanceWithArguments(arguments), UNO_QUERY_THROW);
+#pragma GCC diagnostic pop
+        }
+        return inv_;
+    }
+
+    // A property already resolved, set through the object's property set by name; false when
+    // the object has no property set or its set does not take it (it may still be a property
+    // of another kind, or need a conversion, which the adapter makes).
+    bool ecrireParJeu(const OUString& exact, const Valeur& valeur) {
+        const auto ecrire = lien_->methode(OUString("com.sun.star.beans.XPropertySet"),
+                                           OUString("setPropertyValue"));
+        if (!ecrire.is()) return false;
+        Sequence<Any> entrees(2);
+        entrees.getArray()[0] <<= exact;
+        entrees.getArray()[1] = versAny(valeur);
+        try {
+            ecrire->invoke(Any(cible_), entrees);
+            return true;
+        } catch (const css::lang::IllegalArgumentException&) {
+            return false;
+        } catch (const css::lang::DisposedException&) {
+            throw;
+        } catch (const css::uno::RuntimeException&) {
+            return false; // how the office's reflection refuses an object without property set
+        } catch (const css::reflection::InvocationTargetException& e) {
+            if (e.TargetException.isExtractableTo(
+                    cppu::UnoType<css::beans::UnknownPropertyException>::get()) ||
+                e.TargetException.isExtractableTo(
+                    cppu::UnoType<css::lang::IllegalArgumentException>::get()))
+                return false;
+            throw;
+        }
+    }
+
     // How a name already resolved may be used on this object without asking the office. A
     // property is simply tried: an object without it refuses it. A method is tried only when
     // this object answered to it already or its interface is known to have it, since the
@@ -197,7 +269,7 @@ private:
     }
 
     Valeur executer(const Lien::Membre& m, const Arguments& arguments) {
-        if (!m.methode) return versValeur(inv_->getValue(m.exact));
+        if (!m.methode) return versValeur(adaptateur()->getValue(m.exact));
         Sequence<Any> entrees(static_cast<sal_Int32>(arguments.size()));
         Any* e = entrees.getArray();
         for (size_t i = 0; i < arguments.size(); ++i)
@@ -212,9 +284,7 @@ private:
             p.Value <<= true;
             e[3] <<= Sequence<css::beans::PropertyValue>(&p, 1);
         }
-        Sequence<sal_Int16> indicesSortie;
-        Sequence<Any> sorties;
-        Valeur r = versValeur(inv_->invoke(m.exact, entrees, indicesSortie, sorties));
+        Valeur r = invoquer(m.exact, entrees);
         if (cache && !r.estVide())
             appeler(QStringLiteral("setActiveFrame"),
                     {r.objet()
@@ -223,11 +293,28 @@ private:
         return r;
     }
 
+    // A method of an interface known to declare it goes straight to the office's core
+    // reflection; the adapter converts the arguments that the reflection does not take as
+    // they are.
+    Valeur invoquer(const OUString& exact, Sequence<Any>& entrees) {
+        if (declare(type_, exact)) {
+            if (const auto methode = lien_->methode(type_.getTypeName(), exact); methode.is()) {
+                try {
+                    return versValeur(methode->invoke(Any(cible_), entrees));
+                } catch (const css::lang::IllegalArgumentException&) {
+                }
+            }
+        }
+        Sequence<sal_Int16> indicesSortie;
+        Sequence<Any> sorties;
+        return versValeur(adaptateur()->invoke(exact, entrees, indicesSortie, sorties));
+    }
+
     // OLE automation names ignore letter case; UNO's do not.
     OUString nomExact(const QString& nom) {
         const OUString n = ou(nom);
         if (!exactDemande_) {
-            exact_.set(inv_, UNO_QUERY);
+            exact_.set(adaptateur(), UNO_QUERY);
             exactDemande_ = true;
         }
         if (!exact_.is()) return n;
@@ -291,24 +378,16 @@ private:
 
     Reference<css::uno::XInterface> cible_;
     css::uno::Type type_; // the interface it was handed over as
-    Reference<css::script::XInvocation> inv_;
     PtrLien lien_;
-    QSet<QString> verifies_; // names this very object answered to
+    Reference<css::script::XInvocation> inv_; // made when first needed
+    QSet<QString> verifies_;                  // names this very object answered to
     Reference<css::beans::XExactName> exact_;
     bool exactDemande_ = false;
 };
 
 PtrObjet envelopper(const Reference<css::uno::XInterface>& cible, const css::uno::Type& type,
                     const PtrLien& lien) {
-    Sequence<Any> arguments(1);
-    arguments.getArray()[0] <<= cible;
-    // The Invocation service is only offered as a single-service factory.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    Reference<css::script::XInvocation> inv(
-        lien->invocation->createInstanceWithArguments(arguments), UNO_QUERY_THROW);
-#pragma GCC diagnostic pop
-    return std::make_shared<ObjetUno>(cible, type, inv, lien);
+    return std::make_shared<ObjetUno>(cible, type, lien);
 }
 
 QString tube(const Options& o) {
@@ -337,6 +416,10 @@ PtrObjet connecter(const Options& o) {
         lien->invocation.set(distant->getServiceManager()->createInstanceWithContext(
                                  OUString("com.sun.star.script.Invocation"), distant),
                              UNO_QUERY_THROW);
+        // Without it, every call goes through the adapters.
+        lien->reflexion.set(distant->getValueByName(
+                                OUString("/singletons/com.sun.star.reflection.theCoreReflection")),
+                            UNO_QUERY);
         return envelopper(distant->getServiceManager(),
                           cppu::UnoType<css::lang::XMultiComponentFactory>::get(), lien);
     } catch (const css::uno::Exception& e) {

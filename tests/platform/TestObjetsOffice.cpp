@@ -63,3 +63,26 @@ TEST_F(ObjetsOffice, AKnownMethodCalledWronglyFailsWithoutHarm) {
     EXPECT_NE(echec([&] { feuille->appeler("GetCellByPosition", {"A", 0}); }), "aucun échec");
     EXPECT_EQ(feuille->objet("GetCellByPosition", {0, 0})->appeler("GetValue").reel(), 1.5);
 }
+
+TEST_F(ObjetsOffice, ACallByAKnownNameConvertsItsArgumentsAndReachesOnlyItsOwnKind) {
+    // The names are met once, with arguments of their own types...
+    PtrObjet premiere = feuille->objet("GetCellByPosition", {0, 0});
+    premiere->affecter("NumberFormat", 2);
+    premiere->appeler("SetValue", {1.5});
+    // ...then given a text where a real is expected, and a real where an integer is.
+    PtrObjet seconde = feuille->objet("GetCellByPosition", {0, 1});
+    seconde->appeler("SetValue", {"2.5"});
+    seconde->affecter("NumberFormat", 61.0);
+    PtrObjet relue = feuille->objet("GetCellByPosition", {0, 1});
+    EXPECT_EQ(relue->appeler("GetValue").reel(), 2.5);
+    EXPECT_EQ(relue->appeler("NumberFormat").entier(), 61);
+
+    // An object without any property set, and one whose set lacks the name, still refuse it.
+    EXPECT_EQ(echec([&] { bureau->objet("Frames")->affecter("NumberFormat", 2); }),
+              "propriété inconnue « NumberFormat »");
+    EXPECT_EQ(echec([&] { bureau->affecter("NumberFormat", 2); }),
+              "propriété inconnue « NumberFormat »");
+    // A value the cell cannot take fails and leaves its format as it was.
+    EXPECT_NE(echec([&] { premiere->affecter("NumberFormat", "deux"); }), "aucun échec");
+    EXPECT_EQ(feuille->objet("GetCellByPosition", {0, 0})->appeler("NumberFormat").entier(), 2);
+}
