@@ -102,9 +102,9 @@ QString messageCible(const css::reflection::InvocationTargetException& e) {
 // object through the pipe: five round trips before the first call). The names the objects
 // answered to are kept, so that a name is not asked again of every new cell. A method kept
 // that way, on an interface known to declare it, is then called through the office's core
-// reflection, still by name, as an OLE client keeps the dispatch id of a name: a new cell
-// needs no adapter of its own, which would cost two more round trips and the office's
-// introspection of it.
+// reflection, still by name, and a property kept that way is set through the object's
+// property set, as an OLE client keeps the dispatch id of a name: a new cell needs no adapter
+// of its own, which would cost two more round trips and the office's introspection of it.
 struct Lien {
     Reference<css::lang::XSingleServiceFactory> invocation;
     Reference<css::reflection::XIdlReflection> reflexion;
