@@ -64,6 +64,8 @@ ControleurEtalonnage::ControleurEtalonnage(TForm1& form)
     connect(o.chkBoxPt1, &QCheckBox::toggled, this, &ControleurEtalonnage::chkBoxPt1Click);
     connect(o.chkBoxPt2, &QCheckBox::toggled, this, &ControleurEtalonnage::chkBoxPt2Click);
     connect(o.edSi, &QLineEdit::textChanged, this, &ControleurEtalonnage::edSiChange);
+    // Enter confirms the distance as leaving the box does, the caret staying in it.
+    connect(o.edSi, &QLineEdit::returnPressed, this, &ControleurEtalonnage::edSiExit);
     connect(o.bbtnCouleurEch, &QPushButton::clicked, this,
             &ControleurEtalonnage::bbtnCouleurEchClick);
     connect(f.PaintBox1, &ZonePointage::sourisDeplacee, this,
@@ -109,6 +111,7 @@ void ControleurEtalonnage::initEchelle() {
         o.edSi->setText(formatDistance(std::sqrt(2.0L)));
     }
     e.distanceTexte = o.edSi->text();
+    retenirEchelle();
     o.lblXMetres->setText(QStringLiteral("x= ") + formatDistance(0));
     o.lblYMetres->setText(QStringLiteral("y= ") + formatDistance(0));
     MaJlblP();
@@ -336,13 +339,16 @@ void ControleurEtalonnage::clicEchelle(int x, int y) {
 
     const auto d = saisie::lireReel(o.edSi->text(), separateurDecimal());
     const auto echelle = d ? conversion::echelleDepuisDistance(*d, e.p1, e.p2) : std::nullopt;
-    if (!echelle) {
+    if (!echelle || *echelle == 0) {
         boite(&f, QMessageBox::Critical, QStringLiteral("Erreur"),
-              QStringLiteral("La distance d n'est pas un nombre :\r\r"
-                             "l'échelle n'a pas été recalculée."));
+              echelle ? QStringLiteral("La distance d est nulle :\r\r"
+                                       "l'échelle n'a pas été recalculée.")
+                      : QStringLiteral("La distance d n'est pas un nombre :\r\r"
+                                       "l'échelle n'a pas été recalculée."));
         return;
     }
     e.echelle = *echelle;
+    retenirEchelle();
     affichSensibilites(e.echelle);
     f.tableau->ActualGrid();
 }
@@ -418,14 +424,31 @@ void ControleurEtalonnage::evaluerDistance() {
     enEvaluation_ = false;
 }
 
+void ControleurEtalonnage::retenirEchelle() {
+    echelleRetenue_ = f.etat.echelle;
+    distanceRetenue_ = f.etat.distanceTexte;
+}
+
 void ControleurEtalonnage::edSiEnter() {
+    retenirEchelle();
     echEtapAff(30);
 }
 
 void ControleurEtalonnage::edSiExit() {
+    EtatSession& e = f.etat;
     const QChar sep = separateurDecimal();
     const bool erreur = o.edSi->palette().color(QPalette::Base) == couleurErreurFond;
-    const auto v = saisie::lireReel(erreur ? f.etat.distanceTexte : o.edSi->text(), sep);
+    const auto v = saisie::lireReel(erreur ? e.distanceTexte : o.edSi->text(), sep);
+    if (v && *v == 0) {
+        // A zero distance would make every coordinate 0: the box keeps the text to be
+        // corrected, in the error colours, and the scale of before the edit comes back.
+        e.echelle = echelleRetenue_;
+        e.distanceTexte = distanceRetenue_;
+        colorerDistance(false);
+        affichSensibilites(e.echelle);
+        f.tableau->ActualGrid();
+        return;
+    }
     if (v) {
         {
             QSignalBlocker bloque(o.edSi);
@@ -433,6 +456,7 @@ void ControleurEtalonnage::edSiExit() {
         }
         evaluerDistance();
     }
+    retenirEchelle();
     if (!erreur) f.tableau->ActualGrid();
 }
 

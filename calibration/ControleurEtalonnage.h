@@ -74,6 +74,11 @@ private:
 
     TForm1& f;
     bool enEvaluation_ = false;
+    // The scale and distance in force before the box was entered: a distance of zero,
+    // which every keystroke may pass through, is refused when the box is left.
+    void retenirEchelle();
+    long double echelleRetenue_ = 1.0L;
+    QString distanceRetenue_;
     QColor couleurDialogue_{Qt::black}; // the colour dialog opens on what it last returned
     const QMouseEvent* dernierClic_ = nullptr;
     quint64 dernierInstant_ = 0;

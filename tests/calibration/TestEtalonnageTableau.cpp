@@ -4,10 +4,14 @@
 #include "measure/SessionTableau.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,9 +79,63 @@ TEST_F(EtalonnageApresPointage, ScaleRecomputesTheMetresWhenTheBoxIsLeftOrAPoint
     c.clicEchelle(40, 90); // |p1p2| = sqrt(900 + 6400)
     verifierMetres();
 
-    // A distance of zero: every coordinate is 0, and no box.
+    // A distance of zero is refused when the box is left: the scale of before the edit
+    // comes back, and the table is recomputed with it.
+    const long double avantZero = s.f->etat.echelle;
     c.o.edSi->setText("0");
     c.edSiExit();
+    EXPECT_EQ(s.f->etat.echelle, avantZero);
     verifierMetres();
-    EXPECT_EQ(s.g1.cellule(1, 3), " 0.00E+0");
+}
+
+// Typed as a user does: "0,25" passes through "0" quietly, but a zero left in the box, by
+// Enter or by the focus moving on, turns it red and gives back the scale of before the edit.
+TEST_F(EtalonnageApresPointage, AZeroDistanceLeftInTheBoxKeepsTheScaleOfBeforeTheEdit) {
+    s.f->show();
+    s.f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(s.f.get()));
+    s.f->PageControl1->setCurrentWidget(s.f->tsEtalon);
+    c.o.rbEtalonSimu->click();
+    auto saisir = [&](const QString& texte) {
+        c.o.edSi->setFocus();
+        QTest::qWait(20);
+        c.o.edSi->selectAll();
+        QTest::keyClicks(c.o.edSi, texte);
+    };
+    saisir("0.25"); // no box on the way through "0"
+    QTest::keyClick(c.o.edSi, Qt::Key_Return);
+    const long double bonne = s.f->etat.echelle;
+    EXPECT_NEAR(double(bonne), 0.25 / std::sqrt(2.0), 1e-12);
+    verifierMetres();
+    const QString rouge = QColor(255, 0, 0).name();
+    auto fond = [&] { return c.o.edSi->palette().color(QPalette::Base).name(); };
+
+    saisir("0");
+    QTest::keyClick(c.o.edSi, Qt::Key_Return);
+    EXPECT_EQ(fond(), rouge);
+    EXPECT_EQ(s.f->etat.echelle, bonne);
+    EXPECT_EQ(c.o.lblSHori->text(), formatReel(2, bonne) + " m / pxl");
+    verifierMetres();
+
+    saisir("0.00");
+    s.f->findChild<QWidget*>("StringGrid1")->setFocus(); // leaving the box
+    QTest::qWait(20);
+    EXPECT_EQ(fond(), rouge);
+    EXPECT_EQ(s.f->etat.echelle, bonne);
+    verifierMetres();
+
+    // Left once more unchanged, the box takes back the last good distance.
+    c.o.edSi->setFocus();
+    QTest::qWait(20);
+    s.f->findChild<QWidget*>("StringGrid1")->setFocus();
+    QTest::qWait(20);
+    EXPECT_EQ(c.o.edSi->text(), " 2.50E-1");
+    EXPECT_EQ(fond(), QColor(0, 255, 0).name());
+    EXPECT_EQ(s.f->etat.echelle, bonne);
+
+    saisir("3");
+    c.o.edSi->setText("-3"); // a negative distance keeps its meaning
+    QTest::keyClick(c.o.edSi, Qt::Key_Return);
+    EXPECT_NEAR(double(s.f->etat.echelle), 3 / std::sqrt(2.0), 1e-12);
+    verifierMetres();
 }

@@ -265,6 +265,9 @@ TEST_F(Etalonnage, ZeroDistanceAndBadInputNeverGiveANonFiniteScale) {
     EXPECT_EQ(o->lblSHori->text(), " 0.00E+0 m / pxl");
     c->lectureCoordonnees(100, 0);
     EXPECT_EQ(o->lblYMetres->text(), "y=  0.00E+0");
+    c->edSiExit(); // a zero is not kept: the scale of before the edit comes back
+    EXPECT_EQ(f->etat.echelle, 1.0L);
+    EXPECT_EQ(fond(), QColor(255, 0, 0));
 
     o->edSi->setText("3");
     const long double bonne = f->etat.echelle;
