@@ -2,7 +2,9 @@
 
 #include "app/ConstructionMenus.h"
 #include "app/EntreesLiees.h"
+#include "app/MenuEdition.h"
 #include "app/TForm1.h"
+#include "model/Seance.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -182,6 +184,7 @@ void construire(TForm1& f) {
     QMenuBar* barre = f.menuBar();
     barre->setObjectName("MainMenu1");
     menuFichiers(f, barre);
+    menuEdition::construire(barre, f.seance->pile());
     menuClip(barre);
     menuPointages(f, barre);
     menuAide(barre);

@@ -14,6 +14,7 @@
 #include "measure/ControleurAcquisition.h"
 #include "measure/ControleurAspect.h"
 #include "measure/ControleurTableau.h"
+#include "model/Seance.h"
 #include "platform/DefilementVertical.h"
 #include "platform/PeripheriqueMedia.h"
 #include "platform/RegistreCurseurs.h"
@@ -47,6 +48,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     MediaPlayer1 = std::make_unique<PeripheriqueMedia>();
     curseurs = std::make_unique<RegistreCurseurs>();
     construireRegions();
+    seance = new Seance(this);
     fenetre = new ControleurFenetre(*this);
     tableau = new ControleurTableau(*this);
     clip = new ControleurClip(*this);

@@ -17,6 +17,7 @@ class QTimer;
 class QToolBar;
 class QWidget;
 
+class Seance;
 class ZonePointage;
 class PeripheriqueMedia;
 class RegistreCurseurs;
@@ -96,6 +97,8 @@ public:
     QStatusBar* StatusBar1 = nullptr;
     QFrame* loupePnl = nullptr;
 
+    // The measurement document, created before the rooms that observe it.
+    Seance* seance = nullptr;
     std::unique_ptr<PeripheriqueMedia> MediaPlayer1;
     std::unique_ptr<RegistreCurseurs> curseurs;
 

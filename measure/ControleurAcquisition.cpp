@@ -2,14 +2,12 @@
 
 #include "app/TForm1.h"
 #include "calibration/ControleurEtalonnage.h"
-#include "calibration/Conversion.h"
 #include "clip/ControleurNavigation.h"
 #include "clip/ZonePointage.h"
 #include "measure/ControleurAspect.h"
 #include "measure/ControleurTableau.h"
 #include "measure/GrilleMesures.h"
 #include "measure/HautBas.h"
-#include "measure/Nbreels.h"
 #include "measure/PanneauPointage.h"
 #include "platform/Bulles.h"
 #include "platform/PeripheriqueMedia.h"
@@ -155,10 +153,8 @@ void ControleurAcquisition::acquerir(int X, int Y) {
     if (r < 1 || r >= pixels.lignes() || c + 1 >= pixels.colonnes()) return;
 
     const bool pointDeja = !pixels.cellule(c, r).isEmpty();
-    pixels.setCellule(c, r, QString::number(X));
-    visible.setCellule(c, r, formatReel(e.chiffresXY - 1, conversion::metresX(e, X)));
-    pixels.setCellule(c + 1, r, QString::number(Y));
-    visible.setCellule(c + 1, r, formatReel(e.chiffresXY - 1, conversion::metresY(e, Y)));
+    // The document records the click; both tables follow its signal.
+    f.tableau->ecrirePoint(k, r, X, Y);
 
     const bool pasDernierPoint = k < f.tableau->nbPoints();
     const bool H = chkBoxAutoH->isChecked();

@@ -11,6 +11,7 @@
 #include "measure/HautBas.h"
 #include "measure/Nbreels.h"
 #include "measure/OutilsGrille.h"
+#include "model/Commandes.h"
 #include "platform/Bulles.h"
 #include "platform/DispositionFluide.h"
 #include "platform/Locale.h"
@@ -73,6 +74,9 @@ ControleurTableau::ControleurTableau(TForm1& form)
     , f(form) {
     StringGrid2.dimensionner(1, 3);
     construirePanneau();
+    connect(f.seance, &Seance::pointChange, this, &ControleurTableau::pointChange);
+    connect(f.seance, &Seance::pointsChange, this, &ControleurTableau::pointsChange);
+    connect(f.seance, &Seance::vueDemandee, this, &ControleurTableau::montrerChangement);
 }
 
 void ControleurTableau::construirePanneau() {
@@ -173,11 +177,54 @@ int ControleurTableau::t0() const {
 }
 
 void ControleurTableau::ecrirePoint(int k, int r, int px, int py) {
-    const QChar sep = separateurDecimal();
-    StringGrid0.setCellule(2 * k - 1, r, QString::number(px));
-    StringGrid1->setCellule(2 * k - 1, r, calcul::texteX(f.etat, px, sep));
-    StringGrid0.setCellule(2 * k, r, QString::number(py));
-    StringGrid1->setCellule(2 * k, r, calcul::texteY(f.etat, py, sep));
+    f.seance->pile().push(new CommandePointage(*f.seance, r - 1, k, QPoint(px, py)));
+}
+
+// The pixel cells of point k on row image + 1 and, from them, its metres; both empty for
+// a point erased.
+void ControleurTableau::ecrireCellules(int image, int k) {
+    const int r = image + 1;
+    if (r < 1 || r >= StringGrid0.lignes()) return;
+    GrilleTexte& visibles = StringGrid1->cellules();
+    const int c = 2 * k - 1;
+    if (const auto p = f.seance->point(image, k)) {
+        const QChar sep = separateurDecimal();
+        StringGrid0.setCellule(c, r, QString::number(p->x()));
+        StringGrid0.setCellule(c + 1, r, QString::number(p->y()));
+        visibles.setCellule(c, r, calcul::texteX(f.etat, p->x(), sep));
+        visibles.setCellule(c + 1, r, calcul::texteY(f.etat, p->y(), sep));
+    } else {
+        for (int col : {c, c + 1}) {
+            StringGrid0.setCellule(col, r, QString());
+            visibles.setCellule(col, r, QString());
+        }
+    }
+}
+
+void ControleurTableau::pointChange(int image, int k) {
+    ecrireCellules(image, k);
+    const int r = image + 1, c = 2 * k - 1;
+    if (c + 1 < StringGrid1->colonnes() && r < StringGrid1->lignes()) {
+        StringGrid1->setCellule(c, r, StringGrid1->cellule(c, r)); // repaints both cells
+        StringGrid1->setCellule(c + 1, r, StringGrid1->cellule(c + 1, r));
+    }
+}
+
+void ControleurTableau::pointsChange(int premiere, int derniere) {
+    for (int i = premiere; i <= derniere; ++i)
+        for (int k = 1; k <= Seance::pointsMax; ++k)
+            ecrireCellules(i, k);
+    StringGrid1->toutRedessiner();
+}
+
+void ControleurTableau::montrerChangement(int image, int k) {
+    if (!clipOuvert()) return;
+    const int r = image + 1;
+    const int c = k >= 1 ? 2 * k - 1 : StringGrid1->colonne();
+    if (StringGrid1->colonne() == c && StringGrid1->ligne() == r)
+        StringGrid1Click(c, r); // the same cell: shows its image and marks again
+    else
+        setCelluleCourante(c, r);
 }
 
 void ControleurTableau::setCelluleVisible(int c, int r, const QString& texte) {
@@ -189,17 +236,33 @@ void ControleurTableau::setCelluleCourante(int c, int r) {
     StringGrid1->setLigne(r);
 }
 
-void ControleurTableau::effacerPlages(const QRect& p, int c, int r) {
-    effacerPlage(StringGrid0, p, c, r);
-    effacerPlage(*StringGrid1, p, c, r);
+void ControleurTableau::effacerPlages(const QRect& p, int c, int r, bool avecCaches) {
+    const int kMin = (p.left() + 1) / 2;
+    const int kMax = avecCaches ? int(Seance::pointsMax) : (p.right() + 1) / 2;
+    if (p.top() <= p.bottom() && kMin <= kMax)
+        f.seance->pile().push(
+            new CommandeEffacement(*f.seance, p.top() - 1, p.bottom() - 1, kMin, kMax));
+    StringGrid0.setColonne(c);
+    StringGrid0.setLigne(r);
+    StringGrid1->setColonne(c);
+    StringGrid1->setLigne(r);
 }
 
 void ControleurTableau::initTableau(int n) {
     const int N = std::max(0, n);
     const QChar sep = separateurDecimal();
 
-    // A new clip starts from empty tables: points of a previous clip kept in hidden
-    // columns must not come back when the number of points is raised.
+    // A new clip starts from an empty document and empty tables: points of a previous
+    // clip kept in hidden columns must not come back when the number of points is raised.
+    FaitsClip faits;
+    faits.chemin = f.etat.nomClip;
+    faits.nbImages = N;
+    faits.largeur = f.etat.largeurClip;
+    faits.hauteur = f.etat.hauteurClip;
+    faits.periode = f.etat.periode;
+    faits.dates = f.etat.datesImages;
+    f.seance->setClip(faits);
+    f.seance->setN(1);
     StringGrid0.vider();
     dimensionnerGrille(StringGrid0, 3, N + 1);
     entetesXY(StringGrid0, QString(), 1);
@@ -295,6 +358,7 @@ void ControleurTableau::nbPointsPlan(int n) {
     }
     lblPointsPlan->setText(QString::number(n));
     if (udPointsPlan->value() != n) udPointsPlan->setValue(n);
+    f.seance->setN(n);
 
     StringGrid0.setColonnes(2 * n + 1);
     StringGrid1->dimensionner(2 * n + 1, StringGrid1->lignes());
@@ -349,11 +413,11 @@ Releve ControleurTableau::releve() const {
 }
 
 bool ControleurTableau::mesuresNonEnregistrees() const {
-    return StringGrid0.revision() != revisionEnregistree_ && tableauOccupe();
+    return !f.seance->pile().isClean() && tableauOccupe();
 }
 
 void ControleurTableau::marquerEnregistre() {
-    revisionEnregistree_ = StringGrid0.revision();
+    f.seance->pile().setClean();
 }
 
 bool ControleurTableau::abandonnerMesures() {
@@ -492,24 +556,20 @@ void ControleurTableau::Button1Click() {
 
 void ControleurTableau::Button2Click() {
     const bool confirmer = !f.etat.effacerSansConfirmer;
+    // Points hidden by a lower number of points go too, in the same change: raising it
+    // again after the table was erased must not bring them back.
     const bool efface = effacer(plage(1, 1, 2 * nbPoints(), StringGrid1->lignes() - 1),
                                 QStringLiteral("Vous avez demandé l'effacement\rdu tableau :\r\r"
                                                "confirmez-vous cette demande ?"),
-                                1, 1, confirmer);
+                                1, 1, confirmer, true);
     if (!efface) return;
-    // Points hidden by a lower number of points go too: raising it again after the
-    // table was erased must not bring them back.
-    const int N = StringGrid1->lignes() - 1;
-    for (int c = 2 * nbPoints() + 1; c <= 18; ++c)
-        for (int r = 1; r <= N; ++r) {
-            StringGrid0.setCellule(c, r, QString());
-            StringGrid1->cellules().setCellule(c, r, QString());
-        }
+    // Erased for another clip, the table keeps no history.
+    if (!confirmer) f.seance->pile().clear();
     f.etat.effacerSansConfirmer = false;
 }
 
 bool ControleurTableau::effacer(const QRect& p, const QString& message, int c, int r,
-                                bool confirmer) {
+                                bool confirmer, bool avecCaches) {
     StringGrid1->setSelection(p);
     if (confirmer) {
         QMessageBox boite(QMessageBox::Question, QStringLiteral("Confirmation"),
@@ -518,7 +578,7 @@ bool ControleurTableau::effacer(const QRect& p, const QString& message, int c, i
         boite.setDefaultButton(QMessageBox::Yes);
         if (boite.exec() != QMessageBox::Yes) return false;
     }
-    effacerPlages(p, c, r);
+    effacerPlages(p, c, r, avecCaches);
     if (clipOuvert()) f.navigation->reDraw(f.etat.noImage);
     return true;
 }

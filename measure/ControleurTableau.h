@@ -36,16 +36,18 @@ public:
     int nbPoints() const; // n, points per image (position of udPointsPlan)
     int t0() const;       // image number taken as t = 0 (position of udt0)
 
-    // Writes one point of row r in both tables (pixels, then metres by the calibration)
-    // and repaints it: what a click on the image records.
+    // Records point k of row r as a click on the image does, through the document's
+    // undo stack; both tables follow.
     void ecrirePoint(int k, int r, int px, int py);
     // Writes one cell of the visible table and repaints it.
     void setCelluleVisible(int c, int r, const QString& texte);
     // Current cell of the visible table; changing it runs StringGrid1Click.
     void setCelluleCourante(int c, int r);
-    // Empties a range of both tables and moves their current cell to (c, r) (column, then
-    // row); each move of the visible table's current cell runs StringGrid1Click.
-    void effacerPlages(const QRect& p, int c, int r);
+    // Erases the points of a range of the tables (pairs of columns, rows = images) as one
+    // undoable change, and moves their current cell to (c, r) (column, then row); each
+    // move of the visible table's current cell runs StringGrid1Click. With avecCaches, the
+    // points hidden by a lower n on those rows go too.
+    void effacerPlages(const QRect& p, int c, int r, bool avecCaches = false);
 
     // --- Entry points ------------------------------------------------------------------
     void initTableau(int n);    // clip opening: table laid out for n images, controls on
@@ -80,10 +82,17 @@ public:
     void StringGrid1MouseUp(int c, int r, bool glisse);
 
 private:
+    // The document's changes, shown in both tables.
+    void pointChange(int image, int k);
+    void pointsChange(int premiere, int derniere);
+    void ecrireCellules(int image, int k);
+    // After an undo or a redo: the image (and the point's cell) where the change acted.
+    void montrerChangement(int image, int k);
     void offrirPointsDepuisT0();
     bool clipOuvert() const;
     void construirePanneau();
-    bool effacer(const QRect& p, const QString& message, int c, int r, bool confirmer);
+    bool effacer(const QRect& p, const QString& message, int c, int r, bool confirmer,
+                 bool avecCaches = false);
     void ajusterColonnesXY();
 
     TForm1& f;
@@ -100,5 +109,4 @@ private:
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     QTimer* Timer2 = nullptr;
-    unsigned long long revisionEnregistree_ = 0;
 };

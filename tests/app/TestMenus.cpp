@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -36,6 +37,9 @@ TEST(FenetreMenus, EntreesDuMenuPrincipalAvantToutClip) {
         {"mnuTabChoix", "Choisir le tableur", true},
         {"mnuTabExec", "Lancer le tableur", false},
         {"mnuQuitter", "Quitter", true},
+        {"mnuEdition", "Edition", true},
+        {"mnuAnnuler", "Annuler", false},
+        {"mnuRetablir", "Rétablir", false},
         {"mnuClip", "Clip", false},
         {"mnuPointages", "Pointages", false},
         {"mnuAutoH", "  Horizontalement", true},
@@ -48,6 +52,11 @@ TEST(FenetreMenus, EntreesDuMenuPrincipalAvantToutClip) {
         EXPECT_EQ(x->text(), QString::fromUtf8(a.titre)) << a.nom;
         EXPECT_EQ(x->isEnabled(), a.actif) << a.nom;
     }
+    QStringList barre;
+    for (QAction* a : f->menuBar()->actions())
+        barre << a->text();
+    EXPECT_EQ(barre.mid(0, 3), (QStringList{"Fichiers", "Edition", "Clip"}));
+    EXPECT_EQ(act(*f, "mnuAnnuler")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
     EXPECT_EQ(act(*f, "mnuFormePointeur")->statusTip(), "Modifier la forme du pointeur ");
     EXPECT_TRUE(act(*f, "mnuPetiteCible")->isChecked());
     EXPECT_TRUE(act(*f, "mnuCouleurNoir")->isChecked());

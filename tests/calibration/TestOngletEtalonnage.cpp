@@ -268,6 +268,13 @@ TEST_F(Etalonnage, ZeroDistanceAndBadInputNeverGiveANonFiniteScale) {
     c->edSiExit(); // a zero is not kept: the scale of before the edit comes back
     EXPECT_EQ(f->etat.echelle, 1.0L);
     EXPECT_EQ(fond(), QColor(255, 0, 0));
+    {
+        reponse::Vu vu; // nor does a scale point clicked with that zero in the box
+        reponse::bouton(QMessageBox::Ok, &vu);
+        c->clicEchelle(50, 50);
+        EXPECT_TRUE(vu.ouvert);
+        EXPECT_EQ(f->etat.echelle, 1.0L);
+    }
 
     o->edSi->setText("3");
     const long double bonne = f->etat.echelle;
