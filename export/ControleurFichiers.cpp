@@ -99,10 +99,10 @@ QString ControleurFichiers::fichierTemporaire(const QString& cheminRegressi,
 
 bool ControleurFichiers::SaveFormatReg(const QString& cheminRegressi, const QString& extension) {
     if (!cheminRegressi.isEmpty()) {
-        // The file Regressi is started on: a failure here is not the user's business, the
-        // start is attempted all the same.
-        return ecritureFichier::ecrire(fichierTemporaire(cheminRegressi, extension),
-                                       fichiersMesures::regressi(f.tableau->releve(), extension));
+        // The file Regressi is started on. It is told when it could not be written: Regressi
+        // would otherwise open what an earlier launch left there.
+        return ecrireOuSignaler(fichierTemporaire(cheminRegressi, extension),
+                                fichiersMesures::regressi(f.tableau->releve(), extension));
     }
     DialogueFichier* d = SaveDialogReg();
     QString titre;
@@ -136,15 +136,18 @@ void ControleurFichiers::SaveTXTExecute() {
 }
 
 bool ControleurFichiers::enregistrer(const QString& chemin, const QByteArray& octets) {
-    QString raison;
-    if (!ecritureFichier::ecrire(chemin, octets, &raison)) {
-        boiteErreur(QStringLiteral("Les mesures n'ont pas été enregistrées dans le fichier\r%1"
-                                   "\r\r%2")
-                        .arg(QDir::toNativeSeparators(chemin), raison));
-        return false;
-    }
+    if (!ecrireOuSignaler(chemin, octets)) return false;
     f.tableau->marquerEnregistre();
     return true;
+}
+
+bool ControleurFichiers::ecrireOuSignaler(const QString& chemin, const QByteArray& octets) {
+    QString raison;
+    if (ecritureFichier::ecrire(chemin, octets, &raison)) return true;
+    boiteErreur(QStringLiteral("Les mesures n'ont pas été enregistrées dans le fichier\r%1"
+                               "\r\r%2")
+                    .arg(QDir::toNativeSeparators(chemin), raison));
+    return false;
 }
 
 void ControleurFichiers::boiteErreur(const QString& texte) {
@@ -174,14 +177,22 @@ void ControleurFichiers::RegExecExecute() {
     }
     const QString extension =
         version == QLatin1String("win") ? QStringLiteral("rw3") : QStringLiteral("rrr");
-    const bool ecrit = SaveFormatReg(programme, extension);
-    const QString dossier = QFileInfo(programme).absolutePath();
-    if (!lanceur_.lancer(programme, {QStringLiteral("~kpxreg~.") + extension}, dossier)) {
+    auto introuvable = [this] {
         boiteErreur(QStringLiteral("Chemin d'accès à Regressi introuvable.") + kConfigurerRegressi);
         f.action("RegExec")->setEnabled(false);
+    };
+    // A program that has gone is what the user must hear about, not its folder's file.
+    if (!QFileInfo(programme).isFile()) {
+        introuvable();
         return;
     }
-    if (ecrit) f.tableau->marquerEnregistre();
+    if (!SaveFormatReg(programme, extension)) return;
+    const QString dossier = QFileInfo(programme).absolutePath();
+    if (!lanceur_.lancer(programme, {QStringLiteral("~kpxreg~.") + extension}, dossier)) {
+        introuvable();
+        return;
+    }
+    f.tableau->marquerEnregistre();
 }
 
 void ControleurFichiers::RegPathExecute() {

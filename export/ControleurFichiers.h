@@ -23,8 +23,8 @@ public:
 
     // Writes a Regressi file, Windows layout for "rw3", DOS for any other extension. With
     // an empty path the user chooses the file; with the path of the Regressi program, the
-    // file is fichierTemporaire() beside it, without any dialog and without any message
-    // on failure. True when the file was written.
+    // file is fichierTemporaire() beside it, without any dialog. A file that cannot be
+    // written is reported in an error box. True when the file was written.
     bool SaveFormatReg(const QString& cheminRegressi, const QString& extension);
     static QString fichierTemporaire(const QString& cheminRegressi, const QString& extension);
 
@@ -37,8 +37,10 @@ public:
     DialogueFichier* SaveDialogTxt();
 
 private:
-    // Writes a file the user asked for; tells them when it could not be written.
+    // Writes a file the user asked for; tells them when it could not be written. Written,
+    // the measures count as saved.
     bool enregistrer(const QString& chemin, const QByteArray& octets);
+    bool ecrireOuSignaler(const QString& chemin, const QByteArray& octets);
     void boiteErreur(const QString& texte);
     void connecter();
 

@@ -32,6 +32,9 @@ QString expliquer(const QString& chemin, const QSaveFile& fichier) {
 
 bool ecrire(const QString& chemin, const QByteArray& octets, QString* raison) {
     QSaveFile fichier(chemin);
+    // A folder that refuses new files (a program's folder protected for its users) still
+    // lets a file it already holds, writable by the user, be replaced in place.
+    fichier.setDirectWriteFallback(true);
     bool ecrit = false;
     // The buffer is flushed and checked before the commit: a commit that has to flush it
     // itself misses a disk that fills up, and puts a truncated file in place. Without the

@@ -12,6 +12,9 @@
 
 #include <QAction>
 #include <QToolButton>
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using namespace fenetreExport;
 
@@ -21,6 +24,25 @@ const QString kConfirmation = QString::fromUtf8(
     "Vous avez demandé le lancement\nde Regressi :\n\nconfirmez-vous cette demande ?");
 const QString kSuite =
     QString::fromUtf8("\n\nChoisissez le menu\n  Fichiers/Regressi/Définir le chemin d'accès");
+
+// For the test's thread, the rights of an ordinary user over files, even when the tests run
+// as root: a folder without write permission then refuses new files.
+class DroitsOrdinaires {
+public:
+    DroitsOrdinaires() {
+        syscall(SYS_capget, &entete_, avant_);
+        __user_cap_data_struct apres[2] = {avant_[0], avant_[1]};
+        apres[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH));
+        syscall(SYS_capset, &entete_, apres);
+    }
+    ~DroitsOrdinaires() { syscall(SYS_capset, &entete_, avant_); }
+    DroitsOrdinaires(const DroitsOrdinaires&) = delete;
+    DroitsOrdinaires& operator=(const DroitsOrdinaires&) = delete;
+
+private:
+    __user_cap_header_struct entete_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct avant_[2] = {};
+};
 
 // Restores the PATH of the test program when it goes out of scope.
 struct CheminsProgrammes {
@@ -119,20 +141,41 @@ TEST_F(Regressi, WindowsAndDosVersionsStartTheProgramInItsFolder) {
     EXPECT_EQ(trace(appel()), QStringList({dossierRegressi(), "~kpxreg~.rrr"}));
     EXPECT_EQ(contenu(dossierRegressi() + "/~kpxreg~.rrr"), fichiersMesures::regressiDos(rel));
 
-    // The temporary file cannot be written (a folder holds its name): the program is
-    // started all the same, on what it finds.
+    // The temporary file cannot be written (a folder holds its name): the user is told as
+    // for any measurement file, and Regressi is not started on what an earlier launch left.
     QFile::remove(appel());
     configurer("win", programme);
     QFile::remove(dossierRegressi() + "/~kpxreg~.rw3");
     QDir().mkdir(dossierRegressi() + "/~kpxreg~.rw3");
     s->t.ecrirePoint(1, 1, 3, 4);
-    EXPECT_FALSE(lancer(f).ouvert);
-    EXPECT_EQ(trace(appel()), QStringList({dossierRegressi(), "~kpxreg~.rw3"}));
+    EXPECT_EQ(lancer(f).texte, QString::fromUtf8("Les mesures n'ont pas été enregistrées dans "
+                                                 "le fichier\n%1\n\nCe nom est celui d'un "
+                                                 "dossier.")
+                                   .arg(dossierRegressi() + "/~kpxreg~.rw3"));
+    QTest::qWait(200);
+    EXPECT_FALSE(QFile::exists(appel()));
     EXPECT_TRUE(f.tableau->mesuresNonEnregistrees());
+    EXPECT_TRUE(f.action("RegExec")->isEnabled());
+    QDir().rmdir(dossierRegressi() + "/~kpxreg~.rw3");
+
+    // A Regressi folder that refuses new files, holding the file of an earlier launch that
+    // the user may write: that file is written afresh in place.
+    ecrire("Programmes/Regressi 3/~kpxreg~.rw3", "ancien");
+    QFile::setPermissions(dossierRegressi(), QFile::ReadOwner | QFile::ExeOwner);
+    {
+        DroitsOrdinaires droits;
+        EXPECT_FALSE(lancer(f).ouvert);
+    }
+    QFile::setPermissions(dossierRegressi(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(trace(appel()), QStringList({dossierRegressi(), "~kpxreg~.rw3"}));
+    EXPECT_EQ(contenu(dossierRegressi() + "/~kpxreg~.rw3"),
+              fichiersMesures::regressiWindows(f.tableau->releve()));
+    EXPECT_FALSE(f.tableau->mesuresNonEnregistrees());
 
     // "Non": nothing written, nothing started.
     QFile::remove(appel());
-    QDir().rmdir(dossierRegressi() + "/~kpxreg~.rw3");
+    QFile::remove(dossierRegressi() + "/~kpxreg~.rw3");
     lancer(f, QMessageBox::No);
     QTest::qWait(200);
     EXPECT_FALSE(QFile::exists(appel()));
