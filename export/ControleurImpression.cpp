@@ -83,11 +83,9 @@ bool ControleurImpression::imprimer(const OptionsImpression& o) {
     QPrinter& imp = imprimante();
     QPainter p;
     if (!p.begin(&imp)) {
-        QMessageBox::critical(&f, QStringLiteral("Erreur d'impression"),
-                              QStringLiteral("Impossible d'imprimer : aucune imprimante n'est "
-                                             "disponible ou l'impression a été refusée.\r"
-                                             "Choisissez une imprimante, ou l'impression dans un "
-                                             "fichier, avec \"Configurer l'imprimante\"."));
+        erreur(QStringLiteral("Impossible d'imprimer : aucune imprimante n'est disponible ou "
+                              "l'impression a été refusée.\rChoisissez une imprimante, ou "
+                              "l'impression dans un fichier, avec \"Configurer l'imprimante\"."));
         return false;
     }
     PageImpression page;
@@ -97,10 +95,15 @@ bool ControleurImpression::imprimer(const OptionsImpression& o) {
     page.hauteur = imp.height();
     dessinImpression::dessiner(p, sujet(), o, page);
     if (!p.end()) {
-        QMessageBox::critical(&f, QStringLiteral("Erreur d'impression"),
-                              QStringLiteral("L'impression n'a pas pu être terminée."));
+        erreur(QStringLiteral("L'impression n'a pas pu être terminée."));
         return false;
     }
     f.tableau->marquerEnregistre();
     return true;
+}
+
+void ControleurImpression::erreur(const QString& texte) {
+    // A "\r" in a message is a line break, as in every box of the program.
+    QMessageBox::critical(&f, QStringLiteral("Erreur d'impression"),
+                          QString(texte).replace(QLatin1Char('\r'), QLatin1Char('\n')));
 }

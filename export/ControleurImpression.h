@@ -26,6 +26,8 @@ public:
     bool imprimer(const OptionsImpression& o);
 
 private:
+    void erreur(const QString& texte);
+
     TForm1& f;
     std::unique_ptr<QPrinter> imprimante_;
 };

@@ -225,6 +225,9 @@ TEST(ImpressionFenetre, PrinterRefusalIsReportedAndTheDialogStays) {
         d->OKBtn->click();
         EXPECT_TRUE(vu.ouvert);
         EXPECT_EQ(vu.titre, "Erreur d'impression");
+        EXPECT_EQ(vu.texte, "Impossible d'imprimer : aucune imprimante n'est disponible ou "
+                            "l'impression a été refusée.\nChoisissez une imprimante, ou "
+                            "l'impression dans un fichier, avec \"Configurer l'imprimante\".");
         EXPECT_TRUE(d->isVisible());
     });
 }
