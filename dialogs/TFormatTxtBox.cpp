@@ -1,5 +1,8 @@
 #include "dialogs/TFormatTxtBox.h"
 
+#include "export/TextePressePapier.h"
+#include "platform/Locale.h"
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -71,6 +74,17 @@ TFormatTxtBox::TFormatTxtBox(QWidget* parent)
 
 void TFormatTxtBox::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
+    // The locale's decimal separator may rule an item out; a choice of it made under
+    // another locale moves to the item offered instead.
+    for (QAbstractButton* b : separateurs_->buttons()) {
+        const QString raison =
+            textePressePapier::separateurIndisponible(separateurs_->id(b), separateurDecimal());
+        b->setEnabled(raison.isEmpty());
+        b->setToolTip(raison);
+        b->setStatusTip(raison);
+        if (!raison.isEmpty() && b->isChecked())
+            separateurs_->button(textePressePapier::kItemRemplacant)->setChecked(true);
+    }
     titreRetenu_ = edFormatTxtTitre->text();
     separateurRetenu_ = std::max(0, separateurs_->checkedId());
     edFormatTxtTitre->setFocus();

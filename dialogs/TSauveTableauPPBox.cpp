@@ -2,6 +2,7 @@
 
 #include "export/TextePressePapier.h"
 #include "platform/Bulles.h"
+#include "platform/Locale.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -131,6 +132,15 @@ void TSauveTableauPPBox::showEvent(QShowEvent* e) {
 }
 
 void TSauveTableauPPBox::FormShow() {
+    // The locale's decimal separator may rule an item out; a choice of it made under
+    // another locale moves to the item offered instead. Only the status bar shows hints here.
+    for (int i = 0; i < 4; ++i) {
+        const QString raison = textePressePapier::separateurIndisponible(i, separateurDecimal());
+        separateurs[i]->setEnabled(raison.isEmpty());
+        separateurs[i]->setStatusTip(raison);
+        if (!raison.isEmpty() && separateurs[i]->isChecked())
+            separateurs[textePressePapier::kItemRemplacant]->setChecked(true);
+    }
     titreSauve = edSauvePPTitre->text();
     edSauvePPTitre->setFocus();
 }

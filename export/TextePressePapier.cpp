@@ -26,6 +26,12 @@ QString separateur(int item) {
     }
 }
 
+QString separateurIndisponible(int item, QChar separateurDecimal) {
+    if (separateur(item) == QLatin1String(",") && separateurDecimal == QLatin1Char(','))
+        return QStringLiteral("La virgule sert déjà de séparateur décimal");
+    return {};
+}
+
 namespace {
 
 // A number cell keeps its sign's place: one space before a value that is not negative, so

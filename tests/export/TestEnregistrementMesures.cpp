@@ -104,7 +104,9 @@ TEST_F(EnregistrementMesures, EachFormatThroughTheMenuAndTheButton) {
     EXPECT_TRUE(rrr.endsWith(QByteArray("Clavier\r\n\x7F\r\n") + kDonneesRegressi));
 
     // Text from the button: the format choice stayed on DOS and is changed to text; a title
-    // with accents and the comma as separator, the locale's commas kept in the numbers.
+    // with accents, the locale's commas kept in the numbers. The comma, chosen under a
+    // point-decimal locale, cannot separate them: "Point virgule" takes its place.
+    f->dlg.FormatTxtBox->findChild<QRadioButton*>("rgSeparTxt_2")->setChecked(true);
     reponse::dialogue([&](QWidget* format) {
         EXPECT_TRUE(format->findChild<QRadioButton*>("rgFormat_1")->isChecked());
         reponse::dialogue([&](QWidget* texte) {
@@ -121,7 +123,11 @@ TEST_F(EnregistrementMesures, EachFormatThroughTheMenuAndTheButton) {
                           "fichiers texte (*.txt)");
                 taper(d, "chute"); // in the folder the dialog starts from
             });
-            cliquer(texte, "rgSeparTxt_2");
+            auto* virgule = texte->findChild<QRadioButton*>("rgSeparTxt_2");
+            EXPECT_FALSE(virgule->isEnabled());
+            EXPECT_EQ(virgule->toolTip(), "La virgule sert déjà de séparateur décimal");
+            EXPECT_TRUE(texte->findChild<QRadioButton*>("rgSeparTxt_1")->isChecked());
+            cliquer(texte, "rgSeparTxt_2"); // refused
             cliquer(texte, "OKBtn");
         });
         cliquer(format, "rgFormat_2");
@@ -129,11 +135,11 @@ TEST_F(EnregistrementMesures, EachFormatThroughTheMenuAndTheButton) {
     });
     f->controle<QToolButton>("bbtnEnregistrerMesures")->click();
     EXPECT_EQ(contenu(chemin("chute.txt")), QByteArray("Chute d'une bille d'acier\r\n"
-                                                       "t,x,y\r\n"
-                                                       "(s),(m),(m)\r\n"
-                                                       "0,000,1,00E+0,1,00E+0\r\n"
-                                                       "0,040,0,00E+0,-4,00E-1\r\n"
-                                                       "0,080,2,00E+0,2,00E+0\r\n"));
+                                                       "t;x;y\r\n"
+                                                       "(s);(m);(m)\r\n"
+                                                       "0,000;1,00E+0;1,00E+0\r\n"
+                                                       "0,040;0,00E+0;-4,00E-1\r\n"
+                                                       "0,080;2,00E+0;2,00E+0\r\n"));
     // The files are those of the table as it stands.
     const Releve rel = f->tableau->releve();
     EXPECT_EQ(rw3, fichiersMesures::regressiWindows(rel));

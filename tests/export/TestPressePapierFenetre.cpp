@@ -121,6 +121,38 @@ TEST(PressePapierFenetre, AnnulerBringsBackTheTitleAndOkKeepsIt) {
     });
 }
 
+// Under a decimal comma the comma cannot separate the cells: its item is refused, with the
+// reason in the status bar, and a comma chosen before goes to "Point virgule".
+TEST(PressePapierFenetre, NoCommaSeparatorUnderADecimalComma) {
+    auto f = avecClip();
+    clic(*f, 100, 139);
+    copierTableau(*f, 2);
+    EXPECT_TRUE(pressePapier().startsWith("Pointages Kinopix\r\nt,x,y\r\n"));
+    const QString raison = QStringLiteral("La virgule sert déjà de séparateur décimal");
+    {
+        LocaleTest virgule(QLocale(QLocale::French, QLocale::France));
+        f->tableau->ActualGrid();
+        commande(*f, "bbtnCopierMesuresPP", [&](QWidget* w) {
+            auto* d = qobject_cast<TSauveTableauPPBox*>(w);
+            EXPECT_FALSE(d->separateurs[2]->isEnabled());
+            EXPECT_EQ(d->separateurs[2]->statusTip(), raison);
+            EXPECT_EQ(d->itemSeparateur(), 1);
+            d->separateurs[2]->click(); // refused
+            QTest::mouseClick(d->OKBtn, Qt::LeftButton);
+        });
+        EXPECT_EQ(pressePapier(), "Pointages Kinopix\r\nt;x;y\r\ns;m;m\r\n0,000; 1,00E+2; 1,00E+2");
+    }
+    // Point decimals: the comma is offered again.
+    commande(*f, "bbtnCopierMesuresPP", [](QWidget* w) {
+        auto* d = qobject_cast<TSauveTableauPPBox*>(w);
+        EXPECT_TRUE(d->separateurs[2]->isEnabled());
+        EXPECT_TRUE(d->separateurs[2]->statusTip().isEmpty());
+        d->separateurs[2]->click();
+        EXPECT_EQ(d->itemSeparateur(), 2);
+        d->CancelBtn->click();
+    });
+}
+
 TEST(PressePapierFenetre, PictureWithoutTheImageHasTheMarksOnTheBackground) {
     auto f = avecClip();
     clic(*f, 100, 100);
