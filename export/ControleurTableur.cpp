@@ -6,14 +6,14 @@
 #include "export/TransfertTableur.h"
 #include "measure/ControleurTableau.h"
 #include "platform/FabriqueSysteme.h"
+#include "platform/LanceurProgramme.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDesktopServices>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QProgressDialog>
-#include <QUrl>
 
 namespace {
 
@@ -33,10 +33,17 @@ ControleurTableur::ControleurTableur(TForm1& form)
     , f(form)
     , fabrique_(std::make_unique<FabriqueSysteme>()) {
     fabrique_->office.attendre = [this](int ms) { return attendreOffice(ms); };
-    fabrique_->excel.ouvrir = [](const QString& chemin) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(chemin));
+    fabrique_->excel.ouvrir = [this](const QString& chemin) {
+        LanceurProgramme::ouvrirDocument(chemin, this, [this, chemin] {
+            informer(QStringLiteral("Le classeur a été enregistré dans :\r%1\r\rAucune "
+                                    "application n'a pu l'ouvrir.")
+                         .arg(QDir::toNativeSeparators(chemin)));
+        });
     };
-    fabrique_->excel.echec = [this](const QString& m) { informer(m); };
+    fabrique_->excel.echec = [this](const QString& m) {
+        classeurPerdu_ = true;
+        informer(m);
+    };
     if (QAction* a = f.action("mnuTabChoix"))
         connect(a, &QAction::triggered, this, &ControleurTableur::mnuTabChoixClick);
     if (QAction* a = f.action("TabExec"))
@@ -58,10 +65,12 @@ void ControleurTableur::TabExecExecute() {
     // The workbook that stands for Excel goes beside the clips.
     fabrique_->excel.dossier = f.etat.config[4];
 
+    classeurPerdu_ = false;
     const tableur::Issue issue =
         tableur::transfererTableur(f.tableau->releve(), f.etat.config[9], *fabrique_, d);
-    // Measures handed to a spreadsheet are no longer at risk when another clip is opened.
-    if (issue == tableur::Issue::Ecrit) f.tableau->marquerEnregistre();
+    // Measures handed to a spreadsheet are no longer at risk when another clip is opened;
+    // cells poured into a workbook that could not be written never left the program.
+    if (issue == tableur::Issue::Ecrit && !classeurPerdu_) f.tableau->marquerEnregistre();
 
     delete attente_;
     attente_ = nullptr;

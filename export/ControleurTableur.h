@@ -36,4 +36,5 @@ private:
     QProgressDialog* attente_ = nullptr;    // while LibreOffice starts
     QProgressDialog* avancement_ = nullptr; // while the cells are written
     QElapsedTimer repeint_;
+    bool classeurPerdu_ = false; // the workbook of the transfer could not be written
 };

@@ -1,9 +1,19 @@
 #include "platform/LanceurProgramme.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <memory>
+
+namespace {
+
+// xdg-open hands the document over and ends at once, or runs the application it found
+// until the user closes it: only an end within this time tells of the opening itself.
+constexpr qint64 kDelaiOuvertureMs = 10000;
+
+} // namespace
 
 bool LanceurProgramme::estNatif(const QString& programme) {
     const QFileInfo info(programme);
@@ -29,4 +39,34 @@ bool LanceurProgramme::lancer(const QString& programme, const QStringList& argum
                                        dossier);
     }
     return QProcess::startDetached(info.absoluteFilePath(), arguments, dossier);
+}
+
+void LanceurProgramme::ouvrirDocument(const QString& chemin, QObject* contexte,
+                                      const std::function<void()>& echec) {
+    const QString xdg = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (xdg.isEmpty()) {
+        QMetaObject::invokeMethod(contexte, echec, Qt::QueuedConnection);
+        return;
+    }
+    // Not a child of anything: an application that xdg-open runs goes on after this program.
+    auto* p = new QProcess;
+    p->setStandardInputFile(QProcess::nullDevice());
+    p->setStandardOutputFile(QProcess::nullDevice());
+    p->setStandardErrorFile(QProcess::nullDevice());
+    auto montre = std::make_shared<QElapsedTimer>();
+    montre->start();
+    QObject::connect(p, &QProcess::finished, contexte,
+                     [montre, echec](int code, QProcess::ExitStatus etat) {
+                         if ((etat != QProcess::NormalExit || code != 0) &&
+                             montre->elapsed() < kDelaiOuvertureMs)
+                             echec();
+                     });
+    QObject::connect(p, &QProcess::errorOccurred, contexte, [echec](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart) echec();
+    });
+    QObject::connect(p, &QProcess::finished, p, &QObject::deleteLater);
+    QObject::connect(p, &QProcess::errorOccurred, p, [p](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart) p->deleteLater();
+    });
+    p->start(xdg, {chemin});
 }

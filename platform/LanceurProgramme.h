@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+class QObject;
 
 // Starts an outside program on its own, without waiting for it or watching it.
 class LanceurProgramme {
@@ -15,4 +18,10 @@ public:
 
     // An executable file this system runs itself: an ELF binary or a script with "#!".
     static bool estNatif(const QString& programme);
+
+    // Hands a document to the desktop's application for its kind (xdg-open, found on the
+    // PATH). When none takes it, `echec` is called later from the event loop, unless
+    // `contexte` is gone by then.
+    static void ouvrirDocument(const QString& chemin, QObject* contexte,
+                               const std::function<void()>& echec);
 };

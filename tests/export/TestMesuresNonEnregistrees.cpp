@@ -3,8 +3,8 @@
 
 #include "FenetreExport.h"
 #include "app/DossierTest.h"
-#include "measure/ControleurTableau.h"
 #include "dialogs/TSauveTableauPPBox.h"
+#include "measure/ControleurTableau.h"
 #include "measure/GrilleMesures.h"
 
 #include <QAction>
@@ -127,6 +127,61 @@ TEST_F(MesuresNonEnregistrees, CopyingTheTableCountsAsSavingButCancellingDoesNot
     copier(false);
     EXPECT_TRUE(f->tableau->mesuresNonEnregistrees());
     copier(true);
+    EXPECT_FALSE(f->tableau->mesuresNonEnregistrees());
+    EXPECT_FALSE(ouvrir(*f, clipB()).ouvert);
+    EXPECT_EQ(f->etat.nomClip, "abandonB.avi");
+}
+
+// The workbook that stands for Excel: one that could not be written leaves the measures
+// unsaved; one written that no application opens is said to be there.
+TEST_F(MesuresNonEnregistrees, AWorkbookCountsOnceWrittenEvenIfNothingOpensIt) {
+    auto f = demarrer();
+    f->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    EXPECT_FALSE(ouvrir(*f, clipA()).ouvert);
+    QTest::mouseClick(f->PaintBox1, Qt::LeftButton, {}, QPoint(30, 40));
+    f->etat.config[9] = QStringLiteral("Microsoft Excel");
+
+    // Answers Yes to the transfer's question and OK to the box that follows, when it comes.
+    auto transferer = [&] {
+        reponse::Vu suite;
+        QPointer<QTimer> veille;
+        reponse::dialogue([&](QWidget* d) {
+            veille = boite(QMessageBox::Ok, &suite);
+            qobject_cast<QMessageBox*>(d)->button(QMessageBox::Yes)->click();
+        });
+        f->controle<QToolButton>("bbtnTabExec")->click();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return suite.ouvert; }, 10000));
+        arreter(veille);
+        return suite.texte;
+    };
+
+    // A clips folder that is a file.
+    ecrire("clips", "un fichier");
+    f->etat.config[4] = chemin("clips") + "/";
+    EXPECT_EQ(transferer(),
+              QString("Le classeur n'a pas pu être enregistré dans\n%1/").arg(chemin("clips")));
+    EXPECT_TRUE(f->tableau->mesuresNonEnregistrees());
+    EXPECT_EQ(ouvrir(*f, clipB()).texte, kQuestion);
+    EXPECT_EQ(f->etat.nomClip, "abandonA.avi");
+
+    // Written, but the desktop has no application for it (xdg-open fails).
+    const QString bin = chemin("bin");
+    QDir().mkpath(bin);
+    QFile xdg(bin + "/xdg-open");
+    ASSERT_TRUE(xdg.open(QIODevice::WriteOnly));
+    xdg.write("#!/bin/sh\nexit 3\n");
+    xdg.close();
+    xdg.setPermissions(xdg.permissions() | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", (bin + ":/usr/bin:/bin").toLocal8Bit());
+    f->etat.config[4] = dossier.path() + "/";
+    const QString texte = transferer();
+    qputenv("PATH", path);
+    EXPECT_EQ(texte, QString("Le classeur a été enregistré dans :\n%1\n\nAucune application n'a "
+                             "pu l'ouvrir.")
+                         .arg(chemin("mesures.xlsx")));
+    EXPECT_TRUE(QFile::exists(chemin("mesures.xlsx")));
     EXPECT_FALSE(f->tableau->mesuresNonEnregistrees());
     EXPECT_FALSE(ouvrir(*f, clipB()).ouvert);
     EXPECT_EQ(f->etat.nomClip, "abandonB.avi");
