@@ -111,6 +111,9 @@ Issue versCalc(const Releve& r, automation::Fabrique& fabrique, const Dialogue& 
             }
             progresser(d, k, total);
         }
+    } catch (const automation::ErreurDemarrage& e) {
+        d.informer(QStringLiteral("LibreOffice n'a pas pu démarrer :\r") + e.raison());
+        return Issue::Echec;
     } catch (const Erreur&) {
         gestionnaire.reset();
         d.informer(kCalcAbsent);

@@ -16,6 +16,19 @@ public:
         : std::runtime_error(quoi.toStdString()) {}
 };
 
+// A program that is there but ended before it could be reached; `raison` says how, for
+// the user.
+class ErreurDemarrage : public Erreur {
+public:
+    explicit ErreurDemarrage(const QString& raison)
+        : Erreur(raison)
+        , raison_(raison) {}
+    const QString& raison() const { return raison_; }
+
+private:
+    QString raison_;
+};
+
 class Objet;
 using PtrObjet = std::shared_ptr<Objet>;
 

@@ -19,9 +19,12 @@ automation::PtrObjet creer(const Options& o) {
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHash>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSet>
+#include <QTemporaryFile>
 #include <QThread>
 #include <QUrl>
 #include <csignal>
@@ -57,6 +60,7 @@ using rtl::OUString;
 
 using automation::Arguments;
 using automation::Erreur;
+using automation::ErreurDemarrage;
 using automation::PtrObjet;
 using automation::Valeur;
 
@@ -394,6 +398,30 @@ QString tube(const Options& o) {
     return o.tube.isEmpty() ? tubeParDefaut() : o.tube;
 }
 
+// How a start program that ended on its own went: the last line it wrote, else its end.
+QString raisonArret(const QProcess& p, const QString& journal) {
+    QFile f(journal);
+    if (f.open(QIODevice::ReadOnly)) {
+        const QList<QByteArray> lignes = f.readAll().split('\n');
+        for (auto l = lignes.crbegin(); l != lignes.crend(); ++l)
+            if (const QString t = QString::fromLocal8Bit(*l).trimmed(); !t.isEmpty()) return t;
+    }
+    if (p.exitStatus() == QProcess::CrashExit)
+        return QStringLiteral("le programme s'est arrêté brutalement (signal %1)")
+            .arg(p.exitCode());
+    return QStringLiteral("le programme s'est terminé avec le code %1").arg(p.exitCode());
+}
+
+// The process object of a start program still running is left to it: the office goes on
+// with its document after the transfer, and after this program has quit.
+void laisser(QProcess* p) {
+    if (p->state() == QProcess::NotRunning) {
+        delete p;
+        return;
+    }
+    QObject::connect(p, &QProcess::finished, p, &QObject::deleteLater);
+}
+
 } // namespace
 
 bool pris() {
@@ -443,8 +471,29 @@ PtrObjet creer(const Options& o) {
         arguments << QStringLiteral("--headless") << QStringLiteral("--nodefault");
     else
         arguments << QStringLiteral("--calc");
-    if (!QProcess::startDetached(soffice, arguments))
-        throw Erreur(QStringLiteral("LibreOffice ne démarre pas"));
+    // Watched until the pipe answers, so that a start program that ends first is told with
+    // its reason; what it writes goes to a file, which no longer matters once it answers.
+    QString journal;
+    {
+        QTemporaryFile f(QDir::temp().filePath(QStringLiteral("kinopix_office_XXXXXX.log")));
+        f.setAutoRemove(false);
+        if (f.open()) journal = f.fileName();
+    }
+    auto* processus = new QProcess;
+    processus->setProcessChannelMode(QProcess::MergedChannels);
+    processus->setStandardInputFile(QProcess::nullDevice());
+    processus->setStandardOutputFile(journal.isEmpty() ? QProcess::nullDevice() : journal);
+    processus->start(soffice, arguments);
+    if (!processus->waitForStarted()) {
+        const QString raison = processus->errorString();
+        delete processus;
+        QFile::remove(journal);
+        throw ErreurDemarrage(raison);
+    }
+    auto fin = qScopeGuard([&] {
+        laisser(processus);
+        QFile::remove(journal);
+    });
 
     // A first start on a new profile ends once and starts again: keep trying until the
     // pipe answers.
@@ -458,7 +507,15 @@ PtrObjet creer(const Options& o) {
         }
         if (o.attendre && !o.attendre(static_cast<int>(montre.elapsed())))
             throw Erreur(QStringLiteral("attente de LibreOffice abandonnée"));
-        QThread::msleep(100);
+        if (processus->state() == QProcess::NotRunning)
+            QThread::msleep(100);
+        else
+            processus->waitForFinished(100);
+        // Ending well, it handed the start over to an office already running on the
+        // profile, which opens the pipe in its turn.
+        if (processus->state() == QProcess::NotRunning &&
+            (processus->exitStatus() != QProcess::NormalExit || processus->exitCode() != 0))
+            throw ErreurDemarrage(raisonArret(*processus, journal));
     }
 }
 

@@ -172,3 +172,34 @@ TEST(TableurCalcAbsent, AMissingOfficeIsNotFound) {
               Issue::Echec);
     EXPECT_EQ(d.informations, QStringList{"OpenOffice.Calc n'a pas été trouvé"});
 }
+
+// An office whose start program ends before its pipe answers is there, but did not start:
+// the user reads why, from the last line it wrote or from how it ended.
+TEST(TableurCalcAbsent, AnOfficeThatEndsBeforeAnsweringSaysWhy) {
+    if (!officeUno::pris()) GTEST_SKIP() << "construction sans LibreOffice";
+    QTemporaryDir dossier;
+    int numero = 0;
+    auto essayer = [&](const QByteArray& corps) {
+        const QString soffice = dossier.filePath(QStringLiteral("soffice%1").arg(++numero));
+        QFile script(soffice);
+        EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\n" + corps);
+        script.close();
+        script.setPermissions(script.permissions() | QFile::ExeOwner);
+        FabriqueSysteme f;
+        f.office.programme = soffice;
+        f.office.tube = QStringLiteral("kinopix_arret_%1").arg(QCoreApplication::applicationPid());
+        DialogueEnregistre d;
+        EXPECT_EQ(tableur::transfererTableur(releveExemple(), "OpenOffice.Calc", f, d.dialogue()),
+                  Issue::Echec);
+        return d.informations;
+    };
+    const QString debut = QStringLiteral("LibreOffice n'a pas pu démarrer :\r");
+    EXPECT_EQ(essayer("echo Lancement\necho 'javaldx: profil illisible' >&2\necho\nexit 1\n"),
+              QStringList{debut + "javaldx: profil illisible"});
+    EXPECT_EQ(essayer("exit 81\n"),
+              QStringList{debut + QStringLiteral("le programme s'est terminé avec le code 81")});
+    EXPECT_EQ(
+        essayer("kill -SEGV $$\n"),
+        QStringList{debut + QStringLiteral("le programme s'est arrêté brutalement (signal 11)")});
+}
