@@ -80,7 +80,9 @@ void ControleurClip::bbtnOpenAviClick() {
         RAZProClip();
         return;
     }
-    ouvrirClip(chemin);
+    // A file that could not be opened leaves the tab on the clip that stays open, not on
+    // the last file previewed.
+    if (!ouvrirClip(chemin)) RAZProClip();
 }
 
 bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
@@ -168,6 +170,8 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     e.appliquerTaille = false;
     e.adapte = true;
     f.taille->ouvertureAdaptee();
+    // The labels still hold the preview of whatever file was selected last in the dialog.
+    RAZProClip();
     f.fenetre->afficherOnglet(f.tsMesures);
     f.fenetre->PageControl1Change();
     e.echelleImpressionARevoir = true;

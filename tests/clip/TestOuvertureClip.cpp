@@ -22,6 +22,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -78,6 +79,41 @@ QString copie(const QString& source, const QString& nom, qint64 taille = -1) {
 void choisir(QWidget* dialogue, const QString& chemin) {
     auto* nom = dialogue->findChild<QLineEdit*>("fileNameEdit");
     ASSERT_NE(nom, nullptr);
+    nom->setText(chemin);
+    QMetaObject::invokeMethod(dialogue, "accept");
+}
+
+// In the open dialog, as a user does: a single click on `apercu` in the list (its preview
+// fills the tab, unless it was already the dialog's current file), then the whole path of
+// `chemin` typed and "Ouvrir", or "Annuler" when `chemin` is empty. `vu` receives the file
+// named by the tab while browsing.
+void cliquerPuisTaper(QWidget* w, TForm1& f, const QString& apercu, const QString& chemin,
+                      QString* vu) {
+    auto* dialogue = qobject_cast<QFileDialog*>(w);
+    auto* liste = w->findChild<QListView*>("listView");
+    ASSERT_TRUE(dialogue && liste);
+    dialogue->setDirectory(QFileInfo(apercu).absolutePath());
+    // The folder is read in the background; the clip chosen the time before is selected
+    // again once it has been.
+    const auto trouve = [&] {
+        const QModelIndex racine = liste->rootIndex();
+        for (int r = 0; liste->model() && r < liste->model()->rowCount(racine); ++r) {
+            const QModelIndex i = liste->model()->index(r, 0, racine);
+            if (i.data().toString() == QFileInfo(apercu).fileName()) return i;
+        }
+        return QModelIndex();
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return trouve().isValid(); }, 5000));
+    QTest::qWait(20);
+    liste->scrollTo(trouve());
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualRect(trouve()).center());
+    *vu = texte(f, "lblFile");
+    if (chemin.isEmpty()) {
+        dialogue->reject();
+        return;
+    }
+    auto* nom = w->findChild<QLineEdit*>("fileNameEdit");
+    nom->setFocus();
     nom->setText(chemin);
     QMetaObject::invokeMethod(dialogue, "accept");
 }
@@ -238,6 +274,56 @@ TEST(OuvertureClip, CancellingKeepsTheOpenClip) {
     EXPECT_EQ(f->PageControl1->currentWidget(), f->tsProClip);
     EXPECT_EQ(texte(*f, "lblFile"), "Fichier : ouverture25.avi");
     EXPECT_EQ(texte(*f, "lblNbImages"), "Nombre d'images : 10");
+}
+
+// Whatever file the dialog previewed last, the tab then describes the clip that is open.
+TEST(OuvertureClip, PropertiesTabDescribesTheOpenClipNotTheLastPreview) {
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    const QString a = clip25();
+    const QString b = clipstest::clip("proprietes_b.avi", {"--codec", "mjpeg", "--size", "160x120",
+                                                           "--rate", "10", "--frames", "7"});
+    const QString c = ecrire("apercu_c.avi", fabrique::canonique({}));
+    const QString illisible = ecrire("illisible.avi", "Ceci n'est pas un clip.\r\n");
+    auto f = demarrer();
+    f->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    const QStringList tabB{"Fichier : proprietes_b.avi", "Nombre d'images : 7",
+                           "Fréquence : 10 images / s",  "Largeur : 160 pixels",
+                           "Hauteur : 120 pixels",       "Adaptation : 100%"};
+    auto tab = [&] {
+        QStringList t;
+        for (const char* nom :
+             {"lblFile", "lblNbImages", "lblFrequence", "lblDimL", "lblDimH", "lblAdapt"})
+            t << texte(*f, nom);
+        return t;
+    };
+    // Browses with a click on `apercu`, then opens `chemin` (cancels when empty); `erreur`
+    // answers the error box of a file that does not open.
+    auto parcourir = [&](const QString& apercu, const QString& chemin,
+                         reponse::Vu* erreur = nullptr) {
+        QString vu;
+        reponse::dialogue([&](QWidget* w) {
+            cliquerPuisTaper(w, *f, apercu, chemin, &vu);
+            if (erreur != nullptr) reponse::bouton(QMessageBox::Ok, erreur);
+        });
+        f->controle<QToolButton>("bbtnOpenAvi")->click();
+        EXPECT_EQ(vu, "Fichier : " + QFileInfo(apercu).fileName()); // previewed
+    };
+
+    parcourir(a, b);
+    ASSERT_EQ(f->etat.nomClip, "proprietes_b.avi");
+    EXPECT_EQ(tab(), tabB);
+
+    // Cancelled, or a file that does not open: the tab describes B, which stays open.
+    parcourir(c, QString());
+    EXPECT_EQ(f->PageControl1->currentWidget(), f->tsProClip);
+    EXPECT_EQ(tab(), tabB);
+    reponse::Vu erreur;
+    parcourir(a, illisible, &erreur);
+    EXPECT_TRUE(erreur.ouvert);
+    EXPECT_EQ(f->etat.nomClip, "proprietes_b.avi");
+    EXPECT_EQ(tab(), tabB);
+    QLocale::setDefault(QLocale::system());
 }
 
 TEST(OuvertureClip, DialogOpensTheChosenFileAndFollowsShortcuts) {
