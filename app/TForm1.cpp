@@ -6,6 +6,7 @@
 #include "clip/ControleurLoupe.h"
 #include "clip/ControleurNavigation.h"
 #include "clip/ControleurTaille.h"
+#include "clip/DefilementPanneau.h"
 #include "clip/ZonePointage.h"
 #include "export/ControleurFichiers.h"
 #include "export/ControleurImpression.h"
@@ -103,11 +104,12 @@ void TForm1::construireRegions() {
     ToolBar2->setObjectName("ToolBar2");
     colonne->addWidget(ToolBar2);
 
-    // The clip panel moves freely inside the display area, so it is not the scroll
-    // area's managed widget but a child of its viewport.
-    pnl1AVI = new QFrame(ScrollBox1->viewport());
+    // The clip panel moves freely inside the display area, which scrolls over it when it
+    // is the larger.
+    pnl1AVI = new QFrame;
     pnl1AVI->setObjectName("pnl1AVI");
     pnl1AVI->setGeometry(0, 0, 200, 150);
+    new DefilementPanneau(ScrollBox1, pnl1AVI);
     PaintBox1 = new ZonePointage(pnl1AVI);
     PaintBox1->setGeometry(4, 4, 0, 0);
 

@@ -1,6 +1,7 @@
 #include "clip/ControleurNavigation.h"
 
 #include "app/TForm1.h"
+#include "clip/DefilementPanneau.h"
 #include "clip/GlisserPanneau.h"
 #include "clip/ZonePointage.h"
 #include "dialogs/TalleraDlg.h"
@@ -49,7 +50,11 @@ ControleurNavigation::ControleurNavigation(TForm1& form)
             &ControleurNavigation::PaintBox1Paint);
     f.installEventFilter(this);
 
-    glisser = new GlisserPanneau(f.pnl1AVI, [this] { return f.clipOuvert(); });
+    // Dragged within what the display area shows: a clip larger than the area is dragged
+    // (or scrolled) to any of its pixels.
+    glisser = new GlisserPanneau(
+        f.pnl1AVI, [this] { return f.clipOuvert(); },
+        [this] { return DefilementPanneau::partieVisible(*f.ScrollBox1); });
     connect(glisser, &GlisserPanneau::survol, this, &ControleurNavigation::pnl1AVIMouseMove);
     connect(glisser, &GlisserPanneau::debut, this, &ControleurNavigation::pnl1AviMouseDown);
     connect(glisser, &GlisserPanneau::fin, this, &ControleurNavigation::pnl1AVIMouseMove);

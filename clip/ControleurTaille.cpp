@@ -163,7 +163,9 @@ void ControleurTaille::ouvertureAdaptee() {
     e.taillePc = p;
     connecterDialogue();
     if (f.dlg.tailleImaBox != nullptr) f.dlg.tailleImaBox->setPosition(p);
-    // The origin goes to the bottom-left pixel of the image as shown.
+    // The origin goes to the bottom-left pixel of the image as shown; the calibration tab
+    // wrote its read-outs from the origin of the clip at its own size.
     e.yOrig = e.hauteurAff - 1;
+    f.etalonnage->MaJlblP();
     if (QAction* a = f.action("mnuIma100")) a->setEnabled(true);
 }

@@ -4,10 +4,11 @@
 #include <QWidget>
 #include <algorithm>
 
-GlisserPanneau::GlisserPanneau(QWidget* p, std::function<bool()> ok)
+GlisserPanneau::GlisserPanneau(QWidget* p, std::function<bool()> ok, std::function<QRect()> z)
     : QObject(p)
     , panneau(p)
-    , permis(std::move(ok)) {
+    , permis(std::move(ok))
+    , zone(std::move(z)) {
     panneau->setMouseTracking(true);
     panneau->installEventFilter(this);
 }
@@ -20,7 +21,7 @@ bool GlisserPanneau::eventFilter(QObject* objet, QEvent* e) {
         if (m->button() != Qt::LeftButton || !permis()) return false;
         actif = true;
         departSouris = m->globalPosition().toPoint();
-        departPanneau = panneau->pos();
+        departPanneau = panneau->mapToGlobal(QPoint(0, 0));
         emit debut();
         return true;
     }
@@ -30,13 +31,16 @@ bool GlisserPanneau::eventFilter(QObject* objet, QEvent* e) {
             if (permis()) emit survol();
             return false;
         }
-        QPoint p = departPanneau + m->globalPosition().toPoint() - departSouris;
-        if (QWidget* parent = panneau->parentWidget()) {
-            // Keep at least the frame's corner reachable: never beyond the parent's edges.
-            const int maxX = std::max(0, parent->width() - panneau->width());
-            const int maxY = std::max(0, parent->height() - panneau->height());
-            p.setX(std::clamp(p.x(), std::min(0, parent->width() - panneau->width()), maxX));
-            p.setY(std::clamp(p.y(), std::min(0, parent->height() - panneau->height()), maxY));
+        const QPoint global = departPanneau + m->globalPosition().toPoint() - departSouris;
+        QWidget* parent = panneau->parentWidget();
+        QPoint p = parent != nullptr ? parent->mapFromGlobal(global) : global;
+        if (parent != nullptr) {
+            // Keep at least the frame's corner reachable: never beyond the zone's edges.
+            const QRect z = zone ? zone() : parent->rect();
+            const int finX = z.x() + z.width() - panneau->width();
+            const int finY = z.y() + z.height() - panneau->height();
+            p.setX(std::clamp(p.x(), std::min(z.x(), finX), std::max(z.x(), finX)));
+            p.setY(std::clamp(p.y(), std::min(z.y(), finY), std::max(z.y(), finY)));
         }
         panneau->move(p);
         return true;

@@ -3,6 +3,7 @@
 #include "app/ControleurFenetre.h"
 #include "app/Demarrage.h"
 #include "app/VisionneuseAide.h"
+#include "calibration/ControleurEtalonnage.h"
 #include "clip/ControleurClip.h"
 #include "clip/ControleurTaille.h"
 #include "clip/ZonePointage.h"
@@ -13,11 +14,14 @@
 #include "platform/PeripheriqueMedia.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QMouseEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
@@ -32,6 +36,11 @@ namespace {
 
 QString clip320() {
     return clipstest::clip("taille320.avi", {"--size", "320x240", "--frames", "6"});
+}
+
+QString clip1080() {
+    return clipstest::clip("grand1080.avi",
+                           {"--codec", "h264", "--size", "1920x1080", "--frames", "3"});
 }
 
 bool actif(TForm1& f, const char* nom) {
@@ -258,9 +267,7 @@ TEST(TailleClip, HeldSpinnerAcceleratesAndReleaseResetsIt) {
 }
 
 TEST(TailleClip, LargeClipOpensFittedAndIsPointedWhole) {
-    const QString grand = clipstest::clip(
-        "grand1080.avi", {"--codec", "h264", "--size", "1920x1080", "--frames", "3"});
-    auto f = fenetreAvecClip(grand, {1366, 768});
+    auto f = fenetreAvecClip(clip1080(), {1366, 768});
     const EtatSession& e = f->etat;
     const int p = e.taillePc;
     EXPECT_LT(p, 100);
@@ -276,6 +283,12 @@ TEST(TailleClip, LargeClipOpensFittedAndIsPointedWhole) {
     // The origin is the bottom-left pixel of the image as shown.
     EXPECT_EQ(e.xOrig, 0);
     EXPECT_EQ(e.yOrig, e.hauteurAff - 1);
+    // The calibration tab reads the scale points from that origin at once.
+    const OngletEtalonnage& o = f->etalonnage->o;
+    EXPECT_EQ(o.lblP1X->text(), "pX= 1");
+    EXPECT_EQ(o.lblP1Y->text(), QString("pY= %1").arg(e.yOrig - 1));
+    EXPECT_EQ(o.lblP2X->text(), "pX= 2");
+    EXPECT_EQ(o.lblP2Y->text(), QString("pY= %1").arg(e.yOrig - 2));
 
     // A click on the bottom-right pixel records a pixel of the displayed image.
     pointEnregistre(*f, e.largeurAff - 1, e.hauteurAff - 1);
@@ -288,6 +301,67 @@ TEST(TailleClip, LargeClipOpensFittedAndIsPointedWhole) {
     EXPECT_EQ(e.largeurAff, 320);
     EXPECT_EQ(texte(*f, "lblAdapt"), "Adaptation : 100%");
     EXPECT_FALSE(actif(*f, "mnuIma100"));
+}
+
+// At 100 %, a clip larger than the display area is scrolled, or dragged by its frame, to
+// any of its pixels.
+TEST(TailleClip, LargeClipAtHundredPercentScrollsAndDragsToEveryPixel) {
+    auto f = fenetreAvecClip(clip1080(), {1366, 768});
+    dansDialogue(*f, "mnuIma100", [](TtailleImaBox* d) { d->OKBtn->click(); });
+    QTest::qWait(60);
+    ASSERT_EQ(f->PaintBox1->size(), QSize(1920, 1080));
+    QWidget* vue = f->ScrollBox1->viewport();
+    QScrollBar* h = f->ScrollBox1->horizontalScrollBar();
+    QScrollBar* v = f->ScrollBox1->verticalScrollBar();
+    EXPECT_TRUE(h->isVisible() && v->isVisible());
+    auto surVue = [&](QPoint p) { return f->PaintBox1->mapTo(vue, p); };
+
+    // Scrolled to the end, the bottom-right pixel is in view, and is pointed.
+    h->setValue(h->maximum());
+    v->setValue(v->maximum());
+    EXPECT_TRUE(vue->rect().contains(surVue({1919, 1079})));
+    pointEnregistre(*f, 1919, 1079);
+    EXPECT_EQ(f->tableau->grille0().cellule(1, 1), "1919");
+    EXPECT_EQ(f->tableau->grille0().cellule(2, 1), "1079");
+
+    // Dragged by its frame, the panel follows the mouse and keeps covering the area; the
+    // scroll bars still reach all of it.
+    QWidget* p = f->pnl1AVI;
+    auto glisser = [&](QPoint trajet) {
+        const QPoint prise(1, 1), depart = p->mapToGlobal(prise);
+        QMouseEvent appui(QEvent::MouseButtonPress, prise, depart, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(p, &appui);
+        QMouseEvent deplace(QEvent::MouseMove, prise, depart + trajet, Qt::NoButton,
+                            Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(p, &deplace);
+        QMouseEvent relache(QEvent::MouseButtonRelease, prise, depart + trajet, Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(p, &relache);
+    };
+    h->setValue(0);
+    v->setValue(0);
+    const QPoint avant = surVue({0, 0});
+    glisser({-300, -200});
+    EXPECT_EQ(surVue({0, 0}), avant - QPoint(300, 200));
+    h->setValue(0);
+    v->setValue(0);
+    EXPECT_EQ(surVue({0, 0}), avant);
+    glisser({-5000, -5000}); // stops with its far corner on the area's
+    EXPECT_EQ(p->mapTo(vue, QPoint(p->width(), p->height())), QPoint(vue->width(), vue->height()));
+    glisser({5000, 5000}); // and back, its corner on the area's
+    EXPECT_EQ(surVue({0, 0}), avant);
+    h->setValue(h->maximum());
+    v->setValue(v->maximum());
+    EXPECT_TRUE(vue->rect().contains(surVue({1919, 1079})));
+
+    // Fitted again, it needs no scroll bar.
+    dansDialogue(*f, "mnuImaAdapter", [](TtailleImaBox* d) {
+        reponse::bouton(QMessageBox::Yes); // the point recorded goes
+        d->OKBtn->click();
+    });
+    QTest::qWait(20);
+    EXPECT_FALSE(h->isVisible() || v->isVisible());
 }
 
 TEST(TailleClip, HelpKeyInTheCalibrationTabOpensItsContext) {
