@@ -2,6 +2,8 @@
 
 #include "app/TForm1.h"
 #include "calibration/Conversion.h"
+#include "calibration/EtatEtalonnage.h"
+#include "model/Commandes.h"
 #include "calibration/EtapesEchelle.h"
 #include "calibration/SaisieDistance.h"
 #include "clip/ControleurNavigation.h"
@@ -76,6 +78,7 @@ ControleurEtalonnage::ControleurEtalonnage(TForm1& form)
     connect(f.PaintBox1, &ZonePointage::sourisRelachee, this,
             [this](QMouseEvent* e) { PaintBox1MouseUpEtalonnage(e); });
 
+    connect(f.seance, &Seance::etalonnageChange, this, &ControleurEtalonnage::etalonnageChange);
     o.edSi->installEventFilter(this);
     f.tbCoord->setMouseTracking(true);
     f.tbCoord->installEventFilter(this);
@@ -255,6 +258,7 @@ void ControleurEtalonnage::rbChxOrigClick() {
 void ControleurEtalonnage::tbXpYpClick(int index) {
     static constexpr int8_t sx[4] = {+1, -1, +1, -1}, sy[4] = {+1, +1, -1, -1};
     if (index < 0 || index > 3) return;
+    debutGeste();
     f.etat.sensX = sx[index];
     f.etat.sensY = sy[index];
     CursOrig();
@@ -262,15 +266,18 @@ void ControleurEtalonnage::tbXpYpClick(int index) {
     f.tableau->ActualGrid();
     auto* axes = f.controle<QCheckBox>(QStringLiteral("chkBoxAxDed"));
     if (axes && axes->isChecked()) f.navigation->reDraw(f.etat.noImage);
+    finGeste(CommandeEtalonnage::origineEtAxes());
 }
 
 void ControleurEtalonnage::clicOrigine(int x, int y) {
+    debutGeste();
     f.etat.xOrig = x;
     f.etat.yOrig = y;
     MaJlblP();
     auto* axes = f.controle<QCheckBox>(QStringLiteral("chkBoxAxDed"));
     if (axes && axes->isChecked()) f.navigation->reDraw(f.etat.noImage);
     f.tableau->ActualGrid();
+    finGeste(CommandeEtalonnage::origineEtAxes());
 }
 
 void ControleurEtalonnage::ChxOrigRAZ() {
@@ -325,6 +332,12 @@ void ControleurEtalonnage::choisirPoint(int n, bool coche) {
 }
 
 void ControleurEtalonnage::clicEchelle(int x, int y) {
+    debutGeste();
+    clicEchelleSansHistoire(x, y);
+    finGeste(CommandeEtalonnage::echelle());
+}
+
+void ControleurEtalonnage::clicEchelleSansHistoire(int x, int y) {
     EtatSession& e = f.etat;
     const QPoint ancien1 = e.p1, ancien2 = e.p2;
     (o.chkBoxPt1->isChecked() ? e.p1 : e.p2) = QPoint(x, y);
@@ -398,6 +411,10 @@ void ControleurEtalonnage::evaluerDistance() {
     // Repairing the separator rewrites the box; that rewrite is evaluated here, once,
     // rather than by a nested change that would show the same warning twice.
     if (enEvaluation_) return;
+    if (!distanceEnCours_) {
+        debutGeste(); // the state of before this text, the edit's starting point
+        distanceEnCours_ = true;
+    }
     enEvaluation_ = true;
     EtatSession& e = f.etat;
     const QChar sep = separateurDecimal();
@@ -430,6 +447,8 @@ void ControleurEtalonnage::retenirEchelle() {
 }
 
 void ControleurEtalonnage::edSiEnter() {
+    debutGeste();
+    distanceEnCours_ = true;
     retenirEchelle();
     echEtapAff(30);
 }
@@ -447,6 +466,7 @@ void ControleurEtalonnage::edSiExit() {
         colorerDistance(false);
         affichSensibilites(e.echelle);
         f.tableau->ActualGrid();
+        finDistance();
         return;
     }
     if (v) {
@@ -458,6 +478,50 @@ void ControleurEtalonnage::edSiExit() {
     }
     retenirEchelle();
     if (!erreur) f.tableau->ActualGrid();
+    finDistance();
+}
+
+void ControleurEtalonnage::finDistance() {
+    distanceEnCours_ = false;
+    finGeste(CommandeEtalonnage::echelle());
+}
+
+// ---------------------------------------------------------------- undo and redo
+
+void ControleurEtalonnage::debutGeste() {
+    const QSignalBlocker bloque(f.seance); // only catching up: nothing to show
+    f.seance->setEtalonnage(etatEtalonnage::lire(f.etat));
+}
+
+void ControleurEtalonnage::finGeste(const QString& texte) {
+    const Etalonnage nouveau = etatEtalonnage::lire(f.etat);
+    if (nouveau != f.seance->etalonnage())
+        f.seance->pile().push(new CommandeEtalonnage(*f.seance, nouveau, texte));
+}
+
+void ControleurEtalonnage::etalonnageChange() {
+    const Etalonnage& d = f.seance->etalonnage();
+    if (etatEtalonnage::lire(f.etat) == d) return; // the window made this change itself
+    etatEtalonnage::ecrire(f.etat, d);
+    {
+        QSignalBlocker bloque(o.edSi);
+        o.edSi->setText(d.distanceTexte);
+    }
+    colorerDistance(true);
+    retenirEchelle();
+    affichSensibilites(d.echelle);
+    f.etat.echelleImpressionARevoir = true;
+    {
+        QSignalBlocker bloque(o.groupeOri);
+        o.tbOri[size_t(indexOrientation(d.sensX, d.sensY))]->setChecked(true);
+    }
+    if (modeOrigine()) CursOrig();
+    const bool bouton = o.bbtnCouleurEch->isEnabled();
+    MaJlblP();
+    o.bbtnCouleurEch->setEnabled(bouton);
+    placerMarques();
+    f.tableau->ActualGrid();
+    if (clipOuvert()) f.navigation->reDraw(f.etat.noImage);
 }
 
 // ---------------------------------------------------------------- clicks on the image

@@ -57,6 +57,12 @@ public:
     void edSiExit();
     void bbtnCouleurEchClick();
 
+    // A change of the calibration by the user is framed by these two: the document takes
+    // the calibration in force before it, and the change, if any, becomes one undoable
+    // command named `texte`.
+    void debutGeste();
+    void finGeste(const QString& texte);
+
     // Evaluates the text of the distance box (separator repair, syntax, scale).
     void evaluerDistance();
     // The read-out of the coordinate bar for the mouse at (x, y) on the image.
@@ -66,6 +72,10 @@ protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
+    // The document's calibration changed by an undo or a redo: the window follows.
+    void etalonnageChange();
+    void finDistance();
+    void clicEchelleSansHistoire(int x, int y);
     bool clipOuvert() const;
     void choisirPoint(int n, bool coche);
     void colorerDistance(bool valide);
@@ -74,6 +84,7 @@ private:
 
     TForm1& f;
     bool enEvaluation_ = false;
+    bool distanceEnCours_ = false; // an edit of the distance box awaits its end
     // The scale and distance in force before the box was entered: a distance of zero,
     // which every keystroke may pass through, is refused when the box is left.
     void retenirEchelle();

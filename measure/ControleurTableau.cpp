@@ -1,6 +1,8 @@
 #include "measure/ControleurTableau.h"
 
 #include "app/TForm1.h"
+#include "calibration/ControleurEtalonnage.h"
+#include "calibration/EtatEtalonnage.h"
 #include "calibration/SaisieDistance.h"
 #include "clip/ControleurNavigation.h"
 #include "export/Releve.h"
@@ -77,6 +79,7 @@ ControleurTableau::ControleurTableau(TForm1& form)
     connect(f.seance, &Seance::pointChange, this, &ControleurTableau::pointChange);
     connect(f.seance, &Seance::pointsChange, this, &ControleurTableau::pointsChange);
     connect(f.seance, &Seance::vueDemandee, this, &ControleurTableau::montrerChangement);
+    connect(f.seance, &Seance::optionsChange, this, &ControleurTableau::optionsChange);
 }
 
 void ControleurTableau::construirePanneau() {
@@ -461,6 +464,11 @@ void ControleurTableau::udFmt_tClick() {
 
 void ControleurTableau::udFmt_xyClick() {
     if (!clipOuvert()) return;
+    {
+        const QSignalBlocker bloque(f.seance); // catching up with the digits in force
+        f.seance->setChiffresXY(f.etat.chiffresXY);
+    }
+    f.etalonnage->debutGeste();
     f.etat.chiffresXY = udFmt_xy->value() + 1;
     ajusterColonnesXY();
     ActualGrid();
@@ -470,6 +478,9 @@ void ControleurTableau::udFmt_xyClick() {
         if (const auto d = saisie::lireReel(edSi->text(), separateurDecimal()))
             edSi->setText(formatReel(f.etat.chiffresXY - 1, *d));
     }
+    if (f.etat.chiffresXY != f.seance->chiffresXY())
+        f.seance->pile().push(new CommandeChiffres(*f.seance, f.etat.chiffresXY,
+                                                   etatEtalonnage::lire(f.etat)));
 }
 
 void ControleurTableau::udt0Click() {
@@ -488,9 +499,31 @@ void ControleurTableau::Timer2Timer() {
 void ControleurTableau::udt0MouseUp() {
     Timer2->stop();
     udt0->setSingleStep(1);
+    appliquerT0();
+    // One release is one change, however many steps a held arrow made.
+    if (t0() != f.seance->t0()) f.seance->pile().push(new CommandeT0(*f.seance, t0()));
+}
+
+void ControleurTableau::appliquerT0() {
     calcul::colonneT(StringGrid1->cellules(), f.etat, t0(), separateurDecimal());
     StringGrid1->setT0(t0());
     offrirPointsDepuisT0();
+}
+
+// t0 or the digits of x, y given back by an undo or a redo.
+void ControleurTableau::optionsChange() {
+    const Seance& s = *f.seance;
+    if (clipOuvert() && s.t0() != t0()) {
+        udt0->setValue(s.t0());
+        udt0Click();
+        appliquerT0();
+    }
+    if (clipOuvert() && s.chiffresXY() != f.etat.chiffresXY) {
+        udFmt_xy->setValue(s.chiffresXY() - 1);
+        f.etat.chiffresXY = s.chiffresXY();
+        ajusterColonnesXY();
+        ActualGrid();
+    }
 }
 
 // The print dialog offers "from t = 0" only when that leaves images out.

@@ -88,6 +88,8 @@ private:
     void ecrireCellules(int image, int k);
     // After an undo or a redo: the image (and the point's cell) where the change acted.
     void montrerChangement(int image, int k);
+    void optionsChange();
+    void appliquerT0(); // the t column and what depends on t0, from udt0
     void offrirPointsDepuisT0();
     bool clipOuvert() const;
     void construirePanneau();

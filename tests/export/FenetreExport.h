@@ -135,6 +135,7 @@ inline std::unique_ptr<TForm1> clipMesure() {
     edSi->setFocus();
     edSi->selectAll();
     QTest::keyClicks(edSi, QStringLiteral("2"));
+    QTest::keyClick(edSi, Qt::Key_Return); // the distance is confirmed, its edit over
     f->PageControl1->setCurrentWidget(f->tsMesures);
 
     for (const QPoint& p : {QPoint(45, 75), QPoint(20, 110), QPoint(70, 50)})

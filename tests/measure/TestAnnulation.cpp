@@ -4,9 +4,12 @@
 #include "export/FenetreExport.h"
 #include "measure/ControleurTableau.h"
 #include "measure/GrilleMesures.h"
+#include "measure/HautBas.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 
 using namespace fenetreExport;
 
@@ -35,6 +38,8 @@ struct Annulation : DossierTest {
         QTest::qWait(50); // the redraws asked are served
     }
     QString x(int r) const { return f->tableau->grille1().cellule(1, r); }
+    QString t(int r) const { return f->tableau->grille1().cellule(0, r); }
+    QString distance() const { return f->findChild<QLineEdit*>("edSi")->text(); }
 };
 
 } // namespace
@@ -85,14 +90,10 @@ TEST_F(Annulation, UndoingBackToTheSavedMeasuresAsksNothingWhenAnotherClipOpens)
     EXPECT_FALSE(f->tableau->mesuresNonEnregistrees());
     QTest::mouseClick(f->PaintBox1, Qt::LeftButton, {}, QPoint(60, 60));
     EXPECT_TRUE(f->tableau->mesuresNonEnregistrees());
-    f->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
-    QTest::keyClick(f->PaintBox1, Qt::Key_Z, Qt::ControlModifier); // the image has the keyboard
+    annuler->trigger();
     EXPECT_FALSE(f->tableau->mesuresNonEnregistrees());
-    QTest::keyClick(f->PaintBox1, Qt::Key_Y, Qt::ControlModifier);
+    retablir->trigger();
     EXPECT_TRUE(f->tableau->mesuresNonEnregistrees());
-    QTest::keyClick(f->PaintBox1, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_TRUE(f->tableau->mesuresNonEnregistrees()); // nothing left to redo
     annuler->trigger();
     reponse::Vu question;
     QPointer<QTimer> veille;
@@ -104,4 +105,65 @@ TEST_F(Annulation, UndoingBackToTheSavedMeasuresAsksNothingWhenAnotherClipOpens)
     arreter(veille);
     EXPECT_FALSE(question.ouvert);
     EXPECT_FALSE(annuler->isEnabled()); // another clip starts a new history
+}
+
+TEST_F(Annulation, CalibrationTimeOriginAndDigitsAreUndoneWithTheTable) {
+    const QString x1 = x(1), t1 = t(1), d = distance();
+    const int image = f->etat.noImage;
+    f->PageControl1->setCurrentWidget(f->tsEtalon);
+    f->findChild<QRadioButton*>("rbChxOrig")->click();
+    QTest::mouseClick(f->PaintBox1, Qt::LeftButton, {}, QPoint(30, 90));
+    f->findChild<QToolButton*>("tbXnYp")->click();
+    EXPECT_NE(x(1), x1);
+    EXPECT_EQ(annuler->text(), "Annuler l'origine et les axes");
+    annuler->trigger();
+    annuler->trigger();
+    EXPECT_EQ(x(1), x1);
+    EXPECT_EQ(f->findChild<QLabel*>("lblP1X")->text(), "pX= -10"); // p1 = (10, 10) from (20, 100)
+    EXPECT_TRUE(f->findChild<QToolButton*>("tbXpYp")->isChecked());
+    EXPECT_EQ(f->etat.noImage, image); // the image shown stays
+    retablir->trigger();
+    EXPECT_EQ(f->etat.xOrig, 30);
+
+    f->findChild<QRadioButton*>("rbEtalonSimu")->click();
+    auto* edSi = f->findChild<QLineEdit*>("edSi");
+    edSi->setFocus();
+    edSi->selectAll();
+    QTest::keyClicks(edSi, "4");
+    QTest::keyClick(edSi, Qt::Key_Return);
+    const QString x1Echelle = x(1);
+    EXPECT_EQ(annuler->text(), QString::fromUtf8("Annuler l'étalonnage"));
+    annuler->trigger();
+    EXPECT_EQ(distance(), d);
+    EXPECT_EQ(f->etat.echelle, 2.0L / 50);
+    retablir->trigger();
+    EXPECT_EQ(x(1), x1Echelle);
+
+    auto* chiffres = f->findChild<HautBas*>("udFmt_xy");
+    QTest::keyClick(chiffres, Qt::Key_Up);
+    EXPECT_EQ(annuler->text(), "Annuler le nombre de chiffres");
+    EXPECT_EQ(distance(), " 4.000E+0");
+    annuler->trigger();
+    EXPECT_EQ(distance(), " 4.00E+0");
+    EXPECT_EQ(x(1), x1Echelle);
+    EXPECT_EQ(chiffres->value(), 2);
+
+    auto* t0 = f->findChild<HautBas*>("udt0");
+    QTest::keyClick(t0, Qt::Key_Up);
+    EXPECT_TRUE(t(1).isEmpty());
+    EXPECT_EQ(annuler->text(), "Annuler l'origine des dates");
+    annuler->trigger();
+    EXPECT_EQ(t(1), t1);
+    EXPECT_EQ(t0->value(), 1);
+    EXPECT_EQ(f->findChild<QLabel*>("lblt0")->text(), "1");
+}
+
+TEST_F(Annulation, ARecalibrationAfterASaveIsAChange) {
+    reponse::dialogue([&](QWidget* d) { taper(d, chemin("b.rw3")); });
+    f->action("mnuAuFormatRW3")->trigger();
+    ASSERT_FALSE(f->tableau->mesuresNonEnregistrees());
+    f->PageControl1->setCurrentWidget(f->tsEtalon);
+    f->findChild<QRadioButton*>("rbChxOrig")->click();
+    QTest::mouseClick(f->PaintBox1, Qt::LeftButton, {}, QPoint(25, 95));
+    EXPECT_TRUE(f->tableau->mesuresNonEnregistrees());
 }
