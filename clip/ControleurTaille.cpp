@@ -9,6 +9,7 @@
 #include "dialogs/TdlgPointeur.h"
 #include "dialogs/TtailleImaBox.h"
 #include "measure/ControleurTableau.h"
+#include "model/Seance.h"
 #include "measure/GrilleMesures.h"
 #include "platform/PeripheriqueMedia.h"
 #include "platform/RegistreCurseurs.h"
@@ -110,6 +111,8 @@ bool ControleurTaille::MaJ(int p, bool adapter) {
     const int colonnes = std::max(pixels.colonnes(), f.tableau->grille1().colonnes());
     const int lignes = std::max(pixels.lignes(), f.tableau->grille1().lignes());
     if (colonnes > 1 && lignes > 1) f.tableau->effacerPlages(QRect(1, 1, colonnes - 1, lignes - 1), 1, 1);
+    // The points an undo would give back were measured at another size.
+    f.seance->pile().clear();
     if (f.clipOuvert()) f.navigation->reDraw(0);
     redimensionner(p, adapter);
 

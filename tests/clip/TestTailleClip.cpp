@@ -229,6 +229,7 @@ TEST(TailleClip, HundredPercentAsksBeforeErasingTheTableAndTheScale) {
     EXPECT_EQ(f->pnl1AVI->size(), QSize(328, 248));
     EXPECT_FALSE(actif(*f, "mnuIma100"));
     EXPECT_EQ(f->MediaPlayer1->indexAffiche(), 0); // the first image again
+    EXPECT_FALSE(f->action("mnuAnnuler")->isEnabled()); // nothing to give back at this size
 }
 
 TEST(TailleClip, HeldSpinnerAcceleratesAndReleaseResetsIt) {
