@@ -119,6 +119,7 @@ DecodeurFfms::DecodeurFfms(const QString& chemin, const Progression& progression
     if (image0.isNull())
         throw echec(QStringLiteral("Le format des images de ce clip n'est pas reconnu."));
     cache.mettre(0, image0);
+    derniere = 0;
     prechargeur = std::make_unique<PrechargeurImages>(nom, piste, index, modeSaut, quarts, cache);
 }
 
@@ -144,6 +145,7 @@ DecodeurFfms::~DecodeurFfms() {
 QImage DecodeurFfms::decoder(int n) {
     Erreur e;
     const FFMS_Frame* trame = FFMS_GetFrame(source, n, &e.info);
+    derniere = trame ? n : -1;
     return trame ? convertisseur->convertir(trame, sortie) : QImage();
 }
 
@@ -164,37 +166,46 @@ void DecodeurFfms::prevoir(int n, int pas, Sens sens) {
     if (n < 0 || n >= nb) return;
     pas = std::max(pas, 1);
     const int64_t parImage = std::max<int64_t>(int64_t(sortie.width()) * sortie.height() * 4, 1);
-    const int fenetre =
-        int(std::clamp<int64_t>(cache.budget() / 2 / parImage, 2, fenetreMax));
+    const int fenetre = int(std::clamp<int64_t>(cache.budget() / 2 / parImage, 2, fenetreMax));
     // Forward, the images follow the one shown and decode in a row: half the window is
     // enough, and this thread, just past n's predecessor, decodes n itself. Backward, each
     // refill starts with a seek to a key frame: the whole window, n included, given from n
-    // back. After a jump the user waits for n: only the images that the worker can keep as
-    // decoded until n is given (a quarter of the budget, 16 at most), so that n comes as
-    // soon as a decode of n alone would.
+    // back, a group of pictures at a time from n's own, so that the images nearest n wait
+    // for no seek further back than theirs. After a jump the user waits for n: only the images that
+    // the worker can keep as decoded until n is given (a quarter of the budget, 16 at most), so
+    // that n comes as soon as a decode of n alone would.
     const bool avant = sens == Sens::Avant;
-    const int64_t brute = std::max<int64_t>(int64_t(dimensions.width()) * dimensions.height() * 2, 1);
-    const int etendue = avant                ? std::max(fenetre / 2, 2)
-                        : sens == Sens::Saut ? int(std::clamp<int64_t>(
-                                                   cache.budget() / 4 / brute, 1, 16))
-                                             : fenetre;
+    // The interface's own source still holds the image it decoded last: it gives it again
+    // for no more than its conversion, where the worker would seek for it (at opening, the
+    // first image again at the size the clip is shown).
+    const bool surPlace = n == derniere;
+    const int64_t brute =
+        std::max<int64_t>(int64_t(dimensions.width()) * dimensions.height() * 2, 1);
+    const int etendue = avant ? std::max(fenetre / 2, 2)
+                        : sens == Sens::Saut
+                            ? int(std::clamp<int64_t>(cache.budget() / 4 / brute, 1, 16))
+                            : fenetre;
     const int sensPas = avant ? pas : -pas;
     auto voisine = [&](int k) { return n + k * sensPas; };
     // Nothing to do while n and the first half of what lies ahead are there already.
-    bool pret = avant || cache.contient(n);
+    bool pret = avant || surPlace || cache.contient(n);
     for (int k = 1; k <= etendue / 2 && pret; ++k) {
         const int v = voisine(k);
         if (v >= 0 && v < nb) pret = cache.contient(v);
     }
     if (pret) return;
     std::vector<int> images;
-    for (int k = avant ? 1 : 0; k <= etendue; ++k) {
+    for (int k = avant || surPlace ? 1 : 0; k <= etendue; ++k) {
         const int v = voisine(k);
         if (v < 0 || v >= nb) break;
         if (!cache.contient(v)) images.push_back(v);
     }
     if (images.empty()) return;
-    prechargeur->demander(std::move(images), !avant, !avant);
+    using Ordre = PrechargeurImages::Ordre;
+    prechargeur->demander(std::move(images), !avant,
+                          avant                   ? Ordre::EnSuite
+                          : sens == Sens::Arriere ? Ordre::GroupeParGroupe
+                                                  : Ordre::DernieresDAbord);
 }
 
 void DecodeurFfms::setTailleSortie(QSize taille) {
@@ -209,9 +220,15 @@ int DecodeurFfms::decodeesParLeFil() const {
     return prechargeur->decodees();
 }
 
+int DecodeurFfms::demandesAuFil() const {
+    return prechargeur->demandes();
+}
+
 bool DecodeurFfms::decoderBrut(int n) {
     Erreur e;
-    return FFMS_GetFrame(source, n, &e.info) != nullptr;
+    const bool decodee = FFMS_GetFrame(source, n, &e.info) != nullptr;
+    derniere = decodee ? n : -1;
+    return decodee;
 }
 
 void DecodeurFfms::setBudgetCache(int64_t octets) {

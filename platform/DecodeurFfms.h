@@ -71,6 +71,7 @@ public:
     int64_t occupationCache() const { return cache.occupe(); }
     bool enCache(int n) const { return cache.contient(n); }
     int decodeesParLeFil() const; // images the worker has decoded (for tests)
+    int demandesAuFil() const;    // requests made to the worker (for tests)
 
 private:
     QImage decoder(int n);
@@ -85,6 +86,7 @@ private:
     int fpsNum = 25, fpsDen = 1;
     QString codec;
     std::vector<long double> dates;
+    int derniere = -1; // the image the interface's source decoded last
     std::unique_ptr<ConvertisseurImages> convertisseur;
     CacheImages cache{512LL << 20};
     std::unique_ptr<PrechargeurImages> prechargeur; // after the cache: stopped first

@@ -43,6 +43,17 @@ struct PeripheriqueMedia::Impl {
         sens = ecart > 0 ? DecodeurFfms::Sens::Avant : DecodeurFfms::Sens::Arriere;
         pasPrevu = int(a);
     }
+    // The images worth decoding ahead of the image shown, sent to the worker once that image
+    // is painted (or the event loop runs): positions passed through without being shown,
+    // such as those of a table cleared before its clip closes, set no decoding off.
+    bool prevision = false;
+    int prevue = -1;
+    QTimer envoi;
+    void envoyerPrevision() {
+        if (!prevision || !decodeur) return;
+        prevision = false;
+        decodeur->prevoir(prevue, pasPrevu, sens);
+    }
     Mode mode = Mode::NonOuvert;
     QTimer horloge;
     QElapsedTimer chrono;
@@ -60,6 +71,9 @@ PeripheriqueMedia::PeripheriqueMedia(QObject* parent)
     : QObject(parent)
     , d(new Impl) {
     setObjectName("MediaPlayer1");
+    d->envoi.setSingleShot(true);
+    d->envoi.setInterval(0);
+    connect(&d->envoi, &QTimer::timeout, this, [this] { d->envoyerPrevision(); });
     d->horloge.setTimerType(Qt::PreciseTimer);
     connect(&d->horloge, &QTimer::timeout, this, [this] {
         // Play in real time: the image due now, skipping any the decoder could not keep up
@@ -159,6 +173,8 @@ void PeripheriqueMedia::ouvrir(std::unique_ptr<DecodeurFfms> decodeur) {
 void PeripheriqueMedia::fermer() {
     d->horloge.stop();
     ++d->generation;
+    d->prevision = false;
+    d->envoi.stop();
     d->decodeur.reset();
     d->mode = Mode::NonOuvert;
     d->position = 0;
@@ -273,6 +289,8 @@ int PeripheriqueMedia::indexAffiche() const {
     return d->affiche;
 }
 const QImage& PeripheriqueMedia::imageAffichee() const {
+    // The worker first: after a jump, it may be the one to give this image.
+    d->envoyerPrevision();
     if (d->affiche >= 0 && d->imageDe != d->affiche) {
         QImage image = d->decodeur->image(d->affiche);
         if (image.isNull()) {
@@ -304,6 +322,10 @@ bool PeripheriqueMedia::imageEnCache(int n) const {
     return d->decodeur && d->decodeur->enCache(n);
 }
 
+int PeripheriqueMedia::demandesAuFil() const {
+    return d->decodeur ? d->decodeur->demandesAuFil() : 0;
+}
+
 QWidget* PeripheriqueMedia::ecranVideo() const {
     return d->ecran;
 }
@@ -317,8 +339,10 @@ void PeripheriqueMedia::afficherPosition(int64_t position) {
     // before the screen is painted costs nothing.
     const int n = int(std::clamp<int64_t>(position, 0, d->nbImages() - 1));
     d->affiche = n;
-    // The worker sets off at once for what comes next (after a jump, with n itself).
-    d->decodeur->prevoir(n, d->pasPrevu, d->sens);
+    // What comes next (after a jump, with n itself) is for the worker once n is shown.
+    d->prevision = true;
+    d->prevue = n;
+    d->envoi.start();
     if (d->ecran) d->ecran->update();
     emit imageChangee(n);
 }

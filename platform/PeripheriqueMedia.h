@@ -70,6 +70,7 @@ public:
     QWidget* ecranVideo() const; // the picture widget inside the display window
     // Whether image n is decoded and waiting in the cache (for tests and measurements).
     bool imageEnCache(int n) const;
+    int demandesAuFil() const; // requests made to the worker decoding ahead (for tests)
     // Indexing that lasts longer than this shows its progress (and can be cancelled).
     void setDelaiProgression(int ms);
 

@@ -35,11 +35,12 @@ PrechargeurImages::~PrechargeurImages() {
     cache_.reveiller();
 }
 
-void PrechargeurImages::demander(std::vector<int> images, bool attendable, bool recentesDAbord) {
+void PrechargeurImages::demander(std::vector<int> images, bool attendable, Ordre ordre) {
     std::sort(images.begin(), images.end());
     images.erase(std::unique(images.begin(), images.end()), images.end());
     {
         std::lock_guard<std::mutex> l(verrou_);
+        ++demandes_;
         // A job already at work on some of these images goes on undisturbed: starting again
         // would repeat its seek. The rest comes once it is done.
         std::vector<int> communes;
@@ -48,13 +49,13 @@ void PrechargeurImages::demander(std::vector<int> images, bool attendable, bool 
         if (!communes.empty()) {
             suivantes_ = std::move(images);
             suivantesAttendables_ = attendable;
-            suivantesRecentesDAbord_ = recentesDAbord;
+            suivantesOrdre_ = ordre;
             return;
         }
         suivantes_.clear();
         images_ = std::move(images);
         attendable_ = attendable;
-        recentesDAbord_ = recentesDAbord;
+        ordre_ = ordre;
         commence_ = false;
         ++generation_;
     }
@@ -88,6 +89,24 @@ int PrechargeurImages::decodees() const {
     return decodees_;
 }
 
+int PrechargeurImages::demandes() const {
+    std::lock_guard<std::mutex> l(verrou_);
+    return demandes_;
+}
+
+std::vector<std::vector<int>> PrechargeurImages::passes(const std::vector<int>& images,
+                                                        const std::vector<int>& cles, Ordre ordre) {
+    std::vector<std::vector<int>> p;
+    auto groupe = [&](int n) { return std::upper_bound(cles.begin(), cles.end(), n); };
+    for (int n : images) {
+        if (p.empty() || (ordre == Ordre::GroupeParGroupe && groupe(n) != groupe(p.back().back())))
+            p.emplace_back();
+        p.back().push_back(n);
+    }
+    std::reverse(p.begin(), p.end());
+    return p;
+}
+
 void PrechargeurImages::donnee(unsigned generation, int n) {
     if (generation != generation_) return;
     const auto it = std::lower_bound(images_.begin(), images_.end(), n);
@@ -114,9 +133,9 @@ struct TrameCopiee {
         for (int i = 0; i < 4; ++i) {
             trame.Data[i] = nullptr;
             if (i >= nbPlans || !source.Data[i] || source.Linesize[i] <= 0) continue;
-            const int h = (i == 1 || i == 2) ? AV_CEIL_RSHIFT(source.EncodedHeight,
-                                                              int(desc->log2_chroma_h))
-                                             : source.EncodedHeight;
+            const int h = (i == 1 || i == 2)
+                              ? AV_CEIL_RSHIFT(source.EncodedHeight, int(desc->log2_chroma_h))
+                              : source.EncodedHeight;
             const size_t taille = size_t(source.Linesize[i]) * size_t(h);
             plans[i].assign(source.Data[i], source.Data[i] + taille);
             trame.Data[i] = plans[i].data();
@@ -132,20 +151,21 @@ void PrechargeurImages::travailler() {
     // folder): decoding ahead only uses what they leave.
     setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
     FFMS_VideoSource* source = nullptr;
+    std::vector<int> cles; // key frames a seek may start from, ascending
     ConvertisseurImages convertisseur(quarts_);
     char texte[512];
     FFMS_ErrorInfo erreur{FFMS_ERROR_SUCCESS, FFMS_ERROR_SUCCESS, sizeof texte, texte};
     for (;;) {
         std::vector<int> images;
         unsigned generation = 0;
-        bool recentes = false;
+        Ordre ordre = Ordre::EnSuite;
         {
             std::unique_lock<std::mutex> l(verrou_);
             travail_.wait(l, [&] { return arret_ || !images_.empty(); });
             if (arret_) break;
             images = images_;
             generation = generation_;
-            recentes = recentesDAbord_;
+            ordre = ordre_;
         }
         auto enCours = [&] {
             std::lock_guard<std::mutex> l(verrou_);
@@ -163,38 +183,49 @@ void PrechargeurImages::travailler() {
         };
         // Its own source, made here at the first job: the interface's is never touched.
         // One decoding thread, as there: frame threading delays the end of every seek.
-        if (!source)
+        if (!source) {
             source =
                 FFMS_CreateVideoSource(chemin_.constData(), piste_, index_, 1, modeSaut_, &erreur);
+            // Where seeks are not exact, every image is decoded in a row from the start: the
+            // clip is a single group.
+            FFMS_Track* piste =
+                source && modeSaut_ == FFMS_SEEK_NORMAL ? FFMS_GetTrackFromVideo(source) : nullptr;
+            for (int i = 0, nb = piste ? FFMS_GetNumFrames(piste) : 0; i < nb; ++i)
+                if (const FFMS_FrameInfo* info = FFMS_GetFrameInfo(piste, i);
+                    info && info->KeyFrame)
+                    cles.push_back(i);
+        }
         // Kept for a conversion from the last back, within a quarter of the cache.
-        std::deque<TrameCopiee> copies;
-        int64_t octets = 0;
         const int64_t limite = cache_.budget() / 4;
-        auto convertir = [&](const TrameCopiee& c) {
-            donner(c.n, convertisseur.convertir(&c.trame, cache_.taille()), true);
-        };
-        for (int n : images) {
-            if (!enCours()) break;
-            if (cache_.contient(n)) {
-                donner(n, QImage(), false);
-                continue;
-            }
-            const FFMS_Frame* trame = source ? FFMS_GetFrame(source, n, &erreur) : nullptr;
-            if (!trame) {
-                donner(n, QImage(), false);
-            } else if (!recentes) {
-                donner(n, convertisseur.convertir(trame, cache_.taille()), true);
-            } else {
-                copies.emplace_back(n, *trame);
-                octets += copies.back().octets;
-                for (; octets > limite && copies.size() > 1; copies.pop_front()) {
-                    octets -= copies.front().octets;
-                    convertir(copies.front());
+        for (const std::vector<int>& passe : passes(images, cles, ordre)) {
+            std::deque<TrameCopiee> copies;
+            int64_t octets = 0;
+            auto convertir = [&](const TrameCopiee& c) {
+                donner(c.n, convertisseur.convertir(&c.trame, cache_.taille()), true);
+            };
+            for (int n : passe) {
+                if (!enCours()) break;
+                if (cache_.contient(n)) {
+                    donner(n, QImage(), false);
+                    continue;
+                }
+                const FFMS_Frame* trame = source ? FFMS_GetFrame(source, n, &erreur) : nullptr;
+                if (!trame) {
+                    donner(n, QImage(), false);
+                } else if (ordre == Ordre::EnSuite) {
+                    donner(n, convertisseur.convertir(trame, cache_.taille()), true);
+                } else {
+                    copies.emplace_back(n, *trame);
+                    octets += copies.back().octets;
+                    for (; octets > limite && copies.size() > 1; copies.pop_front()) {
+                        octets -= copies.front().octets;
+                        convertir(copies.front());
+                    }
                 }
             }
+            for (; !copies.empty() && enCours(); copies.pop_back())
+                convertir(copies.back());
         }
-        for (; !copies.empty() && enCours(); copies.pop_back())
-            convertir(copies.back());
         std::lock_guard<std::mutex> l(verrou_);
         if (generation == generation_ && !suivantes_.empty()) {
             // The request kept for after this job (what this job gave is skipped then; the
@@ -202,7 +233,7 @@ void PrechargeurImages::travailler() {
             images_ = std::move(suivantes_);
             suivantes_.clear();
             attendable_ = suivantesAttendables_;
-            recentesDAbord_ = suivantesRecentesDAbord_;
+            ordre_ = suivantesOrdre_;
             commence_ = false;
             ++generation_;
         }

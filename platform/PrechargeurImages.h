@@ -23,12 +23,20 @@ public:
     PrechargeurImages(const PrechargeurImages&) = delete;
     PrechargeurImages& operator=(const PrechargeurImages&) = delete;
 
-    // Images to decode (decoded in ascending order); kept for after the job under way when
-    // that job still has some of them to give. `attendable`: the interface may wait for them from the start
-    // (its own decode would start with the same seek); otherwise only once the job has given
-    // its first image. `recentesDAbord`: the images are converted from the last one back,
-    // so that the one nearest the position, behind it, comes first.
-    void demander(std::vector<int> images, bool attendable, bool recentesDAbord);
+    // How a job's images are decoded and given.
+    enum class Ordre {
+        EnSuite,         // in ascending order, each given as soon as decoded
+        DernieresDAbord, // in one pass, converted from the last one back
+        GroupeParGroupe, // each group of pictures in its own pass, the latest group first,
+                         // each converted from its last image back
+    };
+
+    // Images to decode; kept for after the job under way when that job still has some of
+    // them to give. `attendable`: the interface may wait for them from the start (its own
+    // decode would start with the same seek); otherwise only once the job has given its
+    // first image. Going back, the order gives first the image nearest the position, behind
+    // it, and, group by group, only seeks as far back as the images asked so far need.
+    void demander(std::vector<int> images, bool attendable, Ordre ordre);
     void annuler();
 
     // Whether the job under way will still give image n, soon enough to be waited for.
@@ -37,6 +45,12 @@ public:
     QImage attendre(int n);
 
     int decodees() const; // images decoded by the worker since it started (for tests)
+    int demandes() const; // requests received since it started (for tests)
+
+    // The passes in which a job's images (ascending) are decoded, in their order; `cles`:
+    // the key frames a seek may start from, ascending.
+    static std::vector<std::vector<int>> passes(const std::vector<int>& images,
+                                                const std::vector<int>& cles, Ordre ordre);
 
 private:
     void travailler();
@@ -54,14 +68,15 @@ private:
     std::condition_variable travail_;
     std::vector<int> images_; // the job: images still to give, ascending
     bool attendable_ = false;
-    bool recentesDAbord_ = false;
+    Ordre ordre_ = Ordre::EnSuite;
     // A request made while the job was at work on some of its images: the next job.
     std::vector<int> suivantes_;
     bool suivantesAttendables_ = false;
-    bool suivantesRecentesDAbord_ = false;
+    Ordre suivantesOrdre_ = Ordre::EnSuite;
     bool commence_ = false;   // the job has given an image
     unsigned generation_ = 0; // bumped by every new job or cancellation
     bool arret_ = false;
     int decodees_ = 0;
+    int demandes_ = 0;
     std::thread fil_;
 };

@@ -1,8 +1,10 @@
 #include "aides/ClipsTest.h"
 #include "platform/DecodeurFfms.h"
 #include "platform/PeripheriqueMedia.h"
+#include "platform/PrechargeurImages.h"
 #include "tools/clipgen/MotifIndex.h"
 
+#include <QCoreApplication>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -14,8 +16,8 @@ namespace {
 
 // Key frames at 0 and 250 only, with B-frames: a step back across 250 is a long seek.
 QString clipLongsGroupes() {
-    return clipstest::clip("groupes250.mp4", {"--codec", "h264", "--gop", "250", "--bframes",
-                                              "3", "--frames", "300", "--size", "160x120"});
+    return clipstest::clip("groupes250.mp4", {"--codec", "h264", "--gop", "250", "--bframes", "3",
+                                              "--frames", "300", "--size", "160x120"});
 }
 
 bool attendreCache(DecodeurFfms& d, int n) {
@@ -122,6 +124,43 @@ TEST(Prechargement, TheDeviceReadsStepsAndJumpsFromItsMoves) {
     m.imageAffichee();
     EXPECT_TRUE(attendre(287 - 3 * 64));
     EXPECT_FALSE(m.imageEnCache(96)); // only the images it lands on
+}
+
+TEST(Prechargement, OnlyAnImageShownSetsTheWorkerOff) {
+    PeripheriqueMedia m;
+    m.setNomFichier(clipLongsGroupes());
+    m.ouvrir();
+    m.setFormatTemps(PeripheriqueMedia::FormatTemps::Images);
+    // Positions passed through and never shown (a table cleared before its clip closes), then
+    // the first image shown at another size: the interface's decoder still holds it.
+    m.chercher(299);
+    m.chercher(150);
+    m.chercher(0);
+    m.setRectangleAffichage(QRect(0, 0, 320, 240));
+    QCoreApplication::processEvents();
+    const QImage premiere = m.imageAffichee();
+    EXPECT_EQ(premiere.size(), QSize(320, 240));
+    EXPECT_EQ(motif::lireIndex(premiere), 0);
+    EXPECT_EQ(m.demandesAuFil(), 0);
+    // A jump sets the worker off once its image is shown.
+    m.chercher(150);
+    EXPECT_EQ(m.demandesAuFil(), 0);
+    EXPECT_EQ(motif::lireIndex(m.imageAffichee()), 150);
+    EXPECT_EQ(m.demandesAuFil(), 1);
+}
+
+TEST(Prechargement, StepsBackAreDecodedGroupByGroupFromTheNearest) {
+    using Ordre = PrechargeurImages::Ordre;
+    using Passes = std::vector<std::vector<int>>;
+    const std::vector<int> images{10, 11, 12, 20, 23, 24, 30};
+    const std::vector<int> cles{0, 12, 24};
+    // Each group seeks only as far back as its own key frame.
+    EXPECT_EQ(PrechargeurImages::passes(images, cles, Ordre::GroupeParGroupe),
+              (Passes{{24, 30}, {12, 20, 23}, {10, 11}}));
+    // A jump's images in one pass, the worker giving its image once they are all decoded;
+    // and a clip decoded in a row from the start is one group.
+    EXPECT_EQ(PrechargeurImages::passes(images, cles, Ordre::DernieresDAbord), Passes{images});
+    EXPECT_EQ(PrechargeurImages::passes(images, {}, Ordre::GroupeParGroupe), Passes{images});
 }
 
 TEST(Prechargement, TwoHundredStepsBackAtUserPaceOnA1080pClipShowTheirOwnImages) {
