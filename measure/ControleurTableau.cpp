@@ -184,39 +184,38 @@ void ControleurTableau::ecrirePoint(int k, int r, int px, int py) {
 }
 
 // The pixel cells of point k on row image + 1 and, from them, its metres; both empty for
-// a point erased.
-void ControleurTableau::ecrireCellules(int image, int k) {
+// a point erased. The visible cells are repainted on request, when they are shown.
+void ControleurTableau::ecrireCellules(int image, int k, bool repeindre) {
     const int r = image + 1;
     if (r < 1 || r >= StringGrid0.lignes()) return;
-    GrilleTexte& visibles = StringGrid1->cellules();
     const int c = 2 * k - 1;
+    QString x, y, mx, my;
     if (const auto p = f.seance->point(image, k)) {
         const QChar sep = separateurDecimal();
-        StringGrid0.setCellule(c, r, QString::number(p->x()));
-        StringGrid0.setCellule(c + 1, r, QString::number(p->y()));
-        visibles.setCellule(c, r, calcul::texteX(f.etat, p->x(), sep));
-        visibles.setCellule(c + 1, r, calcul::texteY(f.etat, p->y(), sep));
+        x = QString::number(p->x());
+        y = QString::number(p->y());
+        mx = calcul::texteX(f.etat, p->x(), sep);
+        my = calcul::texteY(f.etat, p->y(), sep);
+    }
+    StringGrid0.setCellule(c, r, x);
+    StringGrid0.setCellule(c + 1, r, y);
+    if (repeindre && c + 1 < StringGrid1->colonnes()) {
+        StringGrid1->setCellule(c, r, mx);
+        StringGrid1->setCellule(c + 1, r, my);
     } else {
-        for (int col : {c, c + 1}) {
-            StringGrid0.setCellule(col, r, QString());
-            visibles.setCellule(col, r, QString());
-        }
+        StringGrid1->cellules().setCellule(c, r, mx);
+        StringGrid1->cellules().setCellule(c + 1, r, my);
     }
 }
 
 void ControleurTableau::pointChange(int image, int k) {
-    ecrireCellules(image, k);
-    const int r = image + 1, c = 2 * k - 1;
-    if (c + 1 < StringGrid1->colonnes() && r < StringGrid1->lignes()) {
-        StringGrid1->setCellule(c, r, StringGrid1->cellule(c, r)); // repaints both cells
-        StringGrid1->setCellule(c + 1, r, StringGrid1->cellule(c + 1, r));
-    }
+    ecrireCellules(image, k, true);
 }
 
 void ControleurTableau::pointsChange(int premiere, int derniere) {
     for (int i = premiere; i <= derniere; ++i)
         for (int k = 1; k <= Seance::pointsMax; ++k)
-            ecrireCellules(i, k);
+            ecrireCellules(i, k, false);
     StringGrid1->toutRedessiner();
 }
 

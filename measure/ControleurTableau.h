@@ -85,7 +85,7 @@ private:
     // The document's changes, shown in both tables.
     void pointChange(int image, int k);
     void pointsChange(int premiere, int derniere);
-    void ecrireCellules(int image, int k);
+    void ecrireCellules(int image, int k, bool repeindre);
     // After an undo or a redo: the image (and the point's cell) where the change acted.
     void montrerChangement(int image, int k);
     void optionsChange();
