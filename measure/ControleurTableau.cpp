@@ -1,7 +1,6 @@
 #include "measure/ControleurTableau.h"
 
 #include "app/TForm1.h"
-#include "calibration/ControleurEtalonnage.h"
 #include "calibration/EtatEtalonnage.h"
 #include "calibration/SaisieDistance.h"
 #include "clip/ControleurNavigation.h"
@@ -464,10 +463,12 @@ void ControleurTableau::udFmt_tClick() {
 void ControleurTableau::udFmt_xyClick() {
     if (!clipOuvert()) return;
     {
-        const QSignalBlocker bloque(f.seance); // catching up with the digits in force
+        // The document catches up with the digits and the calibration in force, the
+        // starting point of this change.
+        const QSignalBlocker bloque(f.seance);
         f.seance->setChiffresXY(f.etat.chiffresXY);
+        f.seance->setEtalonnage(etatEtalonnage::lire(f.etat));
     }
-    f.etalonnage->debutGeste();
     f.etat.chiffresXY = udFmt_xy->value() + 1;
     ajusterColonnesXY();
     ActualGrid();
