@@ -165,8 +165,11 @@ void TForm1::creerDialogues() {
     dlg.dlgImprimer = new TdlgImprimer(this);
     dlg.SauveGraphicPPBox = new TSauveGraphicPPBox(this);
     dlg.accesClipsBox = new TaccesClipsBox(this);
+    dlg.accesClipsBox->relier(
+        {&etat.config, &etat.dossierProgramme, [this] { fenetre->ecrireConfigSiExistant(); }});
     dlg.alleraDlg = new TalleraDlg(this);
     dlg.accesTabBox = new TaccesTabBox(this);
+    dlg.accesTabBox->relier({&etat.config, &etat.dossierProgramme, [this] { fenetre->ecrireConfig(); }});
 }
 
 void TForm1::closeEvent(QCloseEvent* e) { e->accept(); }

@@ -1,8 +1,6 @@
 #include "dialogs/TaccesClipsBox.h"
 
-#include "app/ControleurFenetre.h"
 #include "app/FichierConfig.h"
-#include "app/TForm1.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -58,20 +56,16 @@ TaccesClipsBox::TaccesClipsBox(QWidget* parent)
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-TForm1* TaccesClipsBox::form() const {
-    return qobject_cast<TForm1*>(parentWidget());
-}
-
 void TaccesClipsBox::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     FormShow();
 }
 
 void TaccesClipsBox::FormShow() {
-    TForm1* f = form();
-    if (f != nullptr && fichierConfig::existe(f->etat.dossierProgramme)) {
-        auto& config = f->etat.config;
-        config = fichierConfig::lire(fichierConfig::chemin(f->etat.dossierProgramme));
+    if (config_.lignes && config_.dossierProgramme &&
+        fichierConfig::existe(*config_.dossierProgramme)) {
+        auto& config = *config_.lignes;
+        config = fichierConfig::lire(fichierConfig::chemin(*config_.dossierProgramme));
         const bool zero = config[3] == QLatin1String("0");
         const bool un = config[3] == QLatin1String("1");
         if (zero) rb1->setChecked(true);
@@ -99,10 +93,10 @@ void TaccesClipsBox::btnParcourirClick() {
 }
 
 void TaccesClipsBox::OKBtnClick() {
-    if (TForm1* f = form()) {
-        f->etat.config[3] = rb1->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
-        f->etat.config[4] = edClipsPath->text();
-        f->fenetre->ecrireConfigSiExistant();
+    if (config_.lignes) {
+        (*config_.lignes)[3] = rb1->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+        (*config_.lignes)[4] = edClipsPath->text();
+        if (config_.enregistrer) config_.enregistrer();
     }
     accept();
 }

@@ -1,18 +1,20 @@
 #pragma once
 
+#include "dialogs/LignesConfiguration.h"
+
 #include <QDialog>
 
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class TForm1;
 
 // Chooses where the clip open dialog starts: the folder of the last clip opened, or
-// always one folder. Works on the main window's configuration lines 4 and 5.
+// always one folder. Works on the configuration lines 4 and 5.
 class TaccesClipsBox : public QDialog {
     Q_OBJECT
 public:
     explicit TaccesClipsBox(QWidget* parent = nullptr);
+    void relier(const LignesConfiguration& c) { config_ = c; }
 
     void FormShow();
     void rb1Click();
@@ -23,7 +25,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    TForm1* form() const;
+    LignesConfiguration config_;
 
     QRadioButton* rb1;
     QRadioButton* rb2;

@@ -1,7 +1,5 @@
 #include "dialogs/TaccesTabBox.h"
 
-#include "app/ControleurFenetre.h"
-#include "app/TForm1.h"
 #include "export/TransfertTableur.h"
 #include "platform/Bulles.h"
 
@@ -51,10 +49,6 @@ TaccesTabBox::TaccesTabBox(QWidget* parent)
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-TForm1* TaccesTabBox::form() const {
-    return qobject_cast<TForm1*>(parentWidget());
-}
-
 int TaccesTabBox::itemIndex() const {
     return items->checkedId();
 }
@@ -79,8 +73,7 @@ void TaccesTabBox::showEvent(QShowEvent* e) {
 }
 
 void TaccesTabBox::FormShow() {
-    const TForm1* f = form();
-    const QString choix = f != nullptr ? f->etat.config[9].toLower() : QString();
+    const QString choix = config_.lignes ? (*config_.lignes)[9].toLower() : QString();
     if (choix == QLatin1String("openoffice.calc"))
         setItemIndex(0);
     else if (choix == QLatin1String("microsoft excel"))
@@ -90,12 +83,12 @@ void TaccesTabBox::FormShow() {
 }
 
 void TaccesTabBox::OKBtnClick() {
-    if (TForm1* f = form()) {
+    if (config_.lignes) {
         const int i = itemIndex();
-        f->etat.config[9] = i == 0   ? QString::fromLatin1(tableur::kCalc)
-                            : i == 1 ? QString::fromLatin1(tableur::kExcel)
-                                     : QStringLiteral("tableur ?");
-        f->fenetre->ecrireConfig();
+        (*config_.lignes)[9] = i == 0   ? QString::fromLatin1(tableur::kCalc)
+                               : i == 1 ? QString::fromLatin1(tableur::kExcel)
+                                        : QStringLiteral("tableur ?");
+        if (config_.enregistrer) config_.enregistrer();
     }
     accept();
 }

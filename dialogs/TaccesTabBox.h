@@ -1,18 +1,20 @@
 #pragma once
 
+#include "dialogs/LignesConfiguration.h"
+
 #include <QDialog>
 
 class QButtonGroup;
 class QGroupBox;
 class QPushButton;
-class TForm1;
 
 // Chooses the spreadsheet that receives the table: "OpenOffice.Calc" or "Microsoft Excel",
-// kept in the main window's configuration line 10.
+// kept in the configuration line 10.
 class TaccesTabBox : public QDialog {
     Q_OBJECT
 public:
     explicit TaccesTabBox(QWidget* parent = nullptr);
+    void relier(const LignesConfiguration& c) { config_ = c; }
 
     void FormShow();
     void OKBtnClick();
@@ -25,7 +27,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    TForm1* form() const;
+    LignesConfiguration config_;
 
     QGroupBox* rgTab;
     QButtonGroup* items;
