@@ -12,6 +12,7 @@
 #include "export/ControleurImpression.h"
 #include "export/ControleurPressePapier.h"
 #include "export/ControleurTableur.h"
+#include "export/Releve.h"
 #include "measure/ControleurAcquisition.h"
 #include "measure/ControleurAspect.h"
 #include "measure/ControleurTableau.h"
@@ -44,7 +45,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent) {
     setObjectName("TForm1");
     MediaPlayer1 = std::make_unique<PeripheriqueMedia>();
     curseurs = std::make_unique<RegistreCurseurs>();
@@ -62,7 +64,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     pressePapier = new ControleurPressePapier(*this);
     impression = new ControleurImpression(*this);
     fichiers = new ControleurFichiers(*this);
-    tableur = new ControleurTableur(*this);
+    tableur = new ControleurTableur(
+        *this, *seance, [this] { return tableau->releve(); },
+        {&etat.config, &etat.dossierProgramme, {}},
+        [this] {
+            if (dlg.accesTabBox != nullptr) dlg.accesTabBox->exec();
+        });
     FormCreate();
 }
 
@@ -73,7 +80,9 @@ bool TForm1::clipOuvert() const {
     return MediaPlayer1 && MediaPlayer1->estOuvert();
 }
 
-QAction* TForm1::action(const QString& nom) const { return findChild<QAction*>(nom); }
+QAction* TForm1::action(const QString& nom) const {
+    return findChild<QAction*>(nom);
+}
 
 void TForm1::construireRegions() {
     ToolBar1 = new QToolBar(this);
@@ -169,7 +178,10 @@ void TForm1::creerDialogues() {
         {&etat.config, &etat.dossierProgramme, [this] { fenetre->ecrireConfigSiExistant(); }});
     dlg.alleraDlg = new TalleraDlg(this);
     dlg.accesTabBox = new TaccesTabBox(this);
-    dlg.accesTabBox->relier({&etat.config, &etat.dossierProgramme, [this] { fenetre->ecrireConfig(); }});
+    dlg.accesTabBox->relier(
+        {&etat.config, &etat.dossierProgramme, [this] { fenetre->ecrireConfig(); }});
 }
 
-void TForm1::closeEvent(QCloseEvent* e) { e->accept(); }
+void TForm1::closeEvent(QCloseEvent* e) {
+    e->accept();
+}

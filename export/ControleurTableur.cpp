@@ -1,10 +1,8 @@
 #include "export/ControleurTableur.h"
 
-#include "app/TForm1.h"
-#include "dialogs/TaccesTabBox.h"
 #include "export/Releve.h"
 #include "export/TransfertTableur.h"
-#include "measure/ControleurTableau.h"
+#include "model/Seance.h"
 #include "platform/FabriqueSysteme.h"
 #include "platform/LanceurProgramme.h"
 
@@ -28,9 +26,15 @@ void repeindre() {
 
 } // namespace
 
-ControleurTableur::ControleurTableur(TForm1& form)
-    : QObject(&form)
-    , f(form)
+ControleurTableur::ControleurTableur(QWidget& fenetre, Seance& seance,
+                                     std::function<Releve()> releve, LignesConfiguration config,
+                                     std::function<void()> choisirTableur)
+    : QObject(&fenetre)
+    , f(fenetre)
+    , seance_(seance)
+    , releve_(std::move(releve))
+    , config_(std::move(config))
+    , choisirTableur_(std::move(choisirTableur))
     , fabrique_(std::make_unique<FabriqueSysteme>()) {
     fabrique_->office.attendre = [this](int ms) { return attendreOffice(ms); };
     fabrique_->excel.ouvrir = [this](const QString& chemin) {
@@ -44,16 +48,16 @@ ControleurTableur::ControleurTableur(TForm1& form)
         classeurPerdu_ = true;
         informer(m);
     };
-    if (QAction* a = f.action("mnuTabChoix"))
+    if (auto* a = f.findChild<QAction*>(QStringLiteral("mnuTabChoix")))
         connect(a, &QAction::triggered, this, &ControleurTableur::mnuTabChoixClick);
-    if (QAction* a = f.action("TabExec"))
+    if (auto* a = f.findChild<QAction*>(QStringLiteral("TabExec")))
         connect(a, &QAction::triggered, this, &ControleurTableur::TabExecExecute);
 }
 
 ControleurTableur::~ControleurTableur() = default;
 
 void ControleurTableur::mnuTabChoixClick() {
-    if (f.dlg.accesTabBox != nullptr) f.dlg.accesTabBox->exec();
+    if (choisirTableur_) choisirTableur_();
 }
 
 void ControleurTableur::TabExecExecute() {
@@ -63,14 +67,14 @@ void ControleurTableur::TabExecExecute() {
     d.erreur = [this](const QString& t) { erreur(t); };
     d.progression = [this](int k, int total) { progression(k, total); };
     // The workbook that stands for Excel goes beside the clips.
-    fabrique_->excel.dossier = f.etat.config[4];
+    const auto& config = *config_.lignes;
+    fabrique_->excel.dossier = config[4];
 
     classeurPerdu_ = false;
-    const tableur::Issue issue =
-        tableur::transfererTableur(f.tableau->releve(), f.etat.config[9], *fabrique_, d);
+    const tableur::Issue issue = tableur::transfererTableur(releve_(), config[9], *fabrique_, d);
     // Measures handed to a spreadsheet are no longer at risk when another clip is opened;
     // cells poured into a workbook that could not be written never left the program.
-    if (issue == tableur::Issue::Ecrit && !classeurPerdu_) f.tableau->marquerEnregistre();
+    if (issue == tableur::Issue::Ecrit && !classeurPerdu_) seance_.pile().setClean();
 
     delete attente_;
     attente_ = nullptr;

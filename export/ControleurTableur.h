@@ -1,12 +1,17 @@
 #pragma once
 
+#include "dialogs/LignesConfiguration.h"
+
 #include <QElapsedTimer>
 #include <QObject>
+#include <functional>
 #include <memory>
 
 class FabriqueSysteme;
 class QProgressDialog;
-class TForm1;
+class QWidget;
+class Seance;
+struct Releve;
 
 // The spreadsheet commands of the main window: the choice dialog (menu "Fichiers" ›
 // "Tableur" › "Choisir le tableur") and the transfer run by the action TabExec (its menu
@@ -14,7 +19,11 @@ class TForm1;
 class ControleurTableur : public QObject {
     Q_OBJECT
 public:
-    explicit ControleurTableur(TForm1& form);
+    // What it needs of the window: the window itself (parent of its boxes, holder of the
+    // actions mnuTabChoix and TabExec), the document (whose measures a transfer marks as
+    // saved), the table's snapshot, the configuration lines, and the choice dialog.
+    ControleurTableur(QWidget& fenetre, Seance& seance, std::function<Releve()> releve,
+                      LignesConfiguration config, std::function<void()> choisirTableur);
     ~ControleurTableur() override;
 
     void mnuTabChoixClick();
@@ -31,7 +40,11 @@ private:
     bool attendreOffice(int ecouleMs);
     void progression(int envoyees, int aEnvoyer);
 
-    TForm1& f;
+    QWidget& f;
+    Seance& seance_;
+    std::function<Releve()> releve_;
+    LignesConfiguration config_;
+    std::function<void()> choisirTableur_;
     std::unique_ptr<FabriqueSysteme> fabrique_;
     QProgressDialog* attente_ = nullptr;    // while LibreOffice starts
     QProgressDialog* avancement_ = nullptr; // while the cells are written
