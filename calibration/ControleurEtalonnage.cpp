@@ -120,6 +120,7 @@ void ControleurEtalonnage::initEchelle() {
     MaJlblP();
     affichSensibilites(1.0L);
     f.tableau->ActualGrid();
+    rattraper();
 }
 
 void ControleurEtalonnage::affichSensibilites(long double v) {
@@ -258,7 +259,7 @@ void ControleurEtalonnage::rbChxOrigClick() {
 void ControleurEtalonnage::tbXpYpClick(int index) {
     static constexpr int8_t sx[4] = {+1, -1, +1, -1}, sy[4] = {+1, +1, -1, -1};
     if (index < 0 || index > 3) return;
-    debutGeste();
+    rattraper();
     f.etat.sensX = sx[index];
     f.etat.sensY = sy[index];
     CursOrig();
@@ -270,7 +271,7 @@ void ControleurEtalonnage::tbXpYpClick(int index) {
 }
 
 void ControleurEtalonnage::clicOrigine(int x, int y) {
-    debutGeste();
+    rattraper();
     f.etat.xOrig = x;
     f.etat.yOrig = y;
     MaJlblP();
@@ -332,7 +333,7 @@ void ControleurEtalonnage::choisirPoint(int n, bool coche) {
 }
 
 void ControleurEtalonnage::clicEchelle(int x, int y) {
-    debutGeste();
+    rattraper();
     clicEchelleSansHistoire(x, y);
     finGeste(CommandeEtalonnage::echelle());
 }
@@ -412,7 +413,7 @@ void ControleurEtalonnage::evaluerDistance() {
     // rather than by a nested change that would show the same warning twice.
     if (enEvaluation_) return;
     if (!distanceEnCours_) {
-        debutGeste(); // the state of before this text, the edit's starting point
+        rattraper(); // the state of before this text, the edit's starting point
         distanceEnCours_ = true;
     }
     enEvaluation_ = true;
@@ -447,7 +448,7 @@ void ControleurEtalonnage::retenirEchelle() {
 }
 
 void ControleurEtalonnage::edSiEnter() {
-    debutGeste();
+    rattraper();
     distanceEnCours_ = true;
     retenirEchelle();
     echEtapAff(30);
@@ -488,7 +489,7 @@ void ControleurEtalonnage::finDistance() {
 
 // ---------------------------------------------------------------- undo and redo
 
-void ControleurEtalonnage::debutGeste() {
+void ControleurEtalonnage::rattraper() {
     const QSignalBlocker bloque(f.seance); // only catching up: nothing to show
     f.seance->setEtalonnage(etatEtalonnage::lire(f.etat));
 }

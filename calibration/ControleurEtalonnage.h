@@ -57,10 +57,11 @@ public:
     void edSiExit();
     void bbtnCouleurEchClick();
 
-    // A change of the calibration by the user is framed by these two: the document takes
-    // the calibration in force before it, and the change, if any, becomes one undoable
-    // command named `texte`.
-    void debutGeste();
+    // The document takes the calibration in force, quietly: before each change by the user,
+    // and after the window has set it on its own (a new clip, a display size).
+    void rattraper();
+    // The end of a change by the user: if the calibration differs from the document's, the
+    // difference becomes one undoable command named `texte`.
     void finGeste(const QString& texte);
 
     // Evaluates the text of the distance box (separator repair, syntax, scale).

@@ -170,5 +170,6 @@ void ControleurTaille::ouvertureAdaptee() {
     // wrote its read-outs from the origin of the clip at its own size.
     e.yOrig = e.hauteurAff - 1;
     f.etalonnage->MaJlblP();
+    f.etalonnage->rattraper();
     if (QAction* a = f.action("mnuIma100")) a->setEnabled(true);
 }

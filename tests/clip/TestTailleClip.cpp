@@ -9,6 +9,7 @@
 #include "clip/ZonePointage.h"
 #include "dialogs/TtailleImaBox.h"
 #include "measure/ControleurTableau.h"
+#include "model/Seance.h"
 #include "measure/GrilleMesures.h"
 #include "measure/HautBas.h"
 #include "platform/PeripheriqueMedia.h"
@@ -290,6 +291,8 @@ TEST(TailleClip, LargeClipOpensFittedAndIsPointedWhole) {
     EXPECT_EQ(o.lblP1Y->text(), QString("pY= %1").arg(e.yOrig - 1));
     EXPECT_EQ(o.lblP2X->text(), "pX= 2");
     EXPECT_EQ(o.lblP2Y->text(), QString("pY= %1").arg(e.yOrig - 2));
+    // The document holds that origin too, so that undoing a later change goes back to it.
+    EXPECT_EQ(f->seance->etalonnage().yOrig, e.yOrig);
 
     // A click on the bottom-right pixel records a pixel of the displayed image.
     pointEnregistre(*f, e.largeurAff - 1, e.hauteurAff - 1);
