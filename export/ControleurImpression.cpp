@@ -3,9 +3,9 @@
 #include "app/TForm1.h"
 #include "clip/ZonePointage.h"
 #include "dialogs/TdlgImprimer.h"
-#include "measure/Calque.h"
 #include "measure/ControleurTableau.h"
 #include "measure/TableAspect.h"
+#include "model/Seance.h"
 
 #include <QAction>
 #include <QMessageBox>
@@ -44,7 +44,6 @@ void ControleurImpression::bbtnImprimerClick() {
 
 SujetImpression ControleurImpression::sujet() const {
     const EtatSession& e = f.etat;
-    const GrilleTexte& pixels = f.tableau->grille0();
     const GrilleTexte& aspect = f.tableau->grille2();
     SujetImpression s;
     s.echelle = e.echelle;
@@ -55,7 +54,7 @@ SujetImpression ControleurImpression::sujet() const {
     s.largeurAff = e.largeurAff;
     s.hauteurAff = e.hauteurAff;
     s.taillePoints = e.taillePoints;
-    s.nbImages = std::max(0, std::min(e.nbImages, pixels.lignes() - 1));
+    s.nbImages = std::max(0, std::min(e.nbImages, f.seance->clip().nbImages));
     s.nbPoints = std::max(1, f.tableau->nbPoints());
     s.t0 = f.tableau->t0();
     auto lire = [&](int c) {
@@ -71,9 +70,8 @@ SujetImpression ControleurImpression::sujet() const {
     s.pixels.assign(size_t(s.nbImages) * size_t(s.nbPoints), QPoint(SujetImpression::absent, 0));
     for (int k = 1; k <= s.nbPoints; ++k) {
         for (int i = 0; i < s.nbImages; ++i) {
-            const auto x = calque::entier(pixels.cellule(2 * k - 1, i + 1));
-            const auto y = calque::entier(pixels.cellule(2 * k, i + 1));
-            if (x && y) s.pixels[size_t(i) * size_t(s.nbPoints) + size_t(k - 1)] = QPoint(*x, *y);
+            if (const auto p = f.seance->point(i, k))
+                s.pixels[size_t(i) * size_t(s.nbPoints) + size_t(k - 1)] = *p;
         }
     }
     return s;
