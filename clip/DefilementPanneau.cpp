@@ -8,6 +8,7 @@
 DefilementPanneau::DefilementPanneau(QScrollArea* zone, QWidget* panneau)
     : QObject(zone)
     , zone_(zone)
+    , vue_(zone->viewport())
     , panneau_(panneau)
     , surface_(new QWidget) {
     surface_->setObjectName(zone->objectName() + QStringLiteral("Surface"));
@@ -18,7 +19,7 @@ DefilementPanneau::DefilementPanneau(QScrollArea* zone, QWidget* panneau)
     panneau_->setParent(surface_); // keeps its place
     panneau_->show();
     panneau_->installEventFilter(this);
-    zone_->viewport()->installEventFilter(this);
+    vue_->installEventFilter(this);
     ajuster(false);
 }
 
@@ -29,9 +30,10 @@ QRect DefilementPanneau::partieVisible(const QScrollArea& zone) {
 }
 
 bool DefilementPanneau::eventFilter(QObject* objet, QEvent* e) {
-    if (objet == panneau_ && (e->type() == QEvent::Move || e->type() == QEvent::Resize))
-        ajuster(e->type() == QEvent::Move);
-    else if (objet == zone_->viewport() && e->type() == QEvent::Resize)
+    const bool deplace = e->type() == QEvent::Move, redimensionne = e->type() == QEvent::Resize;
+    if (objet == panneau_ && (deplace || redimensionne))
+        ajuster(deplace);
+    else if (objet == vue_ && redimensionne)
         ajuster(false);
     return QObject::eventFilter(objet, e);
 }
@@ -48,7 +50,7 @@ void DefilementPanneau::ajuster(bool panneauDeplace) {
     // A few rounds settle the scroll bars (one of them can call for the other).
     for (int tour = 0; tour < 4; ++tour) {
         aRefaire_ = false;
-        const QSize vue = zone_->viewport()->size();
+        const QSize vue = vue_->size();
         const QRect g = panneau_->geometry();
         surface_->resize(std::max(vue.width(), g.x() + g.width()),
                          std::max(vue.height(), g.y() + g.height()));
@@ -76,7 +78,7 @@ void DefilementPanneau::ramenerAuBord() {
     if (QPoint(x, y) == panneau_->pos()) return;
     panneau_->move(x, y);
     // Room for the new scroll position before the bars take it.
-    const QSize vue = zone_->viewport()->size();
+    const QSize vue = vue_->size();
     surface_->resize(std::max(vue.width() + dx, x + panneau_->width()),
                      std::max(vue.height() + dy, y + panneau_->height()));
     h->setValue(dx);

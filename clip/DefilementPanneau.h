@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 
 class QScrollArea;
@@ -29,6 +30,9 @@ private:
     void ramenerAuBord();
 
     QScrollArea* zone_;
+    // Kept apart from the area: while the window is torn down, events still reach this
+    // filter after the area has stopped being a scroll area.
+    QPointer<QWidget> vue_;
     QWidget* panneau_;
     QWidget* surface_;
     bool enCours_ = false;
