@@ -5,6 +5,7 @@
 #include "measure/ControleurTableau.h"
 #include "measure/GrilleMesures.h"
 #include "measure/HautBas.h"
+#include "model/Seance.h"
 
 #include <QAction>
 #include <QLabel>
@@ -166,4 +167,20 @@ TEST_F(Annulation, ARecalibrationAfterASaveIsAChange) {
     f->findChild<QRadioButton*>("rbChxOrig")->click();
     QTest::mouseClick(f->PaintBox1, Qt::LeftButton, {}, QPoint(25, 95));
     EXPECT_TRUE(f->tableau->mesuresNonEnregistrees());
+}
+
+TEST_F(Annulation, CtrlZInTheDistanceBoxIsTheBoxs) {
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    f->PageControl1->setCurrentWidget(f->tsEtalon);
+    f->findChild<QRadioButton*>("rbEtalonSimu")->click();
+    auto* edSi = f->findChild<QLineEdit*>("edSi");
+    edSi->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == edSi; }, 1000));
+    const QString avant = edSi->text();
+    const int commandes = f->seance->pile().index();
+    QTest::keyClicks(edSi, "5");
+    QTest::keyClick(edSi, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(edSi->text(), avant); // the keystroke is undone in the box
+    EXPECT_EQ(f->seance->pile().index(), commandes); // and no measure
 }
