@@ -61,7 +61,9 @@ TForm1::TForm1(QWidget* parent)
     etalonnage = new ControleurEtalonnage(*this);
     acquisition = new ControleurAcquisition(*this);
     aspect = new ControleurAspect(*this);
-    pressePapier = new ControleurPressePapier(*this);
+    pressePapier = new ControleurPressePapier(
+        *this, *PaintBox1, *seance, dlg, [this] { return tableau->releve(); },
+        [this](QPainter& p) { aspect->Drawpoints(p); });
     impression = new ControleurImpression(*this);
     fichiers = new ControleurFichiers(*this);
     tableur = new ControleurTableur(

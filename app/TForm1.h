@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/EtatSession.h"
+#include "dialogs/Dialogues.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -35,37 +36,6 @@ class ControleurImpression;
 class ControleurFichiers;
 class ControleurTableur;
 
-class TdlgPointeur;
-class TAboutBox;
-class TaccesregBox;
-class TFormatTxtBox;
-class TsauverMesuresBox;
-class TtailleImaBox;
-class TaspectPointBox;
-class TSauveTableauPPBox;
-class TdlgImprimer;
-class TSauveGraphicPPBox;
-class TaccesClipsBox;
-class TalleraDlg;
-class TaccesTabBox;
-
-// The dialogs created once at start-up, after the main window, in this order.
-struct Dialogues {
-    TdlgPointeur* dlgPointeur = nullptr;
-    TAboutBox* AboutBox = nullptr;
-    TaccesregBox* accesregBox = nullptr;
-    TFormatTxtBox* FormatTxtBox = nullptr;
-    TsauverMesuresBox* sauverMesuresBox = nullptr;
-    TtailleImaBox* tailleImaBox = nullptr;
-    TaspectPointBox* aspectPointBox = nullptr;
-    TSauveTableauPPBox* SauveTableauPPBox = nullptr;
-    TdlgImprimer* dlgImprimer = nullptr;
-    TSauveGraphicPPBox* SauveGraphicPPBox = nullptr;
-    TaccesClipsBox* accesClipsBox = nullptr;
-    TalleraDlg* alleraDlg = nullptr;
-    TaccesTabBox* accesTabBox = nullptr;
-};
-
 // The main window. It owns the session state, the media device, the regions of the
 // window and one controller per room; each controller builds its own controls inside
 // the regions and holds the handlers of its commands. Controllers reach each other
@@ -81,12 +51,12 @@ public:
 
     // Regions of the window (the shell fills menus and tool bars).
     QToolBar* ToolBar1 = nullptr;
-    QWidget* pnl1 = nullptr;       // clip side
-    QToolBar* tbCoord = nullptr;   // coordinate bar
+    QWidget* pnl1 = nullptr;     // clip side
+    QToolBar* tbCoord = nullptr; // coordinate bar
     QScrollArea* ScrollBox1 = nullptr;
-    QFrame* pnl1AVI = nullptr;     // clip panel, display window of the device
+    QFrame* pnl1AVI = nullptr; // clip panel, display window of the device
     ZonePointage* PaintBox1 = nullptr;
-    QToolBar* ToolBar2 = nullptr;  // navigation bar
+    QToolBar* ToolBar2 = nullptr; // navigation bar
     QSplitter* Splitter1 = nullptr;
     QTabWidget* PageControl1 = nullptr;
     QWidget* tsMesures = nullptr;

@@ -1,13 +1,11 @@
 #include "export/ControleurPressePapier.h"
 
-#include "app/TForm1.h"
-#include "clip/ZonePointage.h"
+#include "dialogs/Dialogues.h"
 #include "dialogs/TSauveGraphicPPBox.h"
 #include "dialogs/TSauveTableauPPBox.h"
 #include "export/Releve.h"
 #include "export/TextePressePapier.h"
-#include "measure/ControleurAspect.h"
-#include "measure/ControleurTableau.h"
+#include "model/Seance.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,32 +18,42 @@
 #include <QThread>
 #include <QToolButton>
 
-ControleurPressePapier::ControleurPressePapier(TForm1& form)
-    : QObject(&form)
-    , f(form) {
+ControleurPressePapier::ControleurPressePapier(QWidget& fenetre, QWidget& image, Seance& seance,
+                                               const Dialogues& dialogues,
+                                               std::function<Releve()> releve,
+                                               std::function<void(QPainter&)> dessinerCalque)
+    : QObject(&fenetre)
+    , f(fenetre)
+    , image_(image)
+    , seance_(seance)
+    , dlg_(dialogues)
+    , releve_(std::move(releve))
+    , dessinerCalque_(std::move(dessinerCalque)) {
     connecter();
 }
 
 void ControleurPressePapier::connecter() {
-    connect(f.action("mnuTableauPP"), &QAction::triggered, this,
+    auto action = [this](const char* nom) { return f.findChild<QAction*>(nom); };
+    auto bouton = [this](const char* nom) { return f.findChild<QToolButton*>(nom); };
+    connect(action("mnuTableauPP"), &QAction::triggered, this,
             &ControleurPressePapier::mnuTableauPPClick);
-    connect(f.controle<QToolButton>("bbtnCopierMesuresPP"), &QToolButton::clicked, this,
+    connect(bouton("bbtnCopierMesuresPP"), &QToolButton::clicked, this,
             &ControleurPressePapier::mnuTableauPPClick);
-    connect(f.action("mnuGraphiquePP"), &QAction::triggered, this,
+    connect(action("mnuGraphiquePP"), &QAction::triggered, this,
             &ControleurPressePapier::mnuGraphiquePPClick);
-    connect(f.controle<QToolButton>("bbtnCopierGraphiquePP"), &QToolButton::clicked, this,
+    connect(bouton("bbtnCopierGraphiquePP"), &QToolButton::clicked, this,
             &ControleurPressePapier::mnuGraphiquePPClick);
 }
 
 void ControleurPressePapier::mnuTableauPPClick() {
-    TSauveTableauPPBox* d = f.dlg.SauveTableauPPBox;
+    TSauveTableauPPBox* d = dlg_.SauveTableauPPBox;
     if (d == nullptr) return;
     d->copier = [this](const QString& titre, const QString& sep) { copierTableau(titre, sep); };
     d->exec();
 }
 
 void ControleurPressePapier::mnuGraphiquePPClick() {
-    TSauveGraphicPPBox* d = f.dlg.SauveGraphicPPBox;
+    TSauveGraphicPPBox* d = dlg_.SauveGraphicPPBox;
     if (d == nullptr) return;
     d->copier = [this, d](bool inclure, const QColor& fond) {
         if (inclure) {
@@ -65,17 +73,17 @@ void ControleurPressePapier::mnuGraphiquePPClick() {
 }
 
 void ControleurPressePapier::copierTableau(const QString& titre, const QString& separateur) {
-    const Releve r = f.tableau->releve();
+    const Releve r = releve_();
     QApplication::clipboard()->setText(textePressePapier::texte(r, titre, separateur));
-    f.tableau->marquerEnregistre();
+    seance_.pile().setClean();
 }
 
 QImage ControleurPressePapier::imageGraphique(bool inclureImage, const QColor& fond) {
-    const QSize taille = f.PaintBox1->size();
+    const QSize taille = image_.size();
     if (taille.isEmpty()) return {};
     if (inclureImage) {
         // Everything the window shows over the image area, the magnifier included.
-        const QRect zone(f.PaintBox1->mapTo(&f, QPoint(0, 0)), taille);
+        const QRect zone(image_.mapTo(&f, QPoint(0, 0)), taille);
         QImage ecran = f.grab(zone).toImage().convertToFormat(QImage::Format_RGB32);
         if (ecran.size() != taille) // a screen with several device pixels per pixel
             ecran = ecran.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -85,7 +93,7 @@ QImage ControleurPressePapier::imageGraphique(bool inclureImage, const QColor& f
     if (image.isNull()) return image;
     image.fill(fond.rgb());
     QPainter p(&image);
-    f.aspect->Drawpoints(p);
+    dessinerCalque_(p);
     return image;
 }
 
