@@ -65,7 +65,9 @@ TForm1::TForm1(QWidget* parent)
         *this, *PaintBox1, *seance, dlg, [this] { return tableau->releve(); },
         [this](QPainter& p) { aspect->Drawpoints(p); });
     impression = new ControleurImpression(*this);
-    fichiers = new ControleurFichiers(*this);
+    fichiers = new ControleurFichiers(
+        *this, *seance, dlg, [this] { return tableau->releve(); },
+        {&etat.config, &etat.dossierProgramme, {}}, [this] { return clipOuvert(); });
     tableur = new ControleurTableur(
         *this, *seance, [this] { return tableau->releve(); },
         {&etat.config, &etat.dossierProgramme, {}},

@@ -1,14 +1,13 @@
 #include "export/ControleurFichiers.h"
 
-#include "app/ControleurFenetre.h"
 #include "app/FichierConfig.h"
-#include "app/TForm1.h"
+#include "dialogs/Dialogues.h"
 #include "dialogs/TFormatTxtBox.h"
 #include "dialogs/TaccesregBox.h"
 #include "dialogs/TsauverMesuresBox.h"
 #include "export/FichiersMesures.h"
 #include "export/Releve.h"
-#include "measure/ControleurTableau.h"
+#include "model/Seance.h"
 #include "platform/DialogueFichier.h"
 #include "platform/EcritureFichier.h"
 
@@ -29,23 +28,34 @@ QString lignes(QString texte) {
 
 } // namespace
 
-ControleurFichiers::ControleurFichiers(TForm1& form)
-    : QObject(&form)
-    , f(form) {
+ControleurFichiers::ControleurFichiers(QWidget& fenetre, Seance& seance, const Dialogues& dialogues,
+                                       std::function<Releve()> releve, LignesConfiguration config,
+                                       std::function<bool()> clipOuvert)
+    : QObject(&fenetre)
+    , f(fenetre)
+    , seance_(seance)
+    , dlg_(dialogues)
+    , releve_(std::move(releve))
+    , config_(std::move(config))
+    , clipOuvert_(std::move(clipOuvert)) {
     connecter();
 }
 
+QAction* ControleurFichiers::action(const char* nom) const {
+    return f.findChild<QAction*>(QLatin1String(nom));
+}
+
 void ControleurFichiers::connecter() {
-    connect(f.action("mnuAuFormatRW3"), &QAction::triggered, this,
+    connect(action("mnuAuFormatRW3"), &QAction::triggered, this,
             &ControleurFichiers::SaveRW3Execute);
-    connect(f.action("mnuAuFormatRRR"), &QAction::triggered, this,
+    connect(action("mnuAuFormatRRR"), &QAction::triggered, this,
             &ControleurFichiers::SaveRRRExecute);
-    connect(f.action("mnuAuFormatTxt"), &QAction::triggered, this,
+    connect(action("mnuAuFormatTxt"), &QAction::triggered, this,
             &ControleurFichiers::SaveTXTExecute);
-    connect(f.controle<QToolButton>("bbtnEnregistrerMesures"), &QToolButton::clicked, this,
-            &ControleurFichiers::bbtnEnregistrerMesuresClick);
-    connect(f.action("RegExec"), &QAction::triggered, this, &ControleurFichiers::RegExecExecute);
-    connect(f.action("RegPath"), &QAction::triggered, this, &ControleurFichiers::RegPathExecute);
+    connect(f.findChild<QToolButton*>(QStringLiteral("bbtnEnregistrerMesures")),
+            &QToolButton::clicked, this, &ControleurFichiers::bbtnEnregistrerMesuresClick);
+    connect(action("RegExec"), &QAction::triggered, this, &ControleurFichiers::RegExecExecute);
+    connect(action("RegPath"), &QAction::triggered, this, &ControleurFichiers::RegPathExecute);
 }
 
 // --- Measurement files --------------------------------------------------------------------
@@ -76,7 +86,7 @@ void ControleurFichiers::SaveRRRExecute() {
 }
 
 void ControleurFichiers::bbtnEnregistrerMesuresClick() {
-    TsauverMesuresBox* box = f.dlg.sauverMesuresBox;
+    TsauverMesuresBox* box = dlg_.sauverMesuresBox;
     if (box == nullptr || box->exec() != QDialog::Accepted) return;
     switch (box->format()) {
     case 0:
@@ -102,7 +112,7 @@ bool ControleurFichiers::SaveFormatReg(const QString& cheminRegressi, const QStr
         // The file Regressi is started on. It is told when it could not be written: Regressi
         // would otherwise open what an earlier launch left there.
         return ecrireOuSignaler(fichierTemporaire(cheminRegressi, extension),
-                                fichiersMesures::regressi(f.tableau->releve(), extension));
+                                fichiersMesures::regressi(releve_(), extension));
     }
     DialogueFichier* d = SaveDialogReg();
     QString titre;
@@ -118,11 +128,11 @@ bool ControleurFichiers::SaveFormatReg(const QString& cheminRegressi, const QStr
     const QString chemin = d->choisir(titre, dernierReg_);
     if (chemin.isEmpty()) return false;
     dernierReg_ = chemin;
-    return enregistrer(chemin, fichiersMesures::regressi(f.tableau->releve(), extension));
+    return enregistrer(chemin, fichiersMesures::regressi(releve_(), extension));
 }
 
 void ControleurFichiers::SaveTXTExecute() {
-    TFormatTxtBox* box = f.dlg.FormatTxtBox;
+    TFormatTxtBox* box = dlg_.FormatTxtBox;
     if (box == nullptr || box->exec() != QDialog::Accepted) return;
     const QString chemin = SaveDialogTxt()->choisir(
         QStringLiteral("Enregistrement des mesures au format texte (*.txt)"), dernierTxt_);
@@ -131,13 +141,12 @@ void ControleurFichiers::SaveTXTExecute() {
         return;
     }
     dernierTxt_ = chemin;
-    enregistrer(chemin,
-                fichiersMesures::texte(f.tableau->releve(), box->titre(), box->separateur()));
+    enregistrer(chemin, fichiersMesures::texte(releve_(), box->titre(), box->separateur()));
 }
 
 bool ControleurFichiers::enregistrer(const QString& chemin, const QByteArray& octets) {
     if (!ecrireOuSignaler(chemin, octets)) return false;
-    f.tableau->marquerEnregistre();
+    seance_.pile().setClean();
     return true;
 }
 
@@ -168,7 +177,7 @@ void ControleurFichiers::RegExecExecute() {
     if (confirmation.exec() != QMessageBox::Yes) return;
 
     // The file on disk, not the lines in memory: it is what the dialog last wrote.
-    const auto config = f.fenetre->lireConfig();
+    const auto config = fichierConfig::lire(fichierConfig::chemin(*config_.dossierProgramme));
     const QString version = config[6].toLower();
     const QString programme = config[7];
     if (version != QLatin1String("win") && version != QLatin1String("dos")) {
@@ -179,7 +188,7 @@ void ControleurFichiers::RegExecExecute() {
         version == QLatin1String("win") ? QStringLiteral("rw3") : QStringLiteral("rrr");
     auto introuvable = [this] {
         boiteErreur(QStringLiteral("Chemin d'accès à Regressi introuvable.") + kConfigurerRegressi);
-        f.action("RegExec")->setEnabled(false);
+        action("RegExec")->setEnabled(false);
     };
     // A program that has gone is what the user must hear about, not its folder's file.
     if (!QFileInfo(programme).isFile()) {
@@ -192,22 +201,23 @@ void ControleurFichiers::RegExecExecute() {
         introuvable();
         return;
     }
-    f.tableau->marquerEnregistre();
+    seance_.pile().setClean();
 }
 
 void ControleurFichiers::RegPathExecute() {
-    TaccesregBox* box = f.dlg.accesregBox;
+    TaccesregBox* box = dlg_.accesregBox;
     if (box == nullptr) return;
-    EtatSession& e = f.etat;
-    box->preparer(e.config[6], e.config[7]);
+    auto& lignes = *config_.lignes;
+    box->preparer(lignes[6], lignes[7]);
     if (box->exec() != QDialog::Accepted) return;
-    QAction* regExec = f.action("RegExec");
+    QAction* regExec = action("RegExec");
     if (!QFileInfo(box->chemin()).isFile() || box->version() < 0) {
         regExec->setEnabled(false);
         return;
     }
-    e.config[6] = box->version() == 0 ? QStringLiteral("win") : QStringLiteral("DOS");
-    e.config[7] = box->chemin();
-    const bool ecrit = fichierConfig::ecrire(fichierConfig::chemin(e.dossierProgramme), e.config);
-    regExec->setEnabled(ecrit && f.clipOuvert());
+    lignes[6] = box->version() == 0 ? QStringLiteral("win") : QStringLiteral("DOS");
+    lignes[7] = box->chemin();
+    const bool ecrit =
+        fichierConfig::ecrire(fichierConfig::chemin(*config_.dossierProgramme), lignes);
+    regExec->setEnabled(ecrit && clipOuvert_());
 }

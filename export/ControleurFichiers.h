@@ -1,12 +1,18 @@
 #pragma once
 
+#include "dialogs/LignesConfiguration.h"
 #include "platform/LanceurProgramme.h"
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class DialogueFichier;
-class TForm1;
+class QAction;
+class QWidget;
+class Seance;
+struct Dialogues;
+struct Releve;
 
 // Measurement files (Regressi Windows, Regressi DOS, text) and the hand-over of the table
 // to Regressi: the save commands of the menu and the tool bar, the Regressi launch and
@@ -14,7 +20,13 @@ class TForm1;
 class ControleurFichiers : public QObject {
     Q_OBJECT
 public:
-    explicit ControleurFichiers(TForm1& form);
+    // What it needs of the window: the window itself (parent of its boxes, holder of the
+    // actions and the button), the document (whose measures a file or Regressi marks as
+    // saved), the dialogs, the table's snapshot, the configuration lines, and whether a clip
+    // is open.
+    ControleurFichiers(QWidget& fenetre, Seance& seance, const Dialogues& dialogues,
+                       std::function<Releve()> releve, LignesConfiguration config,
+                       std::function<bool()> clipOuvert);
 
     void SaveRW3Execute();
     void SaveRRRExecute();
@@ -43,8 +55,14 @@ private:
     bool ecrireOuSignaler(const QString& chemin, const QByteArray& octets);
     void boiteErreur(const QString& texte);
     void connecter();
+    QAction* action(const char* nom) const;
 
-    TForm1& f;
+    QWidget& f;
+    Seance& seance_;
+    const Dialogues& dlg_;
+    std::function<Releve()> releve_;
+    LignesConfiguration config_;
+    std::function<bool()> clipOuvert_;
     LanceurProgramme lanceur_;
     DialogueFichier* dialogueReg_ = nullptr;
     DialogueFichier* dialogueTxt_ = nullptr;
