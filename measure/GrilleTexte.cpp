@@ -29,7 +29,6 @@ void GrilleTexte::setCellule(int c, int r, const QString& texte) {
     }
     QString& cellule = col[static_cast<size_t>(r)];
     if (cellule == texte) return;
-    if (c >= fixes_ && r >= fixes_) ++revision_;
     cellule = texte;
 }
 
@@ -40,7 +39,6 @@ const std::vector<QString>& GrilleTexte::colonneStockee(int c) const {
 
 void GrilleTexte::vider() {
     cellules_.clear();
-    ++revision_;
     dimensionner(colonnes_, lignes_);
 }
 

@@ -33,10 +33,6 @@ public:
     // Empties every stored cell, hidden ones included.
     void vider();
 
-    // Counts the changes of cells outside the fixed rows and columns (texts written that
-    // differ, emptying): equal counts mean unchanged contents.
-    unsigned long long revision() const { return revision_; }
-
     int colonne() const { return colonne_; }
     int ligne() const { return ligne_; }
     void setColonne(int c) { colonne_ = borner(c, colonnes_); }
@@ -50,7 +46,6 @@ private:
     int lignes_ = 0;
     int colonne_ = 0;
     int ligne_ = 0;
-    unsigned long long revision_ = 0;
     std::vector<std::vector<QString>> cellules_;
     static const QString vide_;
     static const std::vector<QString> colonneVide_;
