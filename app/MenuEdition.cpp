@@ -20,10 +20,8 @@ void suivre(QAction* a, const QString& verbe, QUndoStack& pile, bool annuler) {
         a->setText(possible && !quoi.isEmpty() ? verbe + QLatin1Char(' ') + quoi : verbe);
         a->setEnabled(possible);
     };
+    // Every push, undo, redo and clear moves the index, and with it the texts.
     QObject::connect(&pile, &QUndoStack::indexChanged, a, maj);
-    QObject::connect(&pile, &QUndoStack::cleanChanged, a, maj);
-    QObject::connect(&pile, annuler ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged,
-                     a, maj);
     maj();
 }
 

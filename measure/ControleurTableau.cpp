@@ -291,6 +291,7 @@ void ControleurTableau::initTableau(int n) {
 
     // The t decimals spinner follows the pattern the new table starts with.
     udFmt_t->setValue(3);
+    f.seance->setDecimalesT(3);
     udFmt_t->setEnabled(true);
     udFmt_xy->setEnabled(true);
     udt0->setMaximum(std::max(1, N));
@@ -414,7 +415,7 @@ Releve ControleurTableau::releve() const {
 }
 
 bool ControleurTableau::mesuresNonEnregistrees() const {
-    return !f.seance->pile().isClean() && tableauOccupe();
+    return clipOuvert() && f.seance->nonEnregistre();
 }
 
 void ControleurTableau::marquerEnregistre() {
@@ -434,21 +435,13 @@ bool ControleurTableau::abandonnerMesures() {
 }
 
 bool ControleurTableau::tableauOccupe() const {
-    if (!clipOuvert()) return false;
-    const int n = nbPoints();
-    const int N = StringGrid0.lignes() - 1;
-    for (int k = 1; k <= n; ++k) {
-        const auto& col = StringGrid0.colonneStockee(2 * k - 1);
-        const int fin = std::min(N, static_cast<int>(col.size()) - 1);
-        for (int r = 1; r <= fin; ++r)
-            if (!col[static_cast<size_t>(r)].isEmpty()) return true;
-    }
-    return false;
+    return clipOuvert() && f.seance->occupe();
 }
 
 void ControleurTableau::udFmt_tClick() {
     if (!clipOuvert()) return;
     const int p = udFmt_t->value();
+    f.seance->setDecimalesT(p);
     f.etat.formatT =
         p == 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(p, QLatin1Char('0'));
     long double dernier = 0;
