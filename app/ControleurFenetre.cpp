@@ -13,6 +13,7 @@
 #include "calibration/ControleurEtalonnage.h"
 #include "clip/ZonePointage.h"
 #include "dialogs/TaccesClipsBox.h"
+#include "model/Seance.h"
 #include "platform/Bulles.h"
 #include "platform/CurseursDessines.h"
 #include "platform/RegistreCurseurs.h"
@@ -149,7 +150,6 @@ void ControleurFenetre::legendePanneauClip(const QString& texte) {
 void ControleurFenetre::FormCreate() {
     EtatSession& e = f.etat;
     e.redessinDemande = false;
-    e.chiffresXY = 3;
     e.effacerSansConfirmer = false;
     e.dossierProgramme = QDir::currentPath();
 
@@ -180,10 +180,8 @@ void ControleurFenetre::FormCreate() {
     f.curseurs->appliquer(f.PaintBox1, e.curseurPointage());
     e.rapportAff = 1.0L;
     e.taillePoints = 1;
-    e.xOrig = 0;
-    e.yOrig = 0;
-    e.sensX = +1;
-    e.sensY = +1;
+    f.seance->setChiffresXY(3);
+    f.seance->setEtalonnage(Etalonnage{}); // origin at the top-left, x rightwards, y upwards
     f.etalonnage->initEchelle();
 
     e.config = fichierConfig::chargerEtReparer(e.dossierProgramme);

@@ -14,17 +14,10 @@ struct EtatSession {
     QString dossierProgramme;         // start-up folder, no trailing separator
     std::array<QString, 10> config{}; // lines of kpconfig.txt, config[i] = line i + 1
 
-    int32_t noImage = -1; // image shown, 0-based; -1 = not positioned yet
-    int32_t nbImages = 0;
-    long double periode = 0; // seconds per image
-    int32_t frequence = 0;   // images per second, rounded
-    // Each image's own presentation time (s from the first image), kept only for a clip
-    // whose images are not evenly spaced in time; empty otherwise.
-    std::vector<long double> datesImages;
-    QString nomClip;
+    int32_t noImage = -1;  // image shown, 0-based; -1 = not positioned yet
+    int32_t frequence = 0; // images per second, rounded
     QString tailleClipTexte;
     QString fourccClip;
-    int32_t largeurClip = 0, hauteurClip = 0;
     int32_t largeurAff = 0, hauteurAff = 0;
     int32_t taillePc = 0;
     long double rapportAff = 1.0L;
@@ -34,17 +27,10 @@ struct EtatSession {
     bool redessinDemande = false;
     bool effacerSansConfirmer = false;
 
-    int32_t xOrig = 0, yOrig = 0;
-    int8_t sensX = +1, sensY = +1;
-    QPoint p1{1, 1}, p2{2, 2};
-    long double echelle = 1.0L; // metres per pixel
-    QString distanceTexte;
     bool segmentEchelleVisible = false;
     QColor couleurEchelle{0, 128, 0};
     bool echelleImpressionARevoir = false;
 
-    int32_t chiffresXY = 3;
-    QString formatT;
     int32_t taillePoints = 1;    // 0..4, shown as 1..5
     int32_t couleurPointeur = 1; // 1 black, 2 white
     int32_t formePointeur = 2;   // 1 large target, 2 small target, 3 cross

@@ -3,7 +3,6 @@
 #include "app/TForm1.h"
 #include "calibration/Conversion.h"
 #include "calibration/EtapesEchelle.h"
-#include "calibration/EtatEtalonnage.h"
 #include "calibration/SaisieDistance.h"
 #include "clip/ControleurNavigation.h"
 #include "clip/ZonePointage.h"
@@ -97,15 +96,14 @@ bool ControleurEtalonnage::clipOuvert() const {
 }
 
 QString ControleurEtalonnage::formatDistance(long double v) const {
-    return formatReel(f.etat.chiffresXY - 1, v);
+    return formatReel(f.seance->chiffresXY() - 1, v);
 }
 
 void ControleurEtalonnage::initEchelle() {
-    EtatSession& e = f.etat;
-    e.couleurEchelle = QColor(0, 128, 0);
-    e.p1 = QPoint(1, 1);
-    e.p2 = QPoint(2, 2);
-    e.echelle = 1.0L;
+    f.etat.couleurEchelle = QColor(0, 128, 0);
+    c_.p1 = QPoint(1, 1);
+    c_.p2 = QPoint(2, 2);
+    c_.echelle = 1.0L;
     placerMarques();
     {
         // The distance of the reset points at one metre per pixel; written without being
@@ -113,14 +111,16 @@ void ControleurEtalonnage::initEchelle() {
         QSignalBlocker bloque(o.edSi);
         o.edSi->setText(formatDistance(std::sqrt(2.0L)));
     }
-    e.distanceTexte = o.edSi->text();
+    c_.distanceTexte = o.edSi->text();
     retenirEchelle();
     o.lblXMetres->setText(QStringLiteral("x= ") + formatDistance(0));
     o.lblYMetres->setText(QStringLiteral("y= ") + formatDistance(0));
     MaJlblP();
     affichSensibilites(1.0L);
-    f.tableau->ActualGrid();
-    rattraper();
+    // A reset, not a change the user made: the document takes it without a command.
+    propre_ = true;
+    f.seance->setEtalonnage(c_);
+    propre_ = false;
 }
 
 void ControleurEtalonnage::affichSensibilites(long double v) {
@@ -130,7 +130,7 @@ void ControleurEtalonnage::affichSensibilites(long double v) {
 }
 
 void ControleurEtalonnage::MaJlblP() {
-    const EtatSession& e = f.etat;
+    const Etalonnage& e = c_;
     o.lblP1X->setText(QStringLiteral("pX= ") + QString::number(conversion::pxRelX(e, e.p1.x())));
     o.lblP1Y->setText(QStringLiteral("pY= ") + QString::number(conversion::pxRelY(e, e.p1.y())));
     o.lblP2X->setText(QStringLiteral("pX= ") + QString::number(conversion::pxRelX(e, e.p2.x())));
@@ -138,7 +138,7 @@ void ControleurEtalonnage::MaJlblP() {
 }
 
 void ControleurEtalonnage::CursOrig() {
-    const int code = 11 + indexOrientation(f.etat.sensX, f.etat.sensY);
+    const int code = 11 + indexOrientation(c_.sensX, c_.sensY);
     f.curseurs->appliquer(f.PaintBox1, 100 * f.etat.couleurPointeur + code);
 }
 
@@ -165,10 +165,10 @@ void ControleurEtalonnage::echEtapAff(int code) {
 void ControleurEtalonnage::placerMarques() {
     // The image sits 4 pixels in from the panel's edges: left = p.x + 3 puts the middle
     // column of a 3-pixel mark on the column of the point.
-    o.indicX1->move(f.etat.p1.x() + 3, 1);
-    o.indicX2->move(f.etat.p2.x() + 3, 1);
-    o.indicY1->move(1, f.etat.p1.y() + 3);
-    o.indicY2->move(1, f.etat.p2.y() + 3);
+    o.indicX1->move(c_.p1.x() + 3, 1);
+    o.indicX2->move(c_.p2.x() + 3, 1);
+    o.indicY1->move(1, c_.p1.y() + 3);
+    o.indicY2->move(1, c_.p2.y() + 3);
 }
 
 void ControleurEtalonnage::montrerMarques() {
@@ -203,9 +203,9 @@ void ControleurEtalonnage::PaintBox1MouseMove(QMouseEvent* e) {
 }
 
 void ControleurEtalonnage::lectureCoordonnees(int x, int y) {
-    EtatSession& e = f.etat;
-    e.xSouris = x;
-    e.ySouris = y;
+    f.etat.xSouris = x;
+    f.etat.ySouris = y;
+    const Etalonnage& e = c_;
     const int32_t rx = conversion::pxRelX(e, x), ry = conversion::pxRelY(e, y);
     o.lblXPixels->setText(QStringLiteral("pX= ") + QString::number(rx));
     o.lblYPixels->setText(QStringLiteral("pY= ") + QString::number(ry));
@@ -259,25 +259,21 @@ void ControleurEtalonnage::rbChxOrigClick() {
 void ControleurEtalonnage::tbXpYpClick(int index) {
     static constexpr int8_t sx[4] = {+1, -1, +1, -1}, sy[4] = {+1, +1, -1, -1};
     if (index < 0 || index > 3) return;
-    rattraper();
-    f.etat.sensX = sx[index];
-    f.etat.sensY = sy[index];
+    debutGeste();
+    c_.sensX = sx[index];
+    c_.sensY = sy[index];
+    preparer();
     CursOrig();
     MaJlblP();
-    f.tableau->ActualGrid();
-    auto* axes = f.controle<QCheckBox>(QStringLiteral("chkBoxAxDed"));
-    if (axes && axes->isChecked()) f.navigation->reDraw(f.etat.noImage);
     finGeste(CommandeEtalonnage::origineEtAxes());
 }
 
 void ControleurEtalonnage::clicOrigine(int x, int y) {
-    rattraper();
-    f.etat.xOrig = x;
-    f.etat.yOrig = y;
+    debutGeste();
+    c_.xOrig = x;
+    c_.yOrig = y;
+    preparer();
     MaJlblP();
-    auto* axes = f.controle<QCheckBox>(QStringLiteral("chkBoxAxDed"));
-    if (axes && axes->isChecked()) f.navigation->reDraw(f.etat.noImage);
-    f.tableau->ActualGrid();
     finGeste(CommandeEtalonnage::origineEtAxes());
 }
 
@@ -333,13 +329,14 @@ void ControleurEtalonnage::choisirPoint(int n, bool coche) {
 }
 
 void ControleurEtalonnage::clicEchelle(int x, int y) {
-    rattraper();
+    debutGeste();
     clicEchelleSansHistoire(x, y);
+    preparer();
     finGeste(CommandeEtalonnage::echelle());
 }
 
 void ControleurEtalonnage::clicEchelleSansHistoire(int x, int y) {
-    EtatSession& e = f.etat;
+    Etalonnage& e = c_;
     const QPoint ancien1 = e.p1, ancien2 = e.p2;
     (o.chkBoxPt1->isChecked() ? e.p1 : e.p2) = QPoint(x, y);
     if (e.p1 == e.p2) {
@@ -349,7 +346,6 @@ void ControleurEtalonnage::clicEchelleSansHistoire(int x, int y) {
     }
     MaJlblP();
     placerMarques();
-    f.navigation->reDraw(e.noImage);
 
     const auto d = saisie::lireReel(o.edSi->text(), separateurDecimal());
     const auto echelle = d ? conversion::echelleDepuisDistance(*d, e.p1, e.p2) : std::nullopt;
@@ -364,7 +360,6 @@ void ControleurEtalonnage::clicEchelleSansHistoire(int x, int y) {
     e.echelle = *echelle;
     retenirEchelle();
     affichSensibilites(e.echelle);
-    f.tableau->ActualGrid();
 }
 
 void ControleurEtalonnage::etalonSimuRAZ() {
@@ -412,12 +407,10 @@ void ControleurEtalonnage::evaluerDistance() {
     // Repairing the separator rewrites the box; that rewrite is evaluated here, once,
     // rather than by a nested change that would show the same warning twice.
     if (enEvaluation_) return;
-    if (!distanceEnCours_) {
-        rattraper(); // the state of before this text, the edit's starting point
-        distanceEnCours_ = true;
-    }
+    distanceEnCours_ = true;
+    debutGeste();
     enEvaluation_ = true;
-    EtatSession& e = f.etat;
+    Etalonnage& e = c_;
     const QChar sep = separateurDecimal();
     const saisie::Evaluation ev = saisie::evaluerDistance(o.edSi->text(), sep, e.p1, e.p2);
     if (ev.reparation.curseur >= 0) {
@@ -430,8 +423,9 @@ void ControleurEtalonnage::evaluerDistance() {
         e.distanceTexte = o.edSi->text();
         colorerDistance(true);
         e.echelle = ev.echelle;
+        preparer(); // points recorded from now on take this scale
         affichSensibilites(e.echelle);
-        e.echelleImpressionARevoir = true;
+        f.etat.echelleImpressionARevoir = true;
     } else {
         boite(&f, QMessageBox::Warning, QStringLiteral("Avertissement"),
               saisie::texteAvertissement(sep));
@@ -443,19 +437,19 @@ void ControleurEtalonnage::evaluerDistance() {
 }
 
 void ControleurEtalonnage::retenirEchelle() {
-    echelleRetenue_ = f.etat.echelle;
-    distanceRetenue_ = f.etat.distanceTexte;
+    echelleRetenue_ = c_.echelle;
+    distanceRetenue_ = c_.distanceTexte;
 }
 
 void ControleurEtalonnage::edSiEnter() {
-    rattraper();
     distanceEnCours_ = true;
+    debutGeste();
     retenirEchelle();
     echEtapAff(30);
 }
 
 void ControleurEtalonnage::edSiExit() {
-    EtatSession& e = f.etat;
+    Etalonnage& e = c_;
     const QChar sep = separateurDecimal();
     const bool erreur = o.edSi->palette().color(QPalette::Base) == couleurErreurFond;
     const auto v = saisie::lireReel(erreur ? e.distanceTexte : o.edSi->text(), sep);
@@ -464,9 +458,9 @@ void ControleurEtalonnage::edSiExit() {
         // corrected, in the error colours, and the scale of before the edit comes back.
         e.echelle = echelleRetenue_;
         e.distanceTexte = distanceRetenue_;
+        preparer();
         colorerDistance(false);
         affichSensibilites(e.echelle);
-        f.tableau->ActualGrid();
         finDistance();
         return;
     }
@@ -478,7 +472,6 @@ void ControleurEtalonnage::edSiExit() {
         evaluerDistance();
     }
     retenirEchelle();
-    if (!erreur) f.tableau->ActualGrid();
     finDistance();
 }
 
@@ -489,21 +482,31 @@ void ControleurEtalonnage::finDistance() {
 
 // ---------------------------------------------------------------- undo and redo
 
-void ControleurEtalonnage::rattraper() {
-    const QSignalBlocker bloque(f.seance); // only catching up: nothing to show
-    f.seance->setEtalonnage(etatEtalonnage::lire(f.etat));
+void ControleurEtalonnage::debutGeste() {
+    if (geste_) return;
+    geste_ = true;
+    avantGeste_ = f.seance->etalonnage();
+}
+
+void ControleurEtalonnage::preparer() {
+    f.seance->preparerEtalonnage(c_);
 }
 
 void ControleurEtalonnage::finGeste(const QString& texte) {
-    const Etalonnage nouveau = etatEtalonnage::lire(f.etat);
-    if (nouveau != f.seance->etalonnage())
-        f.seance->pile().push(new CommandeEtalonnage(*f.seance, nouveau, texte));
+    if (!geste_) return;
+    geste_ = false;
+    if (c_ == avantGeste_) return;
+    propre_ = true;
+    f.seance->pile().push(new CommandeEtalonnage(*f.seance, avantGeste_, c_, texte));
+    propre_ = false;
 }
 
 void ControleurEtalonnage::etalonnageChange() {
     const Etalonnage& d = f.seance->etalonnage();
-    if (etatEtalonnage::lire(f.etat) == d) return; // the window made this change itself
-    etatEtalonnage::ecrire(f.etat, d);
+    if (propre_ || c_ == d) return; // this tab's own change
+    c_ = d;
+    geste_ = false; // an undo, a redo or another room: what a gesture began is no more
+    distanceEnCours_ = false;
     {
         QSignalBlocker bloque(o.edSi);
         o.edSi->setText(d.distanceTexte);
@@ -521,8 +524,6 @@ void ControleurEtalonnage::etalonnageChange() {
     MaJlblP();
     o.bbtnCouleurEch->setEnabled(bouton);
     placerMarques();
-    f.tableau->ActualGrid();
-    if (clipOuvert()) f.navigation->reDraw(f.etat.noImage);
 }
 
 // ---------------------------------------------------------------- clicks on the image

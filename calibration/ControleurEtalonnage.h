@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calibration/OngletEtalonnage.h"
+#include "model/Seance.h"
 
 #include <QColor>
 #include <QObject>
@@ -57,11 +58,8 @@ public:
     void edSiExit();
     void bbtnCouleurEchClick();
 
-    // The document takes the calibration in force, quietly: before each change by the user,
-    // and after the window has set it on its own (a new clip, a display size).
-    void rattraper();
-    // The end of a change by the user: if the calibration differs from the document's, the
-    // difference becomes one undoable command named `texte`.
+    // The end of a change by the user: if the calibration being edited differs from the
+    // document's, the difference becomes one undoable command named `texte`.
     void finGeste(const QString& texte);
 
     // Evaluates the text of the distance box (separator repair, syntax, scale).
@@ -73,7 +71,8 @@ protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
-    // The document's calibration changed by an undo or a redo: the window follows.
+    // The document's calibration changed by another room, an undo or a redo: the tab
+    // follows.
     void etalonnageChange();
     void finDistance();
     void clicEchelleSansHistoire(int x, int y);
@@ -84,6 +83,15 @@ private:
     QString formatDistance(long double v) const;
 
     TForm1& f;
+    // The calibration as this tab edits it, written quietly into the document as it goes
+    // (preparer); the end of the gesture makes the difference from `avantGeste_` one
+    // command, which tells the other rooms.
+    Etalonnage c_;
+    Etalonnage avantGeste_;
+    bool geste_ = false;
+    bool propre_ = false; // the document's announcement is this tab's own
+    void debutGeste();
+    void preparer();
     bool enEvaluation_ = false;
     bool distanceEnCours_ = false; // an edit of the distance box awaits its end
     // The scale and distance in force before the box was entered: a distance of zero,

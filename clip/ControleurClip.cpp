@@ -5,6 +5,7 @@
 #include "clip/Raccourci.h"
 #include "clip/TailleFichier.h"
 #include "clip/TextesProprietes.h"
+#include "model/Seance.h"
 #include "platform/ApercuConteneur.h"
 #include "platform/Bulles.h"
 #include "platform/DefilementVertical.h"
@@ -102,7 +103,7 @@ void ControleurClip::RAZProClip() {
         appliquer(proprietes::textesSansClip());
         return;
     }
-    const TextesProprietes t = proprietes::textesClipOuvert(f.etat);
+    const TextesProprietes t = proprietes::textesClipOuvert(f.seance->clip(), f.etat);
     f.etat.fourccClip = f.etat.fourccClip.toLower(); // the code shown keeps its case only once
     appliquer(t);
 }

@@ -9,6 +9,7 @@
 #include "measure/ControleurAspect.h"
 #include "measure/ControleurTableau.h"
 #include "measure/GrilleMesures.h"
+#include "model/Seance.h"
 #include "platform/Bulles.h"
 #include "platform/PeripheriqueMedia.h"
 #include "platform/RegistreCurseurs.h"
@@ -315,7 +316,7 @@ void ControleurNavigation::chercherPointsPixel(int x, int y) {
     const QString sx = QString::number(x), sy = QString::number(y);
     const int n = f.tableau->nbPoints();
     bool trouve = false;
-    for (int r = 1; r <= f.etat.nbImages && r < pixels.lignes(); ++r)
+    for (int r = 1; r <= f.seance->clip().nbImages && r < pixels.lignes(); ++r)
         for (int k = 1; k <= n; ++k)
             if (pixels.cellule(2 * k - 1, r) == sx && pixels.cellule(2 * k, r) == sy) {
                 d->ajouterLigne(r, visible.cellule(0, r), k);

@@ -9,15 +9,15 @@
 #include "dialogs/TdlgPointeur.h"
 #include "dialogs/TtailleImaBox.h"
 #include "measure/ControleurTableau.h"
-#include "model/Seance.h"
 #include "measure/GrilleMesures.h"
+#include "model/Seance.h"
 #include "platform/PeripheriqueMedia.h"
 #include "platform/RegistreCurseurs.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
@@ -94,7 +94,7 @@ int ControleurTaille::pcAdapte() const {
     // The display area inside its frame, without the scroll bars that a larger image
     // brings: the panel of a fitted clip then shows whole.
     return tailleAffichage::pcAdapte(f.ScrollBox1->maximumViewportSize(),
-                                     QSize(f.etat.largeurClip, f.etat.hauteurClip));
+                                     QSize(f.seance->clip().largeur, f.seance->clip().hauteur));
 }
 
 bool ControleurTaille::MaJ(int p, bool adapter) {
@@ -110,7 +110,8 @@ bool ControleurTaille::MaJ(int p, bool adapter) {
     const GrilleTexte& pixels = f.tableau->grille0();
     const int colonnes = std::max(pixels.colonnes(), f.tableau->grille1().colonnes());
     const int lignes = std::max(pixels.lignes(), f.tableau->grille1().lignes());
-    if (colonnes > 1 && lignes > 1) f.tableau->effacerPlages(QRect(1, 1, colonnes - 1, lignes - 1), 1, 1);
+    if (colonnes > 1 && lignes > 1)
+        f.tableau->effacerPlages(QRect(1, 1, colonnes - 1, lignes - 1), 1, 1);
     // The points an undo would give back were measured at another size.
     f.seance->pile().clear();
     if (f.clipOuvert()) f.navigation->reDraw(0);
@@ -138,7 +139,8 @@ bool ControleurTaille::MaJ(int p, bool adapter) {
 void ControleurTaille::redimensionner(int p, bool adapter) {
     EtatSession& e = f.etat;
     PeripheriqueMedia& media = *f.MediaPlayer1;
-    const QSize voulue = tailleAffichage::tailleAffichee(QSize(e.largeurClip, e.hauteurClip), p);
+    const QSize voulue = tailleAffichage::tailleAffichee(
+        QSize(f.seance->clip().largeur, f.seance->clip().hauteur), p);
     media.setRectangleAffichage(QRect(QPoint(4, 4), voulue));
     if (adapter) f.pnl1AVI->move(0, 0);
     const QSize lue = media.rectangleAffichage().size();
@@ -168,8 +170,8 @@ void ControleurTaille::ouvertureAdaptee() {
     if (f.dlg.tailleImaBox != nullptr) f.dlg.tailleImaBox->setPosition(p);
     // The origin goes to the bottom-left pixel of the image as shown; the calibration tab
     // wrote its read-outs from the origin of the clip at its own size.
-    e.yOrig = e.hauteurAff - 1;
-    f.etalonnage->MaJlblP();
-    f.etalonnage->rattraper();
+    Etalonnage origine = f.seance->etalonnage();
+    origine.yOrig = e.hauteurAff - 1;
+    f.seance->setEtalonnage(origine);
     if (QAction* a = f.action("mnuIma100")) a->setEnabled(true);
 }

@@ -14,6 +14,7 @@
 #include "measure/CalculTableau.h"
 #include "measure/ControleurAspect.h"
 #include "measure/ControleurTableau.h"
+#include "model/Seance.h"
 #include "platform/Bulles.h"
 #include "platform/DecodeurFfms.h"
 #include "platform/Nombres.h"
@@ -107,7 +108,6 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
 
     media.fermer();
     e.noImage = -1;
-    e.datesImages.clear();
     media.setFenetreAffichage(f.pnl1AVI);
     media.setNomFichier(chemin);
 
@@ -116,7 +116,8 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
         f.fenetre->ecrireConfig();
     }
 
-    e.nomClip = QFileInfo(chemin).fileName();
+    FaitsClip faits;
+    faits.chemin = chemin;
     f.fenetre->afficherNomClip(chemin);
     e.tailleClipTexte = texteTailleFichier(chemin);
 
@@ -132,23 +133,27 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     const int64_t dureeMs = media.longueur();
     media.setFormatTemps(PeripheriqueMedia::FormatTemps::Images);
     const int64_t images = media.longueur(); // at least one: the first image was decoded
-    e.nbImages = static_cast<int32_t>(images);
-    e.periode = (long double)dureeMs / images / 1000;
+    faits.nbImages = static_cast<int32_t>(images);
+    faits.periode = (long double)dureeMs / images / 1000;
     // The length in whole milliseconds is off by up to half a millisecond over the clip,
     // enough to change the last decimal of t on a short clip at 30000/1001 images per
     // second: the device's exact period is taken when it agrees with that length.
     const long double exacte = media.periodeImage();
-    if (exacte > 0 && std::fabs(double(exacte * images * 1000 - dureeMs)) <= 1) e.periode = exacte;
-    if (e.periode != 0) e.frequence = static_cast<int32_t>(nombres::arrondi(1.0L / e.periode));
+    if (exacte > 0 && std::fabs(double(exacte * images * 1000 - dureeMs)) <= 1)
+        faits.periode = exacte;
+    if (faits.periode != 0)
+        e.frequence = static_cast<int32_t>(nombres::arrondi(1.0L / faits.periode));
     // A clip filmed at a varying rate is timed by its own clock.
-    e.datesImages = media.instants();
-    if (!calcul::espacementInegal(e.datesImages, e.periode)) e.datesImages.clear();
+    faits.dates = media.instants();
+    if (!calcul::espacementInegal(faits.dates, faits.periode)) faits.dates.clear();
 
     bulles::appliquer(f.pnl1AVI,
                       QStringLiteral("Glisser-déplacer l'image|Glisser-déplacer l'image"));
     const QRect rect = media.rectangleAffichage();
-    e.largeurClip = rect.width();
-    e.hauteurClip = rect.height();
+    faits.largeur = rect.width();
+    faits.hauteur = rect.height();
+    // The document starts the new clip's measurement: an empty table, no history.
+    f.seance->setClip(faits);
 
     preparerAffichage();
     f.navigation->mpPositionner(0);
@@ -157,7 +162,7 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     e.xLoupe = coinPnl1.x() + f.pnl1->width();
     e.yLoupe = coinPnl1.y();
     f.etalonnage->initEchelle();
-    f.tableau->initTableau(e.nbImages);
+    f.tableau->initTableau(faits.nbImages);
     f.aspect->initAspect();
     // After the table: moving its current cell to the first row positions the clip again,
     // which would disable these for a clip of one image.
@@ -183,7 +188,7 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
 // Steps that lay out the clip panel and reset the frame of reference for the new clip.
 void ControleurClip::preparerAffichage() {
     EtatSession& e = f.etat;
-    const int l = e.largeurClip, h = e.hauteurClip;
+    const int l = f.seance->clip().largeur, h = f.seance->clip().hauteur;
 
     if (auto* udPc = f.findChild<QSpinBox*>("udPc")) udPc->setValue(100);
     if (auto* pnlPc = f.findChild<QLabel*>("pnlPc")) pnlPc->setText(QStringLiteral("100%"));
@@ -195,12 +200,14 @@ void ControleurClip::preparerAffichage() {
     f.MediaPlayer1->setRectangleAffichage(QRect(4, 4, l, h));
     f.PaintBox1->setGeometry(4, 4, l, h);
 
-    e.xOrig = 0;
-    e.yOrig = h - 1;
+    Etalonnage origine = f.seance->etalonnage();
+    origine.xOrig = 0;
+    origine.yOrig = h - 1;
+    origine.sensX = +1;
+    origine.sensY = +1;
+    f.seance->setEtalonnage(origine);
     e.xSouris = 0;
     e.ySouris = 0;
-    e.sensX = +1;
-    e.sensY = +1;
     f.etalonnage->presserXpYp();
     e.hauteurAff = h;
     e.largeurAff = l;

@@ -3,6 +3,7 @@
 #include "app/EtatSession.h"
 #include "clip/Codecs.h"
 #include "clip/EnTeteAvi.h"
+#include "model/Seance.h"
 #include "platform/Locale.h"
 #include "platform/Nombres.h"
 
@@ -58,11 +59,11 @@ void remplir(TextesProprietes& t, const QString& nom, const QString& taille, int
 }
 } // namespace
 
-TextesProprietes textesClipOuvert(const EtatSession& e) {
+TextesProprietes textesClipOuvert(const FaitsClip& c, const EtatSession& e) {
     TextesProprietes t;
-    remplir(t, e.nomClip, e.tailleClipTexte, e.nbImages, e.periode, e.frequence, e.largeurClip,
-            e.hauteurClip, e.fourccClip);
-    if (!e.datesImages.empty())
+    remplir(t, c.nom(), e.tailleClipTexte, c.nbImages, c.periode, e.frequence, c.largeur, c.hauteur,
+            e.fourccClip);
+    if (!c.dates.empty())
         t.lblFrequence = QStringLiteral("Fréquence : variable (moyenne ") +
                          QString::number(e.frequence) + QStringLiteral(" images / s)");
     t.lblAdapt =

@@ -5,6 +5,7 @@
 
 class QIODevice;
 struct EtatSession;
+struct FaitsClip;
 
 // Texts of the labels of the tab "Propriétés du clip" (all but the fixed captions).
 struct TextesProprietes {
@@ -21,8 +22,9 @@ TextesProprietes textesInitiaux();
 // No clip open. Differs from the design texts by "image / s" in the singular.
 TextesProprietes textesSansClip();
 
-// The open clip, from the session state (values the media device gave at opening).
-TextesProprietes textesClipOuvert(const EtatSession& etat);
+// The open clip, from the document's facts and what the window keeps of the file (values
+// the media device gave at opening).
+TextesProprietes textesClipOuvert(const FaitsClip& clip, const EtatSession& etat);
 
 // Values read from a file's AVI header for the preview.
 struct Apercu {

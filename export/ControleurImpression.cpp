@@ -35,7 +35,7 @@ void ControleurImpression::bbtnImprimerClick() {
     d->imprimante = &imprimante();
     d->largeurImage = f.PaintBox1->width();
     d->hauteurImage = f.PaintBox1->height();
-    d->echelle = f.etat.echelle;
+    d->echelle = f.seance->etalonnage().echelle;
     d->echelleARevoir = f.etat.echelleImpressionARevoir;
     d->imprimer = [this](const OptionsImpression& o) { return imprimer(o); };
     d->exec();
@@ -44,17 +44,18 @@ void ControleurImpression::bbtnImprimerClick() {
 
 SujetImpression ControleurImpression::sujet() const {
     const EtatSession& e = f.etat;
+    const Etalonnage& c = f.seance->etalonnage();
     const GrilleTexte& aspect = f.tableau->grille2();
     SujetImpression s;
-    s.echelle = e.echelle;
-    s.xOrig = e.xOrig;
-    s.yOrig = e.yOrig;
-    s.sensX = e.sensX;
-    s.sensY = e.sensY;
+    s.echelle = c.echelle;
+    s.xOrig = c.xOrig;
+    s.yOrig = c.yOrig;
+    s.sensX = c.sensX;
+    s.sensY = c.sensY;
     s.largeurAff = e.largeurAff;
     s.hauteurAff = e.hauteurAff;
     s.taillePoints = e.taillePoints;
-    s.nbImages = std::max(0, std::min(e.nbImages, f.seance->clip().nbImages));
+    s.nbImages = std::max(0, f.seance->clip().nbImages);
     s.nbPoints = std::max(1, f.tableau->nbPoints());
     s.t0 = f.tableau->t0();
     auto lire = [&](int c) {

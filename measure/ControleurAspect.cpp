@@ -9,6 +9,7 @@
 #include "measure/ControleurAcquisition.h"
 #include "measure/ControleurTableau.h"
 #include "measure/PanneauPointage.h"
+#include "model/Seance.h"
 #include "platform/Bulles.h"
 #include "platform/RegistreCurseurs.h"
 
@@ -64,6 +65,21 @@ ControleurAspect::ControleurAspect(TForm1& form)
     , f(form) {
     construireOptions();
     connecterMenus();
+    connect(f.seance, &Seance::etalonnageChange, this, &ControleurAspect::etalonnageChange);
+}
+
+// Of the calibration, only the axes (origin, orientation) and the scale segment (its two
+// points) are drawn: the image is drawn again when what is shown of them moved.
+void ControleurAspect::etalonnageChange() {
+    const Etalonnage& c = f.seance->etalonnage();
+    const bool axes =
+        chkBoxAxDed->isChecked() && (c.xOrig != dessine_.xOrig || c.yOrig != dessine_.yOrig ||
+                                     c.sensX != dessine_.sensX || c.sensY != dessine_.sensY);
+    const bool segment =
+        f.etat.segmentEchelleVisible && (c.p1 != dessine_.p1 || c.p2 != dessine_.p2);
+    dessine_ = c;
+    if ((axes || segment) && f.clipOuvert() && f.etat.noImage >= 0)
+        f.navigation->reDraw(f.etat.noImage);
 }
 
 void ControleurAspect::construireOptions() {
@@ -129,15 +145,16 @@ QImage& ControleurAspect::calque() {
 
 GeometrieCalque ControleurAspect::geometrie() const {
     const EtatSession& e = f.etat;
+    const Etalonnage& c = f.seance->etalonnage();
     GeometrieCalque g;
-    g.sensX = e.sensX;
-    g.sensY = e.sensY;
-    g.xOrig = e.xOrig;
-    g.yOrig = e.yOrig;
+    g.sensX = c.sensX;
+    g.sensY = c.sensY;
+    g.xOrig = c.xOrig;
+    g.yOrig = c.yOrig;
     g.largeur = e.largeurAff;
     g.hauteur = e.hauteurAff;
     g.taillePoints = e.taillePoints;
-    g.nbImages = std::min(e.nbImages, f.tableau->grille0().lignes() - 1);
+    g.nbImages = std::min(f.seance->clip().nbImages, f.tableau->grille0().lignes() - 1);
     g.nbPoints = std::min(f.tableau->nbPoints(), f.tableau->grille2().colonnes() - 1);
     return g;
 }
@@ -159,8 +176,8 @@ void ControleurAspect::Drawpoints(QPainter& p) {
 
 void ControleurAspect::segmentSur(Toile& t, Qt::PenStyle style, const QColor& couleur) {
     auto* pt1 = f.controle<QAbstractButton>("chkBoxPt1");
-    ::dessinerSegmentEchelle(t, style, couleur.rgb(), f.etat.p1, f.etat.p2,
-                             pt1 && pt1->isChecked());
+    ::dessinerSegmentEchelle(t, style, couleur.rgb(), f.seance->etalonnage().p1,
+                             f.seance->etalonnage().p2, pt1 && pt1->isChecked());
 }
 
 void ControleurAspect::dessinerSegmentEchelle(Qt::PenStyle style, const QColor& couleur) {

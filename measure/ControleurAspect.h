@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Seance.h"
+
 #include <QColor>
 #include <QObject>
 
@@ -75,6 +77,8 @@ private:
     void taille(int position);
     void segmentSur(Toile& t, Qt::PenStyle style, const QColor& couleur);
 
+    void etalonnageChange();
     TForm1& f;
+    Etalonnage dessine_; // the calibration the image was last drawn with
     QColor reticule_{Qt::black};
 };

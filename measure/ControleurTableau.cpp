@@ -1,7 +1,6 @@
 #include "measure/ControleurTableau.h"
 
 #include "app/TForm1.h"
-#include "calibration/EtatEtalonnage.h"
 #include "calibration/SaisieDistance.h"
 #include "clip/ControleurNavigation.h"
 #include "export/Releve.h"
@@ -79,6 +78,8 @@ ControleurTableau::ControleurTableau(TForm1& form)
     connect(f.seance, &Seance::pointsChange, this, &ControleurTableau::pointsChange);
     connect(f.seance, &Seance::vueDemandee, this, &ControleurTableau::montrerChangement);
     connect(f.seance, &Seance::optionsChange, this, &ControleurTableau::optionsChange);
+    // Every metre depends on the calibration.
+    connect(f.seance, &Seance::etalonnageChange, this, &ControleurTableau::ActualGrid);
 }
 
 void ControleurTableau::construirePanneau() {
@@ -193,8 +194,8 @@ void ControleurTableau::ecrireCellules(int image, int k, bool repeindre) {
         const QChar sep = separateurDecimal();
         x = QString::number(p->x());
         y = QString::number(p->y());
-        mx = calcul::texteX(f.etat, p->x(), sep);
-        my = calcul::texteY(f.etat, p->y(), sep);
+        mx = calcul::texteX(*f.seance, p->x(), sep);
+        my = calcul::texteY(*f.seance, p->y(), sep);
     }
     StringGrid0.setCellule(c, r, x);
     StringGrid0.setCellule(c + 1, r, y);
@@ -255,14 +256,6 @@ void ControleurTableau::initTableau(int n) {
 
     // A new clip starts from an empty document and empty tables: points of a previous
     // clip kept in hidden columns must not come back when the number of points is raised.
-    FaitsClip faits;
-    faits.chemin = f.etat.nomClip;
-    faits.nbImages = N;
-    faits.largeur = f.etat.largeurClip;
-    faits.hauteur = f.etat.hauteurClip;
-    faits.periode = f.etat.periode;
-    faits.dates = f.etat.datesImages;
-    f.seance->setClip(faits);
     f.seance->setN(1);
     StringGrid0.vider();
     dimensionnerGrille(StringGrid0, 3, N + 1);
@@ -278,13 +271,14 @@ void ControleurTableau::initTableau(int n) {
     ajusterColonnesXY();
     entetesXY(*StringGrid1, QStringLiteral("(m)"), 1);
 
-    f.etat.formatT = QStringLiteral("0.000");
+    f.seance->setDecimalesT(3);
     StringGrid1->setLargeurColonne(
-        0, StringGrid1->largeurTexte(formatFixe(3, N * f.etat.periode, sep) + QLatin1Char('0')));
+        0, StringGrid1->largeurTexte(formatFixe(3, N * f.seance->clip().periode, sep) +
+                                     QLatin1Char('0')));
     StringGrid1->setCellule(0, 0, QStringLiteral("t(s)"));
     GrilleTexte& cellules = StringGrid1->cellules();
     for (int r = 1; r <= N; ++r)
-        cellules.setCellule(0, r, calcul::texteT(f.etat, r, 1, 3, sep));
+        cellules.setCellule(0, r, calcul::texteT(*f.seance, r, 1, 3, sep));
     StringGrid1->toutRedessiner();
     StringGrid1->setColonne(1);
     StringGrid1->setLigne(1);
@@ -317,7 +311,7 @@ void ControleurTableau::initTableau(int n) {
 }
 
 void ControleurTableau::ajusterColonnesXY() {
-    const int largeur = StringGrid1->largeurTexte(formatReel(f.etat.chiffresXY, 0));
+    const int largeur = StringGrid1->largeurTexte(formatReel(f.seance->chiffresXY(), 0));
     for (int c = 1; c < StringGrid1->colonnes(); ++c)
         StringGrid1->setLargeurColonne(c, largeur);
 }
@@ -386,7 +380,7 @@ void ControleurTableau::nbPointsPlan(int n) {
 
 void ControleurTableau::ActualGrid() {
     if (!clipOuvert()) return;
-    calcul::recalculer(StringGrid0, StringGrid1->cellules(), f.etat, nbPoints(), t0(),
+    calcul::recalculer(StringGrid0, StringGrid1->cellules(), *f.seance, nbPoints(), t0(),
                        separateurDecimal());
     StringGrid1->toutRedessiner();
 }
@@ -427,9 +421,8 @@ bool ControleurTableau::abandonnerMesures() {
     QMessageBox boite(QMessageBox::Question, QStringLiteral("Confirmation"),
                       QStringLiteral("Les mesures du clip actuel n'ont pas été enregistrées.\n\n"
                                      "Voulez-vous les abandonner ?"),
-                      QMessageBox::Yes | QMessageBox::No, QApplication::activeModalWidget()
-                                                              ? QApplication::activeModalWidget()
-                                                              : &f);
+                      QMessageBox::Yes | QMessageBox::No,
+                      QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &f);
     boite.setDefaultButton(QMessageBox::No);
     return boite.exec() == QMessageBox::Yes;
 }
@@ -442,8 +435,6 @@ void ControleurTableau::udFmt_tClick() {
     if (!clipOuvert()) return;
     const int p = udFmt_t->value();
     f.seance->setDecimalesT(p);
-    f.etat.formatT =
-        p == 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(p, QLatin1Char('0'));
     long double dernier = 0;
     const int N = StringGrid1->lignes() - 1;
     if (N >= 1) lireReel(StringGrid1->cellule(0, N), dernier);
@@ -455,25 +446,19 @@ void ControleurTableau::udFmt_tClick() {
 
 void ControleurTableau::udFmt_xyClick() {
     if (!clipOuvert()) return;
-    {
-        // The document catches up with the digits and the calibration in force, the
-        // starting point of this change.
-        const QSignalBlocker bloque(f.seance);
-        f.seance->setChiffresXY(f.etat.chiffresXY);
-        f.seance->setEtalonnage(etatEtalonnage::lire(f.etat));
+    const int chiffres = udFmt_xy->value() + 1;
+    if (chiffres == f.seance->chiffresXY()) return;
+    // The distance is written again with as many digits, and the scale re-derived from
+    // the rewritten text.
+    const QChar sep = separateurDecimal();
+    Etalonnage c = f.seance->etalonnage();
+    if (const auto d = saisie::lireReel(c.distanceTexte, sep)) {
+        c.distanceTexte = formatReel(chiffres - 1, *d);
+        const saisie::Evaluation ev = saisie::evaluerDistance(c.distanceTexte, sep, c.p1, c.p2);
+        if (ev.reparation.curseur >= 0) c.distanceTexte = ev.reparation.texte;
+        if (ev.accepte) c.echelle = ev.echelle;
     }
-    f.etat.chiffresXY = udFmt_xy->value() + 1;
-    ajusterColonnesXY();
-    ActualGrid();
-    // The distance box shows the same number of digits; the calibration re-derives the
-    // scale from the rewritten text.
-    if (auto* edSi = f.findChild<QLineEdit*>("edSi")) {
-        if (const auto d = saisie::lireReel(edSi->text(), separateurDecimal()))
-            edSi->setText(formatReel(f.etat.chiffresXY - 1, *d));
-    }
-    if (f.etat.chiffresXY != f.seance->chiffresXY())
-        f.seance->pile().push(new CommandeChiffres(*f.seance, f.etat.chiffresXY,
-                                                   etatEtalonnage::lire(f.etat)));
+    f.seance->pile().push(new CommandeChiffres(*f.seance, chiffres, c));
 }
 
 void ControleurTableau::udt0Click() {
@@ -498,7 +483,7 @@ void ControleurTableau::udt0MouseUp() {
 }
 
 void ControleurTableau::appliquerT0() {
-    calcul::colonneT(StringGrid1->cellules(), f.etat, t0(), separateurDecimal());
+    calcul::colonneT(StringGrid1->cellules(), *f.seance, t0(), separateurDecimal());
     StringGrid1->setT0(t0());
     offrirPointsDepuisT0();
 }
@@ -511,9 +496,9 @@ void ControleurTableau::optionsChange() {
         udt0Click();
         appliquerT0();
     }
-    if (clipOuvert() && s.chiffresXY() != f.etat.chiffresXY) {
+    if (clipOuvert() && s.chiffresXY() != chiffresAffiches_) {
         udFmt_xy->setValue(s.chiffresXY() - 1);
-        f.etat.chiffresXY = s.chiffresXY();
+        chiffresAffiches_ = s.chiffresXY();
         ajusterColonnesXY();
         ActualGrid();
     }

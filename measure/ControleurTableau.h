@@ -98,6 +98,7 @@ private:
     void ajusterColonnesXY();
 
     TForm1& f;
+    int chiffresAffiches_ = 3; // digits of x, y the metre columns are written with
     GrilleTexte StringGrid0{1};
     GrilleTexte StringGrid2{0};
     GrilleMesures* StringGrid1 = nullptr;

@@ -39,15 +39,24 @@ void CommandeEffacement::undo() {
     s.demanderVue(premiere, 0);
 }
 
-CommandeEtalonnage::CommandeEtalonnage(Seance& s, const Etalonnage& nouveau,
-                                       const QString& texte)
+CommandeEtalonnage::CommandeEtalonnage(Seance& s, const Etalonnage& nouveau, const QString& texte)
     : QUndoCommand(texte)
     , s(s)
     , avant(s.etalonnage())
     , apres(nouveau) {}
 
+CommandeEtalonnage::CommandeEtalonnage(Seance& s, const Etalonnage& avant, const Etalonnage& apres,
+                                       const QString& texte)
+    : QUndoCommand(texte)
+    , s(s)
+    , avant(avant)
+    , apres(apres) {}
+
 void CommandeEtalonnage::redo() {
-    s.setEtalonnage(apres);
+    if (s.etalonnage() == apres)
+        s.annoncerEtalonnage(); // prepared by the gesture: the views follow now
+    else
+        s.setEtalonnage(apres);
 }
 
 void CommandeEtalonnage::undo() {

@@ -43,6 +43,9 @@ public:
     static QString echelle() { return QStringLiteral("l'étalonnage"); }
 
     CommandeEtalonnage(Seance& s, const Etalonnage& nouveau, const QString& texte);
+    // A gesture that prepared its calibration in the document as it ran, from `avant`.
+    CommandeEtalonnage(Seance& s, const Etalonnage& avant, const Etalonnage& apres,
+                       const QString& texte);
     void redo() override;
     void undo() override;
 

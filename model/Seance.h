@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileInfo>
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -17,6 +18,7 @@ struct FaitsClip {
     // Each image's own time (s from the first image) for an unevenly spaced clip; empty
     // otherwise.
     std::vector<long double> dates;
+    QString nom() const { return QFileInfo(chemin).fileName(); }
     bool operator==(const FaitsClip&) const = default;
 };
 
@@ -49,6 +51,10 @@ public:
     // --- Calibration --------------------------------------------------------------------
     const Etalonnage& etalonnage() const { return etalonnage_; }
     void setEtalonnage(const Etalonnage& e);
+    // Quietly, while a gesture of the calibration tab runs (a distance being typed): new
+    // points already take it, and the command that ends the gesture tells the views.
+    void preparerEtalonnage(const Etalonnage& e) { etalonnage_ = e; }
+    void annoncerEtalonnage() { emit etalonnageChange(); }
 
     // --- The pixel table: image 0..nbImages-1, point k 1..9 ------------------------------
     std::optional<QPoint> point(int image, int k) const;
@@ -56,8 +62,7 @@ public:
     // Empties images premiere..derniere, points kMin..kMax, in one change.
     void effacer(int premiere, int derniere, int kMin, int kMax);
     // The points of that range, image by image, and their return in one change.
-    std::vector<std::optional<QPoint>> plage(int premiere, int derniere, int kMin,
-                                             int kMax) const;
+    std::vector<std::optional<QPoint>> plage(int premiere, int derniere, int kMin, int kMax) const;
     void restaurer(int premiere, int derniere, int kMin, int kMax,
                    const std::vector<std::optional<QPoint>>& valeurs);
     // Some point 1..n is recorded on some image.

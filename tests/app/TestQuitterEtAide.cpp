@@ -1,4 +1,5 @@
 #include "DossierTest.h"
+#include "aides/DocumentEssai.h"
 #include "aides/ReponseModale.h"
 #include "app/ControleurFenetre.h"
 #include "app/Demarrage.h"
@@ -6,8 +7,8 @@
 #include "dialogs/TAboutBox.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -27,8 +28,10 @@ TEST_F(Quitter, NonGardeLaFenetreOuiLaFermeSansRecrireLaConfig) {
     auto f = demarrer();
     f->show();
     f->etat.config[9] = "Microsoft Excel"; // changed in memory only
-    f->etat.echelle = 0.0025L;
-    f->etat.xOrig = 17;
+    etalonner(*f->seance, [&](Etalonnage& c) {
+        c.echelle = 0.0025L;
+        c.xOrig = 17;
+    });
     const QByteArray avant = lire("kpconfig.txt");
     const QDateTime date = QFileInfo(config()).lastModified();
     QThread::msleep(20);
@@ -52,8 +55,8 @@ TEST_F(Quitter, NonGardeLaFenetreOuiLaFermeSansRecrireLaConfig) {
     EXPECT_EQ(texteNon, "Non");
     EXPECT_EQ(vu.texte, "Voulez-vous vraiment quitter ?");
     EXPECT_TRUE(f->isVisible());
-    EXPECT_EQ(f->etat.echelle, 0.0025L);
-    EXPECT_EQ(f->etat.xOrig, 17);
+    EXPECT_EQ(f->seance->etalonnage().echelle, 0.0025L);
+    EXPECT_EQ(f->seance->etalonnage().xOrig, 17);
 
     reponse::bouton(QMessageBox::No);
     f->close(); // the window's own close box

@@ -30,7 +30,7 @@ TEST(EtalonnageClip, FromOpeningToMeasuringWithACalibration) {
     ZonePointage* image = f->PaintBox1;
     auto curseur = [&] { return RegistreCurseurs::idDe(image); };
 
-    EXPECT_EQ(f->etat.yOrig, 119);
+    EXPECT_EQ(f->seance->etalonnage().yOrig, 119);
     EXPECT_EQ(o.edSi->text(), " 1.41E+0");
     QTest::mouseMove(image, QPoint(100, 119));
     EXPECT_EQ(o.lblXPixels->text(), "pX= 100");
@@ -43,8 +43,8 @@ TEST(EtalonnageClip, FromOpeningToMeasuringWithACalibration) {
     QTest::mouseClick(o.rbChxOrig, Qt::LeftButton);
     EXPECT_EQ(curseur(), 111);
     QTest::mouseClick(image, Qt::LeftButton, {}, QPoint(20, 100));
-    EXPECT_EQ(f->etat.xOrig, 20);
-    EXPECT_EQ(f->etat.yOrig, 100);
+    EXPECT_EQ(f->seance->etalonnage().xOrig, 20);
+    EXPECT_EQ(f->seance->etalonnage().yOrig, 100);
 
     QTest::mouseClick(o.rbEtalonSimu, Qt::LeftButton);
     EXPECT_EQ(curseur(), 141);
@@ -52,8 +52,8 @@ TEST(EtalonnageClip, FromOpeningToMeasuringWithACalibration) {
     QTest::mouseClick(o.chkBoxPt2, Qt::LeftButton);
     EXPECT_EQ(curseur(), 142);
     QTest::mouseClick(image, Qt::LeftButton, {}, QPoint(40, 50));
-    EXPECT_EQ(f->etat.p1, QPoint(10, 10));
-    EXPECT_EQ(f->etat.p2, QPoint(40, 50));
+    EXPECT_EQ(f->seance->etalonnage().p1, QPoint(10, 10));
+    EXPECT_EQ(f->seance->etalonnage().p2, QPoint(40, 50));
     o.edSi->selectAll();
     QTest::keyClicks(o.edSi, "2");
     EXPECT_EQ(o.lblSHori->text(), " 4.00E-2 m / pxl");
@@ -74,9 +74,9 @@ TEST(EtalonnageClip, FromOpeningToMeasuringWithACalibration) {
     EXPECT_EQ(f->tableau->grille0().cellule(1, 1), "45");
     EXPECT_EQ(f->tableau->grille1().cellule(1, 1), " 1.00E+0"); // 25 pixels right of x = 20
     EXPECT_EQ(f->tableau->grille1().cellule(2, 1), " 1.00E+0"); // 25 pixels above y = 100
-    EXPECT_EQ(f->etat.xOrig, 20);
-    EXPECT_EQ(f->etat.p1, QPoint(10, 10));
-    EXPECT_EQ(f->etat.p2, QPoint(40, 50));
+    EXPECT_EQ(f->seance->etalonnage().xOrig, 20);
+    EXPECT_EQ(f->seance->etalonnage().p1, QPoint(10, 10));
+    EXPECT_EQ(f->seance->etalonnage().p2, QPoint(40, 50));
     QTest::mouseMove(image, QPoint(45, 75));
     EXPECT_EQ(o.lblXMetres->text(), "x=  1.00E+0"); // 25 pixels right of the origin
     EXPECT_EQ(o.lblYMetres->text(), "y=  1.00E+0"); // 25 pixels above it

@@ -38,12 +38,13 @@ struct EtalonnageApresPointage : ::testing::Test {
     }
     // Every metre cell against the mapping of the session's present calibration.
     void verifierMetres() const {
-        const EtatSession& e = s.f->etat;
+        const Etalonnage& e = s.f->seance->etalonnage();
+        const int chiffres = s.f->seance->chiffresXY();
         for (int r = 1; r <= 5; ++r) {
             const long double x = (10 + r - e.xOrig) * e.sensX * e.echelle;
             const long double y = (e.yOrig - (50 - r)) * e.sensY * e.echelle;
-            EXPECT_EQ(s.g1.cellule(1, r), formatReel(e.chiffresXY - 1, x)) << r;
-            EXPECT_EQ(s.g1.cellule(2, r), formatReel(e.chiffresXY - 1, y)) << r;
+            EXPECT_EQ(s.g1.cellule(1, r), formatReel(chiffres - 1, x)) << r;
+            EXPECT_EQ(s.g1.cellule(2, r), formatReel(chiffres - 1, y)) << r;
         }
         EXPECT_EQ(instantane(), pixels);
     }
@@ -81,10 +82,10 @@ TEST_F(EtalonnageApresPointage, ScaleRecomputesTheMetresWhenTheBoxIsLeftOrAPoint
 
     // A distance of zero is refused when the box is left: the scale of before the edit
     // comes back, and the table is recomputed with it.
-    const long double avantZero = s.f->etat.echelle;
+    const long double avantZero = s.f->seance->etalonnage().echelle;
     c.o.edSi->setText("0");
     c.edSiExit();
-    EXPECT_EQ(s.f->etat.echelle, avantZero);
+    EXPECT_EQ(s.f->seance->etalonnage().echelle, avantZero);
     verifierMetres();
 }
 
@@ -104,7 +105,7 @@ TEST_F(EtalonnageApresPointage, AZeroDistanceLeftInTheBoxKeepsTheScaleOfBeforeTh
     };
     saisir("0.25"); // no box on the way through "0"
     QTest::keyClick(c.o.edSi, Qt::Key_Return);
-    const long double bonne = s.f->etat.echelle;
+    const long double bonne = s.f->seance->etalonnage().echelle;
     EXPECT_NEAR(double(bonne), 0.25 / std::sqrt(2.0), 1e-12);
     verifierMetres();
     const QString rouge = QColor(255, 0, 0).name();
@@ -113,7 +114,7 @@ TEST_F(EtalonnageApresPointage, AZeroDistanceLeftInTheBoxKeepsTheScaleOfBeforeTh
     saisir("0");
     QTest::keyClick(c.o.edSi, Qt::Key_Return);
     EXPECT_EQ(fond(), rouge);
-    EXPECT_EQ(s.f->etat.echelle, bonne);
+    EXPECT_EQ(s.f->seance->etalonnage().echelle, bonne);
     EXPECT_EQ(c.o.lblSHori->text(), formatReel(2, bonne) + " m / pxl");
     verifierMetres();
 
@@ -121,7 +122,7 @@ TEST_F(EtalonnageApresPointage, AZeroDistanceLeftInTheBoxKeepsTheScaleOfBeforeTh
     s.f->findChild<QWidget*>("StringGrid1")->setFocus(); // leaving the box
     QTest::qWait(20);
     EXPECT_EQ(fond(), rouge);
-    EXPECT_EQ(s.f->etat.echelle, bonne);
+    EXPECT_EQ(s.f->seance->etalonnage().echelle, bonne);
     verifierMetres();
 
     // Left once more unchanged, the box takes back the last good distance.
@@ -131,11 +132,11 @@ TEST_F(EtalonnageApresPointage, AZeroDistanceLeftInTheBoxKeepsTheScaleOfBeforeTh
     QTest::qWait(20);
     EXPECT_EQ(c.o.edSi->text(), " 2.50E-1");
     EXPECT_EQ(fond(), QColor(0, 255, 0).name());
-    EXPECT_EQ(s.f->etat.echelle, bonne);
+    EXPECT_EQ(s.f->seance->etalonnage().echelle, bonne);
 
     saisir("3");
     c.o.edSi->setText("-3"); // a negative distance keeps its meaning
     QTest::keyClick(c.o.edSi, Qt::Key_Return);
-    EXPECT_NEAR(double(s.f->etat.echelle), 3 / std::sqrt(2.0), 1e-12);
+    EXPECT_NEAR(double(s.f->seance->etalonnage().echelle), 3 / std::sqrt(2.0), 1e-12);
     verifierMetres();
 }

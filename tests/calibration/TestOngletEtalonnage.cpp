@@ -1,3 +1,4 @@
+#include "aides/DocumentEssai.h"
 #include "aides/ReponseModale.h"
 #include "app/Demarrage.h"
 #include "calibration/ControleurEtalonnage.h"
@@ -24,7 +25,7 @@
 namespace {
 
 // A 200 x 100 image with the origin on its bottom-left pixel, as after opening a clip.
-struct Etalonnage : ::testing::Test {
+struct OngletDEtalonnage : ::testing::Test {
     std::unique_ptr<TForm1> f;
     ControleurEtalonnage* c = nullptr;
     OngletEtalonnage* o = nullptr;
@@ -36,8 +37,10 @@ struct Etalonnage : ::testing::Test {
         o = &c->o;
         f->etat.largeurAff = 200;
         f->etat.hauteurAff = 100;
-        f->etat.xOrig = 0;
-        f->etat.yOrig = 99;
+        etalonner(*f->seance, [&](Etalonnage& c) {
+            c.xOrig = 0;
+            c.yOrig = 99;
+        });
         c->presserXpYp();
         c->initEchelle();
         c->montrerMarques();
@@ -66,10 +69,10 @@ const QString avertissementPoint = QString::fromUtf8(
 
 } // namespace
 
-TEST_F(Etalonnage, ResetShowsRootTwoAndReadOutFollowsTheMouse) {
+TEST_F(OngletDEtalonnage, ResetShowsRootTwoAndReadOutFollowsTheMouse) {
     EXPECT_EQ(o->edSi->text(), " 1.41E+0");
-    EXPECT_EQ(f->etat.distanceTexte, " 1.41E+0");
-    EXPECT_EQ(f->etat.echelle, 1.0L); // the reset's text is not evaluated
+    EXPECT_EQ(f->seance->etalonnage().distanceTexte, " 1.41E+0");
+    EXPECT_EQ(f->seance->etalonnage().echelle, 1.0L); // the reset's text is not evaluated
     EXPECT_EQ(o->lblSHori->text(), " 1.00E+0 m / pxl");
     EXPECT_EQ(o->lblSVert->text(), " 1.00E+0 m / pxl");
     EXPECT_EQ(o->lblP1X->text(), "pX= 1");
@@ -90,7 +93,7 @@ TEST_F(Etalonnage, ResetShowsRootTwoAndReadOutFollowsTheMouse) {
     EXPECT_TRUE(o->pnlEchEtap->isHidden());
 }
 
-TEST_F(Etalonnage, OrientationsCursorsAndOriginClicks) {
+TEST_F(OngletDEtalonnage, OrientationsCursorsAndOriginClicks) {
     EXPECT_FALSE(o->tbOri[0]->isEnabled());
     o->rbChxOrig->click();
     EXPECT_TRUE(c->modeOrigine());
@@ -107,16 +110,16 @@ TEST_F(Etalonnage, OrientationsCursorsAndOriginClicks) {
     }
     // y downwards (tbXpYn): a point below the origin has a positive y.
     o->tbOri[2]->click();
-    EXPECT_EQ(f->etat.sensY, -1);
+    EXPECT_EQ(f->seance->etalonnage().sensY, -1);
     c->lectureCoordonnees(5, 120);
     EXPECT_EQ(o->lblYPixels->text(), "pY= 21");
     EXPECT_EQ(o->lblP1Y->text(), "pY= -98");
 
     c->clicOrigine(50, 40);
-    EXPECT_EQ(f->etat.xOrig, 50);
-    EXPECT_EQ(f->etat.yOrig, 40);
+    EXPECT_EQ(f->seance->etalonnage().xOrig, 50);
+    EXPECT_EQ(f->seance->etalonnage().yOrig, 40);
     EXPECT_EQ(o->lblP1X->text(), "pX= -49");
-    EXPECT_EQ(f->etat.echelle, 1.0L);
+    EXPECT_EQ(f->seance->etalonnage().echelle, 1.0L);
 
     // Entering scale mode leaves origin mode.
     modeEchelle();
@@ -124,7 +127,7 @@ TEST_F(Etalonnage, OrientationsCursorsAndOriginClicks) {
     EXPECT_FALSE(o->tBarOriAxes->isEnabled());
 }
 
-TEST_F(Etalonnage, ScaleModePointsCursorsAndStepGuide) {
+TEST_F(OngletDEtalonnage, ScaleModePointsCursorsAndStepGuide) {
     modeEchelle();
     EXPECT_TRUE(c->modeEchelle());
     EXPECT_TRUE(f->etat.segmentEchelleVisible);
@@ -160,15 +163,15 @@ TEST_F(Etalonnage, ScaleModePointsCursorsAndStepGuide) {
     EXPECT_EQ(curseur(), 242);
 
     o->edSi->setText("2");
-    EXPECT_NEAR(double(f->etat.echelle), 0.04, 1e-15);
+    EXPECT_NEAR(double(f->seance->etalonnage().echelle), 0.04, 1e-15);
     EXPECT_EQ(o->lblSHori->text(), " 4.00E-2 m / pxl");
     EXPECT_EQ(o->lblSVert->text(), " 4.00E-2 m / pxl");
     EXPECT_TRUE(f->etat.echelleImpressionARevoir);
     o->edSi->setText("-2");
-    EXPECT_NEAR(double(f->etat.echelle), 0.04, 1e-15);
+    EXPECT_NEAR(double(f->seance->etalonnage().echelle), 0.04, 1e-15);
     c->edSiExit();
     EXPECT_EQ(o->edSi->text(), " 2.00E+0");
-    EXPECT_EQ(f->etat.distanceTexte, " 2.00E+0");
+    EXPECT_EQ(f->seance->etalonnage().distanceTexte, " 2.00E+0");
 
     // Leaving scale mode keeps the scale and the points.
     c->etalonSimuRAZ();
@@ -176,11 +179,11 @@ TEST_F(Etalonnage, ScaleModePointsCursorsAndStepGuide) {
     EXPECT_FALSE(f->etat.segmentEchelleVisible);
     EXPECT_FALSE(o->edSi->isEnabled());
     EXPECT_TRUE(o->pnlEchEtap->isHidden());
-    EXPECT_EQ(f->etat.p2, QPoint(40, 50));
-    EXPECT_NEAR(double(f->etat.echelle), 0.04, 1e-15);
+    EXPECT_EQ(f->seance->etalonnage().p2, QPoint(40, 50));
+    EXPECT_NEAR(double(f->seance->etalonnage().echelle), 0.04, 1e-15);
 }
 
-TEST_F(Etalonnage, IdenticalPointsAreRefusedWithTheFourLineBox) {
+TEST_F(OngletDEtalonnage, IdenticalPointsAreRefusedWithTheFourLineBox) {
     modeEchelle();
     reponse::Vu vu;
     reponse::bouton(QMessageBox::Ok, &vu);
@@ -188,14 +191,14 @@ TEST_F(Etalonnage, IdenticalPointsAreRefusedWithTheFourLineBox) {
     EXPECT_TRUE(vu.ouvert);
     EXPECT_EQ(vu.texte, QString::fromUtf8("Les points 1 et 2 sont identiques !\n\n"
                                           "Les sensibilités précédentes\nvont être rétablies..."));
-    EXPECT_EQ(f->etat.p1, QPoint(1, 1));
-    EXPECT_EQ(f->etat.p2, QPoint(2, 2));
+    EXPECT_EQ(f->seance->etalonnage().p1, QPoint(1, 1));
+    EXPECT_EQ(f->seance->etalonnage().p2, QPoint(2, 2));
     // The rest of the step still runs: the scale comes from the distance shown.
-    EXPECT_NEAR(double(f->etat.echelle), 1.41 / std::sqrt(2.0), 1e-15);
+    EXPECT_NEAR(double(f->seance->etalonnage().echelle), 1.41 / std::sqrt(2.0), 1e-15);
     EXPECT_EQ(o->lblP1X->text(), "pX= 1");
 }
 
-TEST_F(Etalonnage, CommaLocaleRepairsTheFirstPointAndPlacesTheCaret) {
+TEST_F(OngletDEtalonnage, CommaLocaleRepairsTheFirstPointAndPlacesTheCaret) {
     QLocale::setDefault(QLocale(QLocale::French));
     modeEchelle();
     o->edSi->selectAll();
@@ -205,7 +208,7 @@ TEST_F(Etalonnage, CommaLocaleRepairsTheFirstPointAndPlacesTheCaret) {
     EXPECT_FALSE(o->edSi->hasSelectedText());
     taper("5");
     EXPECT_EQ(o->edSi->text(), "0,5");
-    EXPECT_EQ(f->etat.distanceTexte, "0,5");
+    EXPECT_EQ(f->seance->etalonnage().distanceTexte, "0,5");
 
     reponse::Vu vu;
     reponse::bouton(QMessageBox::Ok, &vu);
@@ -217,7 +220,7 @@ TEST_F(Etalonnage, CommaLocaleRepairsTheFirstPointAndPlacesTheCaret) {
     EXPECT_EQ(fond(), QColor(255, 0, 0));
 }
 
-TEST_F(Etalonnage, TypingScientificNotationPassesThroughRefusedTexts) {
+TEST_F(OngletDEtalonnage, TypingScientificNotationPassesThroughRefusedTexts) {
     modeEchelle();
     o->edSi->selectAll();
     taper("2.9");
@@ -229,21 +232,21 @@ TEST_F(Etalonnage, TypingScientificNotationPassesThroughRefusedTexts) {
                                    "?!");
     EXPECT_EQ(o->lblSVert->text(), "erreur ?"
                                    "?!");
-    const long double avant = f->etat.echelle;
+    const long double avant = f->seance->etalonnage().echelle;
     EXPECT_EQ(taperRefuse("-"), avertissementPoint);
-    EXPECT_EQ(f->etat.echelle, avant);
+    EXPECT_EQ(f->seance->etalonnage().echelle, avant);
     taper("2");
     EXPECT_EQ(fond(), QColor(0, 255, 0));
-    EXPECT_NEAR(double(f->etat.echelle), 0.029 / std::sqrt(2.0), 1e-15);
-    EXPECT_EQ(f->etat.distanceTexte, "2.9E-2");
+    EXPECT_NEAR(double(f->seance->etalonnage().echelle), 0.029 / std::sqrt(2.0), 1e-15);
+    EXPECT_EQ(f->seance->etalonnage().distanceTexte, "2.9E-2");
 }
 
-TEST_F(Etalonnage, LeavingTheBoxRoundsToTheDigitsShownOrRestoresTheLastDistance) {
+TEST_F(OngletDEtalonnage, LeavingTheBoxRoundsToTheDigitsShownOrRestoresTheLastDistance) {
     modeEchelle();
     o->edSi->setText("1.2345");
     c->edSiExit();
     EXPECT_EQ(o->edSi->text(), " 1.23E+0");
-    EXPECT_NEAR(double(f->etat.echelle), 1.23 / std::sqrt(2.0), 1e-15);
+    EXPECT_NEAR(double(f->seance->etalonnage().echelle), 1.23 / std::sqrt(2.0), 1e-15);
 
     reponse::bouton(QMessageBox::Ok);
     o->edSi->setText("abc");
@@ -258,26 +261,26 @@ TEST_F(Etalonnage, LeavingTheBoxRoundsToTheDigitsShownOrRestoresTheLastDistance)
               QString::fromUtf8("3 - Entrez la distance p1p2 en mètre(s)"));
 }
 
-TEST_F(Etalonnage, ZeroDistanceAndBadInputNeverGiveANonFiniteScale) {
+TEST_F(OngletDEtalonnage, ZeroDistanceAndBadInputNeverGiveANonFiniteScale) {
     modeEchelle();
     o->edSi->setText("0");
-    EXPECT_EQ(f->etat.echelle, 0.0L);
+    EXPECT_EQ(f->seance->etalonnage().echelle, 0.0L);
     EXPECT_EQ(o->lblSHori->text(), " 0.00E+0 m / pxl");
     c->lectureCoordonnees(100, 0);
     EXPECT_EQ(o->lblYMetres->text(), "y=  0.00E+0");
     c->edSiExit(); // a zero is not kept: the scale of before the edit comes back
-    EXPECT_EQ(f->etat.echelle, 1.0L);
+    EXPECT_EQ(f->seance->etalonnage().echelle, 1.0L);
     EXPECT_EQ(fond(), QColor(255, 0, 0));
     {
         reponse::Vu vu; // nor does a scale point clicked with that zero in the box
         reponse::bouton(QMessageBox::Ok, &vu);
         c->clicEchelle(50, 50);
         EXPECT_TRUE(vu.ouvert);
-        EXPECT_EQ(f->etat.echelle, 1.0L);
+        EXPECT_EQ(f->seance->etalonnage().echelle, 1.0L);
     }
 
     o->edSi->setText("3");
-    const long double bonne = f->etat.echelle;
+    const long double bonne = f->seance->etalonnage().echelle;
     for (const QString& mauvais :
          {QString(10000, '9'), QString(10000, 'a'), QString("1e99999"), QString("NaN"),
           QString("inf"), QString(), QString("-1e-99999")}) {
@@ -285,7 +288,7 @@ TEST_F(Etalonnage, ZeroDistanceAndBadInputNeverGiveANonFiniteScale) {
         reponse::bouton(QMessageBox::Ok, &vu);
         o->edSi->setText(mauvais);
         EXPECT_TRUE(vu.ouvert) << mauvais.left(10).toStdString();
-        EXPECT_EQ(f->etat.echelle, bonne);
+        EXPECT_EQ(f->seance->etalonnage().echelle, bonne);
         EXPECT_EQ(o->lblSHori->text(), "erreur ?"
                                        "?!");
     }
@@ -300,11 +303,11 @@ TEST_F(Etalonnage, ZeroDistanceAndBadInputNeverGiveANonFiniteScale) {
     reponse::bouton(QMessageBox::Ok, &vu);
     c->clicEchelle(30, 30);
     EXPECT_TRUE(vu.ouvert);
-    EXPECT_EQ(f->etat.p1, QPoint(30, 30));
-    EXPECT_EQ(f->etat.echelle, bonne);
+    EXPECT_EQ(f->seance->etalonnage().p1, QPoint(30, 30));
+    EXPECT_EQ(f->seance->etalonnage().echelle, bonne);
 }
 
-TEST_F(Etalonnage, SegmentColourFromTheColourDialog) {
+TEST_F(OngletDEtalonnage, SegmentColourFromTheColourDialog) {
     modeEchelle();
     reponse::dialogue([](QWidget* w) {
         auto* d = qobject_cast<QColorDialog*>(w);
@@ -331,19 +334,19 @@ TEST_F(Etalonnage, SegmentColourFromTheColourDialog) {
     EXPECT_EQ(f->etat.couleurEchelle, QColor(10, 20, 30));
 }
 
-TEST_F(Etalonnage, ClicksOnTheImageWithoutAClipOrInMeasuringModeAreNotCalibration) {
+TEST_F(OngletDEtalonnage, ClicksOnTheImageWithoutAClipOrInMeasuringModeAreNotCalibration) {
     QMouseEvent e(QEvent::MouseButtonRelease, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
                   Qt::NoButton, Qt::NoModifier);
     EXPECT_FALSE(c->PaintBox1MouseUpEtalonnage(&e)); // measuring: acquisition's click
     o->rbChxOrig->click();
     EXPECT_TRUE(c->PaintBox1MouseUpEtalonnage(&e)); // taken, but no clip is open
-    EXPECT_EQ(f->etat.xOrig, 0);
+    EXPECT_EQ(f->seance->etalonnage().xOrig, 0);
     QMouseEvent droit(QEvent::MouseButtonRelease, QPointF(10, 10), QPointF(10, 10), Qt::RightButton,
                       Qt::NoButton, Qt::NoModifier);
     EXPECT_FALSE(c->PaintBox1MouseUpEtalonnage(&droit));
 }
 
-TEST_F(Etalonnage, FocusEntersAndLeavesTheBoxButAWarningDoesNotLeaveIt) {
+TEST_F(OngletDEtalonnage, FocusEntersAndLeavesTheBoxButAWarningDoesNotLeaveIt) {
     f->show();
     f->PageControl1->setCurrentWidget(f->tsEtalon);
     f->activateWindow();
@@ -366,9 +369,9 @@ TEST_F(Etalonnage, FocusEntersAndLeavesTheBoxButAWarningDoesNotLeaveIt) {
 
 namespace {
 // The same session with the image area laid out and a clip standing as open.
-struct EtalonnageSouris : Etalonnage {
+struct EtalonnageSouris : OngletDEtalonnage {
     void SetUp() override {
-        Etalonnage::SetUp();
+        OngletDEtalonnage::SetUp();
         f->setTemoinClip([] { return true; });
         f->PaintBox1->setGeometry(4, 4, 200, 100);
         f->pnl1AVI->resize(208, 108);
@@ -384,22 +387,22 @@ struct EtalonnageSouris : Etalonnage {
 
 TEST_F(EtalonnageSouris, ImageClicksFollowTheSubState) {
     cliquer(30, 30); // measuring: not calibration
-    EXPECT_EQ(f->etat.xOrig, 0);
+    EXPECT_EQ(f->seance->etalonnage().xOrig, 0);
 
     o->rbChxOrig->click();
     cliquer(30, 40);
-    EXPECT_EQ(f->etat.xOrig, 30);
-    EXPECT_EQ(f->etat.yOrig, 40);
+    EXPECT_EQ(f->seance->etalonnage().xOrig, 30);
+    EXPECT_EQ(f->seance->etalonnage().yOrig, 40);
     cliquer(250, 40); // outside the displayed image
-    EXPECT_EQ(f->etat.xOrig, 30);
+    EXPECT_EQ(f->seance->etalonnage().xOrig, 30);
 
     modeEchelle();
     cliquer(10, 10);
-    EXPECT_EQ(f->etat.p1, QPoint(10, 10));
+    EXPECT_EQ(f->seance->etalonnage().p1, QPoint(10, 10));
     o->chkBoxPt2->click();
     cliquer(40, 50);
-    EXPECT_EQ(f->etat.p2, QPoint(40, 50));
-    EXPECT_EQ(f->etat.xOrig, 30);
+    EXPECT_EQ(f->seance->etalonnage().p2, QPoint(40, 50));
+    EXPECT_EQ(f->seance->etalonnage().xOrig, 30);
     o->edSi->setText("2");
     EXPECT_EQ(o->lblSHori->text(), " 4.00E-2 m / pxl");
 
@@ -410,7 +413,7 @@ TEST_F(EtalonnageSouris, ImageClicksFollowTheSubState) {
     c->ChxOrigRAZ();
     c->etalonSimuRAZ();
     cliquer(60, 60);
-    EXPECT_EQ(f->etat.p2, QPoint(40, 50));
+    EXPECT_EQ(f->seance->etalonnage().p2, QPoint(40, 50));
 }
 
 TEST_F(EtalonnageSouris, ReadOutAndCoordinateBarHint) {
@@ -436,8 +439,10 @@ TEST_F(EtalonnageSouris, ReadOutAndCoordinateBarHint) {
 }
 
 TEST_F(EtalonnageSouris, SegmentAndCrossesAppearAtOnceAndTakeTheChosenColour) {
-    f->etat.p1 = QPoint(20, 20);
-    f->etat.p2 = QPoint(60, 20);
+    etalonner(*f->seance, [&](Etalonnage& c) {
+        c.p1 = QPoint(20, 20);
+        c.p2 = QPoint(60, 20);
+    });
     modeEchelle();
     const QImage& calque = f->PaintBox1->calque;
     EXPECT_EQ(calque.pixelColor(16, 20), QColor(Qt::red));  // cross on p1

@@ -10,7 +10,7 @@
 using saisie::lireReel;
 
 TEST(Conversion, MappingAndOrientations) {
-    EtatSession e;
+    Etalonnage e;
     e.xOrig = 20;
     e.yOrig = 100;
     e.echelle = 0.5L;

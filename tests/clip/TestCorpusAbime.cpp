@@ -9,6 +9,7 @@
 #include "clip/ZonePointage.h"
 #include "measure/ControleurTableau.h"
 #include "measure/GrilleMesures.h"
+#include "model/Seance.h"
 #include "platform/PeripheriqueMedia.h"
 
 #include <QAbstractButton>
@@ -124,7 +125,7 @@ QString texteCellule(TForm1& f, int c, int r) {
 // Steps to the last image and back, each number shown agreeing with the device.
 void parcourir(TForm1& f) {
     auto* nav = f.navigation;
-    const int n = f.etat.nbImages;
+    const int n = f.seance->clip().nbImages;
     for (int i = 1; i < n; ++i)
         nav->bbtnSui->click();
     EXPECT_EQ(f.etat.noImage, n - 1);
@@ -159,7 +160,7 @@ TEST_P(CorpusAbime, EachDamagedCopyOpensWhollyOrLeavesThePreviousClip) {
         SCOPED_TRACE(a.nom.toStdString());
         const QString chemin = abime::ecrire(a.nom + "." + QFileInfo(nom).suffix(), a.octets);
         // The clip open before has a measure that a failed opening must not lose.
-        const QString avantNom = f->etat.nomClip;
+        const QString avantNom = f->seance->clip().nom();
         const int ligne = f->etat.noImage + 1;
         QTest::mouseClick(f->PaintBox1, Qt::LeftButton, {}, QPoint(12, 9));
         ASSERT_EQ(texteCellule(*f, 1, ligne), "12");
@@ -179,13 +180,13 @@ TEST_P(CorpusAbime, EachDamagedCopyOpensWhollyOrLeavesThePreviousClip) {
                         textes[0].startsWith("Le ") || textes[0].startsWith("L'"))
                 << textes[0].toStdString();
             EXPECT_TRUE(f->clipOuvert());
-            EXPECT_EQ(f->etat.nomClip, avantNom);
+            EXPECT_EQ(f->seance->clip().nom(), avantNom);
             EXPECT_EQ(f->etat.noImage, avantImage);
             EXPECT_EQ(texteCellule(*f, 1, ligne), "12");
             continue;
         }
         EXPECT_TRUE(textes.isEmpty()) << textes.join('|').toStdString();
-        const int n = f->etat.nbImages;
+        const int n = f->seance->clip().nbImages;
         EXPECT_GE(n, a.imagesMin);
         if (a.imagesAttendues >= 0) {
             EXPECT_EQ(n, a.imagesAttendues);

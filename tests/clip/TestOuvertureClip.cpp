@@ -1,5 +1,6 @@
 #include "aides/AviAbime.h"
 #include "aides/ClipsTest.h"
+#include "aides/DocumentEssai.h"
 #include "aides/ReponseModale.h"
 #include "app/ControleurFenetre.h"
 #include "app/Demarrage.h"
@@ -123,27 +124,29 @@ void cliquerPuisTaper(QWidget* w, TForm1& f, const QString& apercu, const QStrin
 TEST(OuvertureClip, StateAfterOpening) {
     auto f = demarrer();
     f->show();
-    f->etat.xOrig = 12;
-    f->etat.sensY = -1;
-    f->etat.echelle = 0.5L;
+    etalonner(*f->seance, [&](Etalonnage& c) {
+        c.xOrig = 12;
+        c.sensY = -1;
+        c.echelle = 0.5L;
+    });
     const QString chemin = clip25();
     ouvrir(*f, chemin);
     const EtatSession& e = f->etat;
 
     EXPECT_TRUE(f->clipOuvert());
-    EXPECT_EQ(e.nbImages, 10);
-    EXPECT_NEAR(double(e.periode), 0.04, 1e-9);
+    EXPECT_EQ(f->seance->clip().nbImages, 10);
+    EXPECT_NEAR(double(f->seance->clip().periode), 0.04, 1e-9);
     EXPECT_EQ(e.frequence, 25);
-    EXPECT_EQ(e.nomClip, "ouverture25.avi");
-    EXPECT_EQ(e.largeurClip, 320);
-    EXPECT_EQ(e.hauteurClip, 240);
+    EXPECT_EQ(f->seance->clip().nom(), "ouverture25.avi");
+    EXPECT_EQ(f->seance->clip().largeur, 320);
+    EXPECT_EQ(f->seance->clip().hauteur, 240);
     EXPECT_EQ(e.largeurAff, 320);
     EXPECT_EQ(e.hauteurAff, 240);
-    EXPECT_EQ(e.xOrig, 0);
-    EXPECT_EQ(e.yOrig, 239);
-    EXPECT_EQ(e.sensX, 1);
-    EXPECT_EQ(e.sensY, 1);
-    EXPECT_EQ(double(e.echelle), 1.0);
+    EXPECT_EQ(f->seance->etalonnage().xOrig, 0);
+    EXPECT_EQ(f->seance->etalonnage().yOrig, 239);
+    EXPECT_EQ(f->seance->etalonnage().sensX, 1);
+    EXPECT_EQ(f->seance->etalonnage().sensY, 1);
+    EXPECT_EQ(double(f->seance->etalonnage().echelle), 1.0);
     EXPECT_EQ(e.taillePc, 100);
     EXPECT_TRUE(e.adapte);
     EXPECT_FALSE(e.appliquerTaille);
@@ -209,7 +212,7 @@ TEST(OuvertureClip, TimeColumnFollowsTheClipsPeriodInTheLocale) {
         EXPECT_EQ(t.cellule(0, 2), QString("0") + sep + "040");
         EXPECT_EQ(t.cellule(0, 3), QString("0") + sep + "080");
         EXPECT_EQ(t.cellule(0, 10), QString("0") + sep + "360");
-        EXPECT_EQ(f->etat.formatT, "0.000");
+        EXPECT_EQ(f->seance->decimalesT(), 3);
     }
     QLocale::setDefault(QLocale::system());
 }
@@ -218,10 +221,10 @@ TEST(OuvertureClip, NtscRateKeepsItsExactPeriod) {
     QLocale::setDefault(QLocale(QLocale::English));
     auto f = demarrer();
     ouvrir(*f, clipstest::clip("ntsc.avi", {"--rate", "30000/1001", "--frames", "10"}));
-    EXPECT_NEAR(double(f->etat.periode), 1001.0 / 30000, 1e-12);
+    EXPECT_NEAR(double(f->seance->clip().periode), 1001.0 / 30000, 1e-12);
     EXPECT_EQ(f->etat.frequence, 30);
     EXPECT_EQ(f->tableau->grille1().cellule(0, 10), "0.300"); // 9 x 33.367 ms
-    EXPECT_TRUE(f->etat.datesImages.empty());                 // evenly spaced: (r - t0) x periode
+    EXPECT_TRUE(f->seance->clip().dates.empty());             // evenly spaced: (r - t0) x periode
     QLocale::setDefault(QLocale::system());
 }
 
@@ -256,7 +259,7 @@ TEST(OuvertureClip, VariableRateClipIsTimedByItsOwnClock) {
 
     // The next clip, evenly spaced, goes back to the period.
     ouvrir(*f, clip25());
-    EXPECT_TRUE(f->etat.datesImages.empty());
+    EXPECT_TRUE(f->seance->clip().dates.empty());
     EXPECT_EQ(f->tableau->grille1().cellule(0, 10), "0,360");
     f->clip->RAZProClip();
     EXPECT_EQ(texte(*f, "lblFrequence"), "Fréquence : 25 images / s");
@@ -266,11 +269,11 @@ TEST(OuvertureClip, VariableRateClipIsTimedByItsOwnClock) {
 TEST(OuvertureClip, CancellingKeepsTheOpenClip) {
     auto f = demarrer();
     ouvrir(*f, clip25());
-    f->etat.xOrig = 17;
+    etalonner(*f->seance, [&](Etalonnage& c) { c.xOrig = 17; });
     reponse::dialogue([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
     f->clip->bbtnOpenAviClick();
     EXPECT_TRUE(f->clipOuvert());
-    EXPECT_EQ(f->etat.xOrig, 17);
+    EXPECT_EQ(f->seance->etalonnage().xOrig, 17);
     EXPECT_EQ(f->PageControl1->currentWidget(), f->tsProClip);
     EXPECT_EQ(texte(*f, "lblFile"), "Fichier : ouverture25.avi");
     EXPECT_EQ(texte(*f, "lblNbImages"), "Nombre d'images : 10");
@@ -311,7 +314,7 @@ TEST(OuvertureClip, PropertiesTabDescribesTheOpenClipNotTheLastPreview) {
     };
 
     parcourir(a, b);
-    ASSERT_EQ(f->etat.nomClip, "proprietes_b.avi");
+    ASSERT_EQ(f->seance->clip().nom(), "proprietes_b.avi");
     EXPECT_EQ(tab(), tabB);
 
     // Cancelled, or a file that does not open: the tab describes B, which stays open.
@@ -321,7 +324,7 @@ TEST(OuvertureClip, PropertiesTabDescribesTheOpenClipNotTheLastPreview) {
     reponse::Vu erreur;
     parcourir(a, illisible, &erreur);
     EXPECT_TRUE(erreur.ouvert);
-    EXPECT_EQ(f->etat.nomClip, "proprietes_b.avi");
+    EXPECT_EQ(f->seance->clip().nom(), "proprietes_b.avi");
     EXPECT_EQ(tab(), tabB);
     QLocale::setDefault(QLocale::system());
 }
@@ -343,8 +346,8 @@ TEST(OuvertureClip, DialogOpensTheChosenFileAndFollowsShortcuts) {
     l.close();
     reponse::dialogue([&](QWidget* w) { choisir(w, lien); });
     f->action("mnuChargerAvi")->trigger();
-    EXPECT_EQ(f->etat.nbImages, 3);
-    EXPECT_EQ(f->etat.nomClip, "par_raccourci.avi");
+    EXPECT_EQ(f->seance->clip().nbImages, 3);
+    EXPECT_EQ(f->seance->clip().nom(), "par_raccourci.avi");
 }
 
 TEST(OuvertureClip, ClipsFolderFollowsTheLastClipOnlyInMode0) {
@@ -373,7 +376,7 @@ TEST(OuvertureClip, OneImageClipEnablesForwardCommands) {
     f->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
     ouvrir(*f, clipstest::clip("une_image.avi", {"--codec", "mjpeg", "--frames", "1"}));
-    EXPECT_EQ(f->etat.nbImages, 1);
+    EXPECT_EQ(f->seance->clip().nbImages, 1);
     // What the user sees once the deferred redraws and the window's repaints have run.
     QTest::qWait(300);
     EXPECT_FALSE(f->etat.redessinDemande);
@@ -392,10 +395,12 @@ TEST(OuvertureClip, OneImageClipEnablesForwardCommands) {
 TEST(OuvertureClip, AnotherClipReplacesTheFirst) {
     auto f = demarrer();
     ouvrir(*f, clip25());
-    f->etat.xOrig = 40;
-    f->etat.echelle = 0.01L;
-    f->etat.p1 = QPoint(30, 40);
-    f->etat.p2 = QPoint(50, 60);
+    etalonner(*f->seance, [&](Etalonnage& c) {
+        c.xOrig = 40;
+        c.echelle = 0.01L;
+        c.p1 = QPoint(30, 40);
+        c.p2 = QPoint(50, 60);
+    });
     f->tableau->ecrirePoint(1, 3, 100, 50);
     ASSERT_FALSE(f->tableau->grille0().cellule(1, 3).isEmpty());
     // Appearance chosen for point 1 survives; a second point's does not matter here.
@@ -405,14 +410,14 @@ TEST(OuvertureClip, AnotherClipReplacesTheFirst) {
         clipstest::clip("ouverture_second.avi",
                         {"--codec", "mjpeg", "--size", "160x120", "--rate", "10", "--frames", "7"});
     ouvrir(*f, second);
-    EXPECT_EQ(f->etat.nbImages, 7);
+    EXPECT_EQ(f->seance->clip().nbImages, 7);
     EXPECT_EQ(f->etat.frequence, 10);
-    EXPECT_EQ(f->etat.largeurClip, 160);
-    EXPECT_EQ(f->etat.yOrig, 119);
-    EXPECT_EQ(f->etat.xOrig, 0);
-    EXPECT_EQ(double(f->etat.echelle), 1.0);
-    EXPECT_EQ(f->etat.p1, QPoint(1, 1));
-    EXPECT_EQ(f->etat.p2, QPoint(2, 2));
+    EXPECT_EQ(f->seance->clip().largeur, 160);
+    EXPECT_EQ(f->seance->etalonnage().yOrig, 119);
+    EXPECT_EQ(f->seance->etalonnage().xOrig, 0);
+    EXPECT_EQ(double(f->seance->etalonnage().echelle), 1.0);
+    EXPECT_EQ(f->seance->etalonnage().p1, QPoint(1, 1));
+    EXPECT_EQ(f->seance->etalonnage().p2, QPoint(2, 2));
     EXPECT_EQ(f->MediaPlayer1->nomFichier(), second);
     EXPECT_EQ(f->pnl1AVI->size(), QSize(168, 128));
     EXPECT_EQ(clipstest::indexAffiche(f->pnl1AVI, QRect(4, 4, 160, 120)), 0);
@@ -430,11 +435,10 @@ TEST(OuvertureClip, AFileThatDoesNotOpenLeavesTheOpenClipItsTableAndCalibration)
     ASSERT_FALSE(bon.isEmpty());
     fabrique::Champs vide;
     vide.images = 0;
-    const QString mauvais[] = {copie(bon, "tronque.avi", 300),
-                               ecrire("hasard.avi", abime::hasard(50000, 3)),
-                               ecrire("texte.avi", "Ceci n'est pas un clip.\r\n"),
-                               ecrire("sans_images.avi", fabrique::canonique(vide)),
-                               clipstest::dossier() + "/absent.avi"};
+    const QString mauvais[] = {
+        copie(bon, "tronque.avi", 300), ecrire("hasard.avi", abime::hasard(50000, 3)),
+        ecrire("texte.avi", "Ceci n'est pas un clip.\r\n"),
+        ecrire("sans_images.avi", fabrique::canonique(vide)), clipstest::dossier() + "/absent.avi"};
 
     auto f = demarrer();
     QTemporaryDir programme;
@@ -442,10 +446,12 @@ TEST(OuvertureClip, AFileThatDoesNotOpenLeavesTheOpenClipItsTableAndCalibration)
     f->etat.config[3] = "0";
     ouvrir(*f, bon);
     f->tableau->ecrirePoint(1, 2, 10, 20);
-    f->etat.xOrig = 40;
-    f->etat.sensY = -1;
-    f->etat.echelle = 0.01L;
-    f->etat.p1 = QPoint(30, 40);
+    etalonner(*f->seance, [&](Etalonnage& c) {
+        c.xOrig = 40;
+        c.sensY = -1;
+        c.echelle = 0.01L;
+        c.p1 = QPoint(30, 40);
+    });
     f->navigation->mpPositionner(3);
     const QString metres = f->tableau->grille1().cellule(1, 2);
     const QString config4 = f->etat.config[4];
@@ -468,14 +474,14 @@ TEST(OuvertureClip, AFileThatDoesNotOpenLeavesTheOpenClipItsTableAndCalibration)
         EXPECT_EQ(f->MediaPlayer1->nomFichier(), QFileInfo(bon).absoluteFilePath());
         EXPECT_EQ(f->etat.noImage, 3);
         EXPECT_EQ(f->MediaPlayer1->indexAffiche(), 3);
-        EXPECT_EQ(f->etat.nbImages, 10);
+        EXPECT_EQ(f->seance->clip().nbImages, 10);
         EXPECT_EQ(f->tableau->grille0().cellule(1, 2), "10");
         EXPECT_EQ(f->tableau->grille1().cellule(1, 2), metres);
-        EXPECT_EQ(f->etat.xOrig, 40);
-        EXPECT_EQ(f->etat.sensY, -1);
-        EXPECT_EQ(double(f->etat.echelle), 0.01);
-        EXPECT_EQ(f->etat.p1, QPoint(30, 40));
-        EXPECT_EQ(f->etat.nomClip, "ouverture25.avi");
+        EXPECT_EQ(f->seance->etalonnage().xOrig, 40);
+        EXPECT_EQ(f->seance->etalonnage().sensY, -1);
+        EXPECT_EQ(double(f->seance->etalonnage().echelle), 0.01);
+        EXPECT_EQ(f->seance->etalonnage().p1, QPoint(30, 40));
+        EXPECT_EQ(f->seance->clip().nom(), "ouverture25.avi");
         EXPECT_EQ(f->fenetre->cheminClip(), QFileInfo(bon).absoluteFilePath());
         EXPECT_EQ(f->etat.config[4], config4);
         EXPECT_FALSE(f->etat.effacerSansConfirmer);
@@ -490,11 +496,11 @@ TEST(OuvertureClip, AFileThatDoesNotOpenLeavesTheOpenClipItsTableAndCalibration)
 }
 
 TEST(OuvertureClip, AnotherContainerNamedAviShowsTheDecodersCodec) {
-    const QString mp4 = clipstest::clip("conteneur.mp4", {"--codec", "h264", "--frames", "5",
-                                                          "--size", "160x120"});
+    const QString mp4 =
+        clipstest::clip("conteneur.mp4", {"--codec", "h264", "--frames", "5", "--size", "160x120"});
     auto f = demarrer();
     ouvrir(*f, copie(mp4, "conteneur_mp4.avi"));
-    EXPECT_EQ(f->etat.nbImages, 5);
+    EXPECT_EQ(f->seance->clip().nbImages, 5);
     EXPECT_EQ(f->etat.fourccClip, "h264");
     f->clip->RAZProClip();
     EXPECT_EQ(texte(*f, "lblCodec2"), "h264");

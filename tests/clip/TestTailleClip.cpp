@@ -1,4 +1,5 @@
 #include "aides/ClipsTest.h"
+#include "aides/DocumentEssai.h"
 #include "aides/ReponseModale.h"
 #include "app/ControleurFenetre.h"
 #include "app/Demarrage.h"
@@ -9,9 +10,9 @@
 #include "clip/ZonePointage.h"
 #include "dialogs/TtailleImaBox.h"
 #include "measure/ControleurTableau.h"
-#include "model/Seance.h"
 #include "measure/GrilleMesures.h"
 #include "measure/HautBas.h"
+#include "model/Seance.h"
 #include "platform/PeripheriqueMedia.h"
 
 #include <QAction>
@@ -19,8 +20,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -77,9 +78,8 @@ void fleche(HautBas* u, bool haut, int n = 1) {
     opt.initFrom(u);
     opt.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
     opt.buttonSymbols = u->buttonSymbols();
-    const QRect r = u->style()->subControlRect(QStyle::CC_SpinBox, &opt,
-                                                haut ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown,
-                                                u);
+    const QRect r = u->style()->subControlRect(
+        QStyle::CC_SpinBox, &opt, haut ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown, u);
     for (int i = 0; i < n; ++i)
         QTest::mouseClick(u, Qt::LeftButton, {}, r.center());
 }
@@ -103,13 +103,16 @@ TEST(TailleClip, AdapterFitsTheClipInTheDisplayArea) {
     int position = 0;
     bool coche = false;
     reponse::Vu vu;
-    dansDialogue(*f, "mnuImaAdapter", [&](TtailleImaBox* d) {
-        titre = d->windowTitle();
-        pc = d->pnlPc->text();
-        position = d->udPc->value();
-        coche = d->chkBxAdapter->isChecked();
-        d->OKBtn->click();
-    }, &vu);
+    dansDialogue(
+        *f, "mnuImaAdapter",
+        [&](TtailleImaBox* d) {
+            titre = d->windowTitle();
+            pc = d->pnlPc->text();
+            position = d->udPc->value();
+            coche = d->chkBxAdapter->isChecked();
+            d->OKBtn->click();
+        },
+        &vu);
     EXPECT_EQ(vu.objet, "TtailleImaBox");
     EXPECT_EQ(titre, "Taille du clip (actuellement 100%)");
     EXPECT_TRUE(coche);
@@ -143,8 +146,10 @@ TEST(TailleClip, AdapterFitsTheClipInTheDisplayArea) {
 TEST(TailleClip, HalfSizeKeepsTheOriginAndAsksNothingWithAnEmptyTable) {
     auto f = fenetreAvecClip(clip320());
     EtatSession& e = f->etat;
-    e.xOrig = 100;
-    e.yOrig = 50;
+    etalonner(*f->seance, [&](Etalonnage& c) {
+        c.xOrig = 100;
+        c.yOrig = 50;
+    });
     f->pnl1AVI->move(30, 20); // dragged by the user
     bool coche = true;
     dansDialogue(*f, "mnuImaAutre", [&](TtailleImaBox* d) {
@@ -160,8 +165,8 @@ TEST(TailleClip, HalfSizeKeepsTheOriginAndAsksNothingWithAnEmptyTable) {
     EXPECT_EQ(f->pnl1AVI->pos(), QPoint(30, 20)); // "Adapter" unticked: the panel stays
     EXPECT_EQ(f->PaintBox1->size(), QSize(160, 120));
     EXPECT_EQ(f->MediaPlayer1->imageAffichee().size(), QSize(160, 120));
-    EXPECT_EQ(e.xOrig, 100);
-    EXPECT_EQ(e.yOrig, 50);
+    EXPECT_EQ(f->seance->etalonnage().xOrig, 100);
+    EXPECT_EQ(f->seance->etalonnage().yOrig, 50);
     EXPECT_EQ(e.taillePc, 50);
     EXPECT_EQ(texte(*f, "lblAdapt"), "Adaptation : 50%");
     EXPECT_TRUE(actif(*f, "mnuIma100"));
@@ -183,13 +188,15 @@ TEST(TailleClip, HundredPercentAsksBeforeErasingTheTableAndTheScale) {
     ASSERT_EQ(e.taillePc, 50);
     pointEnregistre(*f, 40, 30);
     ASSERT_EQ(f->tableau->grille0().cellule(1, 1), "40");
-    e.echelle = 0.01L;
-    e.p1 = QPoint(10, 10);
+    etalonner(*f->seance, [&](Etalonnage& c) {
+        c.echelle = 0.01L;
+        c.p1 = QPoint(10, 10);
+    });
 
     // "OK" on the unchanged percentage from "Autre...": nothing is asked or erased.
     dansDialogue(*f, "mnuImaAutre", [&](TtailleImaBox* d) { d->OKBtn->click(); });
     EXPECT_EQ(f->tableau->grille0().cellule(1, 1), "40");
-    EXPECT_EQ(double(e.echelle), 0.01);
+    EXPECT_EQ(double(f->seance->etalonnage().echelle), 0.01);
 
     // "100%", spinner untouched: the question; No keeps everything.
     reponse::Vu question;
@@ -207,7 +214,7 @@ TEST(TailleClip, HundredPercentAsksBeforeErasingTheTableAndTheScale) {
     EXPECT_EQ(e.largeurAff, 160);
     EXPECT_EQ(f->tableau->grille0().cellule(1, 1), "40");
     EXPECT_EQ(f->tableau->grille1().cellule(1, 1).isEmpty(), false);
-    EXPECT_EQ(double(e.echelle), 0.01);
+    EXPECT_EQ(double(f->seance->etalonnage().echelle), 0.01);
 
     // "100%" then "Annuler": the spinner goes back to the size in force.
     dansDialogue(*f, "mnuIma100", [&](TtailleImaBox* d) { d->CancelBtn->click(); });
@@ -222,14 +229,14 @@ TEST(TailleClip, HundredPercentAsksBeforeErasingTheTableAndTheScale) {
     EXPECT_TRUE(oui.ouvert);
     EXPECT_EQ(f->tableau->grille0().cellule(1, 1), "");
     EXPECT_EQ(f->tableau->grille1().cellule(1, 1), "");
-    EXPECT_EQ(double(e.echelle), 1.0);
-    EXPECT_EQ(e.p1, QPoint(1, 1));
-    EXPECT_EQ(e.p2, QPoint(2, 2));
+    EXPECT_EQ(double(f->seance->etalonnage().echelle), 1.0);
+    EXPECT_EQ(f->seance->etalonnage().p1, QPoint(1, 1));
+    EXPECT_EQ(f->seance->etalonnage().p2, QPoint(2, 2));
     EXPECT_EQ(e.taillePc, 100);
     EXPECT_EQ(e.largeurAff, 320);
     EXPECT_EQ(f->pnl1AVI->size(), QSize(328, 248));
     EXPECT_FALSE(actif(*f, "mnuIma100"));
-    EXPECT_EQ(f->MediaPlayer1->indexAffiche(), 0); // the first image again
+    EXPECT_EQ(f->MediaPlayer1->indexAffiche(), 0);      // the first image again
     EXPECT_FALSE(f->action("mnuAnnuler")->isEnabled()); // nothing to give back at this size
 }
 
@@ -244,7 +251,7 @@ TEST(TailleClip, HeldSpinnerAcceleratesAndReleaseResetsIt) {
         QStyleOptionSpinBox opt;
         opt.initFrom(d->udPc);
         const QRect haut = d->udPc->style()->subControlRect(QStyle::CC_SpinBox, &opt,
-                                                           QStyle::SC_SpinBoxUp, d->udPc);
+                                                            QStyle::SC_SpinBoxUp, d->udPc);
         QTest::mousePress(d->udPc, Qt::LeftButton, {}, haut.center());
         enfonce = f->etat.boutonPcEnfonce;
         cocheApresAppui = d->chkBxAdapter->isChecked();
@@ -283,16 +290,16 @@ TEST(TailleClip, LargeClipOpensFittedAndIsPointedWhole) {
     EXPECT_TRUE(f->ScrollBox1->viewport()->rect().contains(f->pnl1AVI->geometry()))
         << f->pnl1AVI->geometry().right() << " " << f->ScrollBox1->viewport()->width();
     // The origin is the bottom-left pixel of the image as shown.
-    EXPECT_EQ(e.xOrig, 0);
-    EXPECT_EQ(e.yOrig, e.hauteurAff - 1);
+    EXPECT_EQ(f->seance->etalonnage().xOrig, 0);
+    EXPECT_EQ(f->seance->etalonnage().yOrig, e.hauteurAff - 1);
     // The calibration tab reads the scale points from that origin at once.
     const OngletEtalonnage& o = f->etalonnage->o;
     EXPECT_EQ(o.lblP1X->text(), "pX= 1");
-    EXPECT_EQ(o.lblP1Y->text(), QString("pY= %1").arg(e.yOrig - 1));
+    EXPECT_EQ(o.lblP1Y->text(), QString("pY= %1").arg(f->seance->etalonnage().yOrig - 1));
     EXPECT_EQ(o.lblP2X->text(), "pX= 2");
-    EXPECT_EQ(o.lblP2Y->text(), QString("pY= %1").arg(e.yOrig - 2));
+    EXPECT_EQ(o.lblP2Y->text(), QString("pY= %1").arg(f->seance->etalonnage().yOrig - 2));
     // The document holds that origin too, so that undoing a later change goes back to it.
-    EXPECT_EQ(f->seance->etalonnage().yOrig, e.yOrig);
+    EXPECT_EQ(f->seance->etalonnage().yOrig, f->seance->etalonnage().yOrig);
 
     // A click on the bottom-right pixel records a pixel of the displayed image.
     pointEnregistre(*f, e.largeurAff - 1, e.hauteurAff - 1);
@@ -336,8 +343,8 @@ TEST(TailleClip, LargeClipAtHundredPercentScrollsAndDragsToEveryPixel) {
         QMouseEvent appui(QEvent::MouseButtonPress, prise, depart, Qt::LeftButton, Qt::LeftButton,
                           Qt::NoModifier);
         QApplication::sendEvent(p, &appui);
-        QMouseEvent deplace(QEvent::MouseMove, prise, depart + trajet, Qt::NoButton,
-                            Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent deplace(QEvent::MouseMove, prise, depart + trajet, Qt::NoButton, Qt::LeftButton,
+                            Qt::NoModifier);
         QApplication::sendEvent(p, &deplace);
         QMouseEvent relache(QEvent::MouseButtonRelease, prise, depart + trajet, Qt::LeftButton,
                             Qt::NoButton, Qt::NoModifier);

@@ -3,6 +3,7 @@
 
 #include "measure/PointageTest.h"
 
+#include "aides/DocumentEssai.h"
 #include "aides/ReponseModale.h"
 #include "dialogs/FormeDessin.h"
 #include "dialogs/TdlgImprimer.h"
@@ -104,7 +105,7 @@ TEST(ImpressionFenetre, ProposedScaleSizesAndPreviews) {
     // "Annuler" brought back the scale of the showing.
     EXPECT_EQ(f->dlg.dlgImprimer->edEch->text(), " 1.00E+2");
     // A new distance entry asks for a new proposal.
-    f->etat.echelle = 0.001L;
+    etalonner(*f->seance, [&](Etalonnage& c) { c.echelle = 0.001L; });
     f->etat.echelleImpressionARevoir = true;
     imprimer(*f, [](TdlgImprimer* d) {
         EXPECT_EQ(d->edEch->text(), " 1.00E-1"); // 0.32 m on the page

@@ -6,6 +6,7 @@
 #include "dialogs/TSauveTableauPPBox.h"
 #include "measure/ControleurTableau.h"
 #include "measure/GrilleMesures.h"
+#include "model/Seance.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -51,7 +52,7 @@ TEST_F(MesuresNonEnregistrees, AskedAfterAClickNotAfterSaving) {
 
     // An empty table goes without a question.
     EXPECT_FALSE(ouvrir(*f, clipA()).ouvert);
-    EXPECT_EQ(f->etat.nomClip, "abandonA.avi");
+    EXPECT_EQ(f->seance->clip().nom(), "abandonA.avi");
     EXPECT_FALSE(ouvrir(*f, clipA()).ouvert);
 
     // A click records a point: "Non" keeps the clip, its image and the table.
@@ -60,8 +61,8 @@ TEST_F(MesuresNonEnregistrees, AskedAfterAClickNotAfterSaving) {
     const int image = f->etat.noImage;
     reponse::Vu question = ouvrir(*f, clipB());
     EXPECT_EQ(question.texte, kQuestion);
-    EXPECT_EQ(f->etat.nomClip, "abandonA.avi");
-    EXPECT_EQ(f->etat.nbImages, 4);
+    EXPECT_EQ(f->seance->clip().nom(), "abandonA.avi");
+    EXPECT_EQ(f->seance->clip().nbImages, 4);
     EXPECT_TRUE(f->clipOuvert());
     EXPECT_EQ(f->etat.noImage, image);
     EXPECT_EQ(f->tableau->grille0().cellule(1, 1), "30");
@@ -76,7 +77,7 @@ TEST_F(MesuresNonEnregistrees, AskedAfterAClickNotAfterSaving) {
     QTest::mouseClick(f->PaintBox1, Qt::LeftButton, {}, QPoint(50, 60));
     EXPECT_TRUE(f->tableau->mesuresNonEnregistrees());
     EXPECT_EQ(ouvrir(*f, clipB(), QMessageBox::Yes).texte, kQuestion);
-    EXPECT_EQ(f->etat.nomClip, "abandonB.avi");
+    EXPECT_EQ(f->seance->clip().nom(), "abandonB.avi");
     EXPECT_TRUE(f->tableau->grille0().cellule(1, 1).isEmpty());
     EXPECT_TRUE(f->tableau->grille0().cellule(1, 2).isEmpty());
 
@@ -86,7 +87,7 @@ TEST_F(MesuresNonEnregistrees, AskedAfterAClickNotAfterSaving) {
     f->findChild<QPushButton*>("Button2")->click();
     EXPECT_FALSE(f->tableau->tableauOccupe());
     EXPECT_FALSE(ouvrir(*f, clipA()).ouvert);
-    EXPECT_EQ(f->etat.nomClip, "abandonA.avi");
+    EXPECT_EQ(f->seance->clip().nom(), "abandonA.avi");
 
     // Saved then saved again after a change of the same point back and forth still counts
     // as changed: the table is compared with what left, not with its content.
@@ -129,7 +130,7 @@ TEST_F(MesuresNonEnregistrees, CopyingTheTableCountsAsSavingButCancellingDoesNot
     copier(true);
     EXPECT_FALSE(f->tableau->mesuresNonEnregistrees());
     EXPECT_FALSE(ouvrir(*f, clipB()).ouvert);
-    EXPECT_EQ(f->etat.nomClip, "abandonB.avi");
+    EXPECT_EQ(f->seance->clip().nom(), "abandonB.avi");
 }
 
 // The workbook that stands for Excel: one that could not be written leaves the measures
@@ -163,7 +164,7 @@ TEST_F(MesuresNonEnregistrees, AWorkbookCountsOnceWrittenEvenIfNothingOpensIt) {
               QString("Le classeur n'a pas pu être enregistré dans\n%1/").arg(chemin("clips")));
     EXPECT_TRUE(f->tableau->mesuresNonEnregistrees());
     EXPECT_EQ(ouvrir(*f, clipB()).texte, kQuestion);
-    EXPECT_EQ(f->etat.nomClip, "abandonA.avi");
+    EXPECT_EQ(f->seance->clip().nom(), "abandonA.avi");
 
     // Written, but the desktop has no application for it (xdg-open fails).
     const QString bin = chemin("bin");
@@ -184,5 +185,5 @@ TEST_F(MesuresNonEnregistrees, AWorkbookCountsOnceWrittenEvenIfNothingOpensIt) {
     EXPECT_TRUE(QFile::exists(chemin("mesures.xlsx")));
     EXPECT_FALSE(f->tableau->mesuresNonEnregistrees());
     EXPECT_FALSE(ouvrir(*f, clipB()).ouvert);
-    EXPECT_EQ(f->etat.nomClip, "abandonB.avi");
+    EXPECT_EQ(f->seance->clip().nom(), "abandonB.avi");
 }

@@ -3,6 +3,7 @@
 
 #include "measure/PointageTest.h"
 
+#include "aides/DocumentEssai.h"
 #include "aides/ReponseModale.h"
 #include "dialogs/TSauveGraphicPPBox.h"
 #include "dialogs/TSauveTableauPPBox.h"
@@ -93,7 +94,7 @@ TEST(PressePapierFenetre, TimeOriginOnImageThreeAndTheLocalesComma) {
     t0->stepBy(2);
     emit t0->relache();
     // Negative values (origin moved to the middle) keep their sign without a space.
-    f->etat.xOrig = 40;
+    etalonner(*f->seance, [&](Etalonnage& c) { c.xOrig = 40; });
     f->tableau->ActualGrid();
     const QString titre = QStringLiteral("Chute n°2");
     copierTableau(*f, 3, &titre);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "aides/DocumentEssai.h"
 #include "app/Demarrage.h"
 #include "measure/ControleurTableau.h"
 #include "measure/GrilleMesures.h"
@@ -19,12 +20,16 @@ struct SessionTableau {
 
     explicit SessionTableau(int N = 10, long double periode = 0.04L, int hauteur = 100) {
         f->setTemoinClip([] { return true; });
-        f->etat.nbImages = N;
-        f->etat.periode = periode;
+        faitsClip(*f->seance, [&](FaitsClip& c) {
+            c.nbImages = N;
+            c.periode = periode;
+        });
         f->etat.largeurAff = 200;
         f->etat.hauteurAff = hauteur;
-        f->etat.xOrig = 0;
-        f->etat.yOrig = hauteur - 1;
+        etalonner(*f->seance, [&](Etalonnage& c) {
+            c.xOrig = 0;
+            c.yOrig = hauteur - 1;
+        });
         f->etat.effacerSansConfirmer = true;
         t.Button2Click();
         t.initTableau(N);

@@ -124,7 +124,7 @@ TEST_F(Annulation, CalibrationTimeOriginAndDigitsAreUndoneWithTheTable) {
     EXPECT_TRUE(f->findChild<QToolButton*>("tbXpYp")->isChecked());
     EXPECT_EQ(f->etat.noImage, image); // the image shown stays
     retablir->trigger();
-    EXPECT_EQ(f->etat.xOrig, 30);
+    EXPECT_EQ(f->seance->etalonnage().xOrig, 30);
 
     f->findChild<QRadioButton*>("rbEtalonSimu")->click();
     auto* edSi = f->findChild<QLineEdit*>("edSi");
@@ -136,7 +136,7 @@ TEST_F(Annulation, CalibrationTimeOriginAndDigitsAreUndoneWithTheTable) {
     EXPECT_EQ(annuler->text(), QString::fromUtf8("Annuler l'étalonnage"));
     annuler->trigger();
     EXPECT_EQ(distance(), d);
-    EXPECT_EQ(f->etat.echelle, 2.0L / 50);
+    EXPECT_EQ(f->seance->etalonnage().echelle, 2.0L / 50);
     retablir->trigger();
     EXPECT_EQ(x(1), x1Echelle);
 
@@ -181,6 +181,6 @@ TEST_F(Annulation, CtrlZInTheDistanceBoxIsTheBoxs) {
     const int commandes = f->seance->pile().index();
     QTest::keyClicks(edSi, "5");
     QTest::keyClick(edSi, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(edSi->text(), avant); // the keystroke is undone in the box
+    EXPECT_EQ(edSi->text(), avant);                  // the keystroke is undone in the box
     EXPECT_EQ(f->seance->pile().index(), commandes); // and no measure
 }

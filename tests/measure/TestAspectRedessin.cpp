@@ -3,6 +3,7 @@
 #include "aides/ReponseModale.h"
 #include "dialogs/TaspectPointBox.h"
 #include "dialogs/TdlgPointeur.h"
+#include "model/Seance.h"
 #include "platform/RegistreCurseurs.h"
 
 #include <QAbstractButton>
@@ -49,7 +50,7 @@ TEST(Aspect, AnUndrawnPointDisappearsFromEveryImageButKeepsItsCells) {
 
 TEST(Aspect, AxesFlagAndColour) {
     auto f = avecClip();
-    const int yo = f->etat.yOrig;
+    const int yo = f->seance->etalonnage().yOrig;
     f->aspect->Drawpoints();
     EXPECT_EQ(f->PaintBox1->calque.pixel(50, yo), qRgb(255, 255, 255));
     choisirCouleur(QColor(0, 0, 255));

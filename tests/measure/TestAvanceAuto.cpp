@@ -1,5 +1,6 @@
 #include "measure/PointageTest.h"
 
+#include "aides/DocumentEssai.h"
 #include "aides/ReponseModale.h"
 #include "clip/ControleurNavigation.h"
 #include "platform/PeripheriqueMedia.h"
@@ -99,10 +100,12 @@ TEST(Acquisition, ClickingARecordedPointAgainReplacesItAndItsOldMark) {
 
 TEST(Acquisition, MetresFollowTheCalibrationAndTheAxisDirection) {
     auto f = avecClip();
-    f->etat.sensX = -1;
-    f->etat.xOrig = 200;
-    f->etat.yOrig = 100;
-    f->etat.echelle = 0.01L;
+    etalonner(*f->seance, [&](Etalonnage& c) {
+        c.sensX = -1;
+        c.xOrig = 200;
+        c.yOrig = 100;
+        c.echelle = 0.01L;
+    });
     clic(*f, 150, 130);
     EXPECT_EQ(px(*f, 1, 1), "150");
     EXPECT_EQ(m(*f, 1, 1), formatReel(2, 50 * 0.01L));
@@ -189,17 +192,17 @@ TEST(Acquisition, TheTableFollowsTheCurrentCell) {
 TEST(Acquisition, TheRightButtonSearchesInEveryMode) {
     auto f = avecClip();
     clic(*f, 25, 35);
-    const int xo = f->etat.xOrig, yo = f->etat.yOrig;
+    const int xo = f->seance->etalonnage().xOrig, yo = f->seance->etalonnage().yOrig;
     f->PageControl1->setCurrentWidget(f->tsEtalon);
     for (const char* mode : {"rbChxOrig", "rbEtalonSimu"}) {
         f->findChild<QAbstractButton*>(mode)->click();
-        const QPoint p1 = f->etat.p1;
+        const QPoint p1 = f->seance->etalonnage().p1;
         clic(*f, 25, 35, Qt::RightButton);
         EXPECT_TRUE(f->action("popUpMenuAtteindre")->isEnabled()) << mode;
         f->findChild<QMenu*>("PopupMenu1")->hide();
-        EXPECT_EQ(f->etat.xOrig, xo);
-        EXPECT_EQ(f->etat.yOrig, yo);
-        EXPECT_EQ(f->etat.p1, p1);
+        EXPECT_EQ(f->seance->etalonnage().xOrig, xo);
+        EXPECT_EQ(f->seance->etalonnage().yOrig, yo);
+        EXPECT_EQ(f->seance->etalonnage().p1, p1);
     }
     EXPECT_EQ(px(*f, 1, 2), "");
 }

@@ -1,3 +1,4 @@
+#include "aides/DocumentEssai.h"
 #include "app/Demarrage.h"
 #include "clip/ZonePointage.h"
 #include "measure/ControleurAspect.h"
@@ -15,9 +16,11 @@ std::unique_ptr<TForm1> fenetre() {
     EtatSession& e = f->etat;
     e.largeurAff = 100;
     e.hauteurAff = 80;
-    e.nbImages = 3;
-    e.xOrig = 10;
-    e.yOrig = 70;
+    faitsClip(*f->seance, [&](FaitsClip& c) { c.nbImages = 3; });
+    etalonner(*f->seance, [&](Etalonnage& c) {
+        c.xOrig = 10;
+        c.yOrig = 70;
+    });
     e.taillePoints = 1;
     f->tableau->grille0().dimensionner(3, 4);
     tableAspect::initialiser(f->tableau->grille2());
@@ -57,8 +60,10 @@ TEST(Drawpoints, ScaleSegmentAlwaysGoesToTheImage) {
     f->tableau->grille0().setCellule(2, 1, "50");
     EtatSession& e = f->etat;
     e.segmentEchelleVisible = true;
-    e.p1 = QPoint(20, 20);
-    e.p2 = QPoint(60, 20);
+    etalonner(*f->seance, [&](Etalonnage& c) {
+        c.p1 = QPoint(20, 20);
+        c.p2 = QPoint(60, 20);
+    });
     e.couleurEchelle = QColor(0, 128, 0);
     f->aspect->Drawpoints();
     EXPECT_EQ(f->PaintBox1->calque.pixel(40, 20), qRgb(0, 128, 0));

@@ -4,6 +4,7 @@
 
 #include "measure/PointageTest.h"
 
+#include "model/Seance.h"
 #include "tools/clipgen/ScenarioDemo.h"
 
 #include <QLineEdit>
@@ -62,7 +63,7 @@ TEST(MesureComplete, TheBallsFallOnTheDemoClipGivesG) {
     const QString chemin = clipstest::clip(QStringLiteral("demo.avi"), {"--demo"});
     ASSERT_FALSE(chemin.isEmpty());
     ASSERT_TRUE(f->clip->ouvrirClip(chemin));
-    ASSERT_EQ(f->etat.nbImages, demo::nbImages);
+    ASSERT_EQ(f->seance->clip().nbImages, demo::nbImages);
     f->show();
 
     // Scale: p1 on the ruler's 0 mark, p2 on its 1 m mark, distance 1 m.
@@ -76,9 +77,9 @@ TEST(MesureComplete, TheBallsFallOnTheDemoClipGivesG) {
     edSi->selectAll();
     QTest::keyClicks(edSi, QStringLiteral("1"));
     f->findChild<QRadioButton*>("rbEtalonSimu")->setFocus(); // leaving the box
-    EXPECT_EQ(f->etat.p1, pixel(demo::regleBas()));
-    EXPECT_EQ(f->etat.p2, pixel(demo::regleHaut()));
-    EXPECT_NEAR(double(f->etat.echelle), 1.0 / demo::pixelsParMetre, 1e-12);
+    EXPECT_EQ(f->seance->etalonnage().p1, pixel(demo::regleBas()));
+    EXPECT_EQ(f->seance->etalonnage().p2, pixel(demo::regleHaut()));
+    EXPECT_NEAR(double(f->seance->etalonnage().echelle), 1.0 / demo::pixelsParMetre, 1e-12);
 
     // Measuring: back to "Mesures", one point per image, automatic advance on.
     f->PageControl1->setCurrentWidget(f->tsMesures);

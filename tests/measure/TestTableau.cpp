@@ -1,5 +1,6 @@
 #include "SessionTableau.h"
 
+#include "aides/DocumentEssai.h"
 #include "aides/EnregistreurDessin.h"
 #include "aides/ReponseModale.h"
 #include "measure/CalculTableau.h"
@@ -49,7 +50,7 @@ TEST(Tableau, OuvertureDUnClip) {
     EXPECT_EQ(s.g1.cellule(0, 1), "0" + sep + "000");
     EXPECT_EQ(s.g1.cellule(0, 2), "0" + sep + "040");
     EXPECT_EQ(s.g1.cellule(0, 26), "1" + sep + "000");
-    EXPECT_EQ(s.f->etat.formatT, "0.000");
+    EXPECT_EQ(s.f->seance->decimalesT(), 3);
     EXPECT_EQ(s.g1.colonne(), 1);
     EXPECT_EQ(s.g1.ligne(), 1);
     EXPECT_EQ(s.g1.largeurColonne(1), s.g1.largeurTexte(formatReel(3, 0)));
@@ -136,7 +137,7 @@ TEST(Tableau, NeufPointsSurUnClipDUneImage) {
     s.regler("udPointsPlan", 12);
     EXPECT_EQ(s.t.nbPoints(), 9);
     s.regler("udFmt_xy", 9);
-    EXPECT_EQ(s.f->etat.chiffresXY, 5);
+    EXPECT_EQ(s.f->seance->chiffresXY(), 5);
 }
 
 TEST(Tableau, OrigineDesDatesEnCinq) {
@@ -200,11 +201,11 @@ TEST(Tableau, DatesPropresDesImagesIrregulieres) {
 
     SessionTableau s(4);
     const QString sep = QLocale().decimalPoint();
-    s.f->etat.datesImages = {0, 0.046L, 0.2L, 0.3131L};
-    EXPECT_EQ(double(calcul::dateImage(s.f->etat, 4, 2)), double(0.3131L - 0.046L));
-    EXPECT_EQ(calcul::texteT(s.f->etat, 3, 1, 3, sep.front()), "0" + sep + "200");
+    faitsClip(*s.f->seance, [&](FaitsClip& c) { c.dates = {0, 0.046L, 0.2L, 0.3131L}; });
+    EXPECT_EQ(double(calcul::dateImage(*s.f->seance, 4, 2)), double(0.3131L - 0.046L));
+    EXPECT_EQ(calcul::texteT(*s.f->seance, 3, 1, 3, sep.front()), "0" + sep + "200");
     // Rows outside the known times fall back on the period.
-    EXPECT_EQ(double(calcul::dateImage(s.f->etat, 6, 1)), double(5 * 0.04L));
+    EXPECT_EQ(double(calcul::dateImage(*s.f->seance, 6, 1)), double(5 * 0.04L));
     s.regler("udt0", 2);
     emit s.ud("udt0")->relache();
     EXPECT_TRUE(s.g1.cellule(0, 1).isEmpty());
@@ -253,7 +254,7 @@ TEST(Tableau, AccelerationDeLOrigineDesDates) {
     EXPECT_EQ(s.g1.cellule(0, 2), QString("0") + QLocale().decimalPoint() + "000");
 
     // A new clip with fewer images brings the origin back to its first image.
-    s.f->etat.nbImages = 3;
+    faitsClip(*s.f->seance, [&](FaitsClip& c) { c.nbImages = 3; });
     s.t.initTableau(3);
     EXPECT_EQ(s.t.t0(), 1);
     EXPECT_EQ(u->maximum(), 3);
@@ -264,12 +265,12 @@ TEST(Tableau, AccelerationDeLOrigineDesDates) {
 TEST(Tableau, DecimalesDeT) {
     SessionTableau s(5, 1.0L);
     s.regler("udFmt_t", 0);
-    EXPECT_EQ(s.f->etat.formatT, "0");
+    EXPECT_EQ(s.f->seance->decimalesT(), 0);
     EXPECT_EQ(s.g1.cellule(0, 1), "0");
     EXPECT_EQ(s.g1.cellule(0, 2), "1");
     EXPECT_EQ(s.g1.largeurColonne(0), s.g1.largeurTexte("40"));
     s.regler("udFmt_t", 6);
-    EXPECT_EQ(s.f->etat.formatT, "0.000000");
+    EXPECT_EQ(s.f->seance->decimalesT(), 6);
     const QString sep = QLocale().decimalPoint();
     EXPECT_EQ(s.g1.cellule(0, 1), "0" + sep + "000000");
     EXPECT_EQ(s.g1.largeurColonne(0), s.g1.largeurTexte("4" + sep + "0000000"));
@@ -282,25 +283,37 @@ TEST(Tableau, DecimalesDeT) {
 TEST(Tableau, ChiffresDeXY) {
     SessionTableau s;
     s.t.ecrirePoint(1, 1, 12, 99);
-    // One click each time: the distance box is rewritten with the new digits and the
-    // calibration re-derives the scale from it, after the table was recomputed.
+    // One click each time: the distance box is rewritten with the new digits, the
+    // calibration re-derives the scale from it, and the table follows that scale.
+    const QString sep = QLocale().decimalPoint();
     HautBas* u = s.ud("udFmt_xy");
     u->setValue(1);
-    s.f->etat.echelle = 0.001L; // x = 12 px = 0.012 m
+    etalonner(*s.f->seance, [&](Etalonnage& c) {
+        c.p1 = QPoint(0, 0);
+        c.p2 = QPoint(100, 0);
+        c.distanceTexte = "0" + sep + "1";
+        c.echelle = 0.001L; // x = 12 px = 0.012 m
+    });
     u->stepBy(-1);
-    EXPECT_EQ(s.f->etat.chiffresXY, 1);
+    EXPECT_EQ(s.f->seance->chiffresXY(), 1);
     EXPECT_EQ(s.g1.cellule(1, 1), " 1E-2");
     EXPECT_EQ(s.g1.cellule(2, 1), " 0E+0");
     EXPECT_EQ(s.g1.largeurColonne(1), s.g1.largeurTexte(formatReel(1, 0)));
     auto* edSi = s.f->findChild<QLineEdit*>("edSi");
     ASSERT_NE(edSi, nullptr);
-    EXPECT_EQ(edSi->text(), " 1E+0");
+    EXPECT_EQ(edSi->text(), " 1E-1");
     u->setValue(3);
-    s.f->etat.echelle = 0.001L;
     u->stepBy(1);
-    const QString sep = QLocale().decimalPoint();
+    EXPECT_EQ(edSi->text(), " 1" + sep + "0000E-1");
     EXPECT_EQ(s.g1.cellule(1, 1), " 1" + sep + "2000E-2");
     EXPECT_EQ(s.g1.largeurColonne(2), s.g1.largeurTexte(" 0" + sep + "00000E+0"));
+    // A distance rounded by fewer digits gives another scale, and other metres.
+    etalonner(*s.f->seance, [&](Etalonnage& c) { c.distanceTexte = "0" + sep + "16"; });
+    u->setValue(1);
+    u->stepBy(-1);
+    EXPECT_EQ(edSi->text(), " 2E-1");
+    EXPECT_EQ(double(s.f->seance->etalonnage().echelle), double(0.2L / 100));
+    EXPECT_EQ(s.g1.cellule(1, 1), " 2E-2");
 }
 
 TEST(Tableau, ActualGridRecalculeLesMetresSansToucherAuxPixels) {
@@ -315,11 +328,13 @@ TEST(Tableau, ActualGridRecalculeLesMetresSansToucherAuxPixels) {
                 l << s.g0.cellule(c, r);
         return l;
     }();
-    s.f->etat.xOrig = 100;
-    s.f->etat.yOrig = 40;
-    s.f->etat.sensX = -1;
-    s.f->etat.sensY = -1;
-    s.f->etat.echelle = 0.5L;
+    etalonner(*s.f->seance, [&](Etalonnage& c) {
+        c.xOrig = 100;
+        c.yOrig = 40;
+        c.sensX = -1;
+        c.sensY = -1;
+        c.echelle = 0.5L;
+    });
     s.t.ActualGrid();
     for (int k = 1; k <= 2; ++k)
         for (int r = 1; r <= 20; ++r) {
@@ -341,7 +356,7 @@ TEST(Tableau, CelluleDePixelsIllisible) {
     const QString avant = s.g1.cellule(1, 2);
     s.g0.setCellule(1, 2, "abc");
     s.g0.setCellule(1, 3, "7"); // y missing
-    s.f->etat.echelle = 2;
+    etalonner(*s.f->seance, [&](Etalonnage& c) { c.echelle = 2; });
     s.t.ActualGrid();
     EXPECT_EQ(s.g1.cellule(1, 2), avant);
     EXPECT_TRUE(s.g1.cellule(1, 3).isEmpty());

@@ -9,6 +9,7 @@
 #include "measure/ControleurTableau.h"
 #include "measure/GrilleMesures.h"
 #include "model/Commandes.h"
+#include "tests/aides/DocumentEssai.h"
 #include "tools/bench/ClipsBench.h"
 
 #include <QApplication>
@@ -32,7 +33,9 @@ std::unique_ptr<TForm1> fenetrePleine(benchmark::State& etat) {
         return nullptr;
     }
     f->navigation->mpPositionner(100);
-    f->etat.nbImages = images; // the table's rows, whatever the clip's length
+    faitsClip(*f->seance, [&](FaitsClip& c) {
+        c.nbImages = images; // the table's rows, whatever the clip's length
+    });
     f->tableau->initTableau(images);
     f->tableau->nbPointsPlan(points);
     Seance& s = *f->seance;
@@ -69,10 +72,10 @@ void AnnulerEffacement(benchmark::State& etat) {
     annulerRetablir(*f, etat);
 }
 
-[[maybe_unused]] const auto* clic =
-    benchmark::RegisterBenchmark("Undo/click/10000x9", AnnulerClic)->Unit(benchmark::kMillisecond);
+[[maybe_unused]] const auto* clic = benchmark::RegisterBenchmark("Undo/click/10000x9", AnnulerClic)
+                                        -> Unit(benchmark::kMillisecond);
 [[maybe_unused]] const auto* effacement =
     benchmark::RegisterBenchmark("Undo/erase/10000x9", AnnulerEffacement)
-        ->Unit(benchmark::kMillisecond);
+        -> Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "export/Releve.h"
 #include "measure/ControleurTableau.h"
 #include "platform/EcritureFichier.h"
+#include "tests/aides/DocumentEssai.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -22,11 +23,13 @@ struct TableauPlein {
     ControleurTableau& t = *f->tableau;
     TableauPlein() {
         f->setTemoinClip([] { return true; });
-        f->etat.nbImages = kImages;
-        f->etat.periode = 0.04L;
+        faitsClip(*f->seance, [&](FaitsClip& c) {
+            c.nbImages = kImages;
+            c.periode = 0.04L;
+        });
         f->etat.largeurAff = 640;
         f->etat.hauteurAff = 480;
-        f->etat.yOrig = 479;
+        etalonner(*f->seance, [&](Etalonnage& c) { c.yOrig = 479; });
         f->etat.effacerSansConfirmer = true;
         t.Button2Click();
         t.initTableau(kImages);

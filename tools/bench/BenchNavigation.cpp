@@ -6,6 +6,7 @@
 #include "app/Demarrage.h"
 #include "clip/ControleurClip.h"
 #include "clip/ControleurNavigation.h"
+#include "model/Seance.h"
 #include "platform/PeripheriqueMedia.h"
 #include "tools/bench/ClipsBench.h"
 
@@ -55,7 +56,7 @@ void StepForward(benchmark::State& etat, QString nom) {
     const QString chemin = clipsbench::clip(nom);
     auto f = chemin.isEmpty() ? nullptr : ouvrir(etat, chemin);
     if (!f) return;
-    const int n = f->etat.nbImages;
+    const int n = f->seance->clip().nbImages;
     std::vector<double> ms;
     for (auto _ : etat) {
         if (f->etat.noImage >= n - 1) {
@@ -72,7 +73,7 @@ void StepBack(benchmark::State& etat, QString nom) {
     const QString chemin = clipsbench::clip(nom);
     auto f = chemin.isEmpty() ? nullptr : ouvrir(etat, chemin);
     if (!f) return;
-    const int milieu = f->etat.nbImages / 2;
+    const int milieu = f->seance->clip().nbImages / 2;
     const int bas = std::max(1, milieu - 100);
     f->navigation->mpPositionner(milieu);
     f->MediaPlayer1->ecranVideo()->repaint();

@@ -2,6 +2,7 @@
 // surface, for clips that clipgen writes when the benchmark starts.
 #include "app/Demarrage.h"
 #include "clip/ControleurClip.h"
+#include "model/Seance.h"
 #include <QFrame>
 
 #include <QFileInfo>
@@ -36,7 +37,7 @@ void ouvrirJusquaPremiereImage(benchmark::State& etat, const QString& clip) {
         }
         f->pnl1AVI->repaint(); // the video and the pointing surface over it
     }
-    etat.counters["images"] = f->etat.nbImages;
+    etat.counters["images"] = f->seance->clip().nbImages;
 }
 
 void BM_mjpeg_640x480(benchmark::State& etat) {

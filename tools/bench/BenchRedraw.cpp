@@ -9,6 +9,7 @@
 #include "measure/ControleurAspect.h"
 #include "measure/ControleurTableau.h"
 #include "measure/TableAspect.h"
+#include "tests/aides/DocumentEssai.h"
 #include "tools/bench/ClipsBench.h"
 
 #include <QSpinBox>
@@ -21,7 +22,9 @@ constexpr int images = 10000, points = 9;
 // A point in every cell of the tables, with nine different appearances.
 void remplir(TForm1& f) {
     EtatSession& e = f.etat;
-    e.nbImages = images; // the table's rows, whatever the clip's length
+    faitsClip(*f.seance, [&](FaitsClip& c) {
+        c.nbImages = images; // the table's rows, whatever the clip's length
+    });
     e.taillePoints = 2;
     GrilleTexte& pixels = f.tableau->grille0();
     pixels.dimensionner(2 * points + 1, images + 1);
@@ -68,7 +71,7 @@ void RedrawCalque(benchmark::State& etat) {
     auto f = demarrer();
     f->etat.largeurAff = 640;
     f->etat.hauteurAff = 480;
-    f->etat.yOrig = 479;
+    etalonner(*f->seance, [&](Etalonnage& c) { c.yOrig = 479; });
     remplir(*f);
     for (auto _ : etat) {
         f->aspect->Drawpoints();

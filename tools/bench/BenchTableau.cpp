@@ -4,6 +4,7 @@
 #include "measure/GrilleMesures.h"
 #include "measure/Nbreels.h"
 #include "platform/Locale.h"
+#include "tests/aides/DocumentEssai.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -25,11 +26,13 @@ struct SessionPleine {
     ControleurTableau& t = *f->tableau;
     SessionPleine() {
         f->setTemoinClip([] { return true; });
-        f->etat.nbImages = kImages;
-        f->etat.periode = 0.04L;
+        faitsClip(*f->seance, [&](FaitsClip& c) {
+            c.nbImages = kImages;
+            c.periode = 0.04L;
+        });
         f->etat.largeurAff = 640;
         f->etat.hauteurAff = 480;
-        f->etat.yOrig = 479;
+        etalonner(*f->seance, [&](Etalonnage& c) { c.yOrig = 479; });
         f->etat.effacerSansConfirmer = true;
         t.Button2Click();
         t.initTableau(kImages);
@@ -63,7 +66,9 @@ void BM_ActualGrid(benchmark::State& s) {
     SessionPleine p;
     long double echelle = 0.001L;
     for (auto _ : s) {
-        p.f->etat.echelle = echelle; // a new scale each time: every metre cell changes
+        etalonner(*p.f->seance, [&](Etalonnage& c) {
+            c.echelle = echelle; // a new scale each time: every metre cell changes
+        });
         echelle *= 1.01L;
         p.t.ActualGrid();
     }

@@ -8,6 +8,7 @@
 #include "clip/ControleurLoupe.h"
 #include "clip/ControleurNavigation.h"
 #include "clip/ControleurTaille.h"
+#include "model/Seance.h"
 #include "platform/PeripheriqueMedia.h"
 #include "tools/bench/ClipsBench.h"
 
@@ -45,7 +46,7 @@ void compteurs(benchmark::State& etat, std::vector<double>& ms) {
 }
 
 void pasEnAvant(benchmark::State& etat, TForm1& f) {
-    const int n = f.etat.nbImages;
+    const int n = f.seance->clip().nbImages;
     QWidget* ecran = f.MediaPlayer1->ecranVideo();
     std::vector<double> ms;
     for (auto _ : etat) {

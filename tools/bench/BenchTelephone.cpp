@@ -14,6 +14,7 @@
 #include "clip/ControleurClip.h"
 #include "clip/ControleurNavigation.h"
 #include "clip/ControleurTaille.h"
+#include "model/Seance.h"
 #include "platform/PeripheriqueMedia.h"
 #include "tools/bench/ClipsBench.h"
 
@@ -64,7 +65,7 @@ double appuyer(TForm1& f, QToolButton* bouton) {
 
 // Steps back from the middle, one press every 200 ms, the event loop running in between.
 void reculerAuRythme(benchmark::State& etat, TForm1& f) {
-    f.navigation->mpPositionner(f.etat.nbImages / 2);
+    f.navigation->mpPositionner(f.seance->clip().nbImages / 2);
     f.MediaPlayer1->ecranVideo()->repaint();
     std::vector<double> ms;
     for (auto _ : etat) {
@@ -92,7 +93,7 @@ void StepForward2160pFit(benchmark::State& etat) {
     auto f = ouvrir(etat, QStringLiteral("hevc_2160p"));
     if (!f) return;
     etat.counters["pc"] = f->etat.taillePc;
-    const int n = f->etat.nbImages;
+    const int n = f->seance->clip().nbImages;
     std::vector<double> ms;
     for (auto _ : etat) {
         if (f->etat.noImage >= n - 1) {
