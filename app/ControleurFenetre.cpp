@@ -149,8 +149,9 @@ void ControleurFenetre::legendePanneauClip(const QString& texte) {
 
 void ControleurFenetre::FormCreate() {
     EtatSession& e = f.etat;
-    e.redessinDemande = false;
-    e.effacerSansConfirmer = false;
+    EtatVue& v = f.vue;
+    v.redessinDemande = false;
+    v.effacerSansConfirmer = false;
     e.dossierProgramme = QDir::currentPath();
 
     const QString titre = QStringLiteral("Kinopix v.3");
@@ -165,9 +166,9 @@ void ControleurFenetre::FormCreate() {
     f.PageControl1->setProperty("contexteAide", 210);
     f.setProperty("contexteAide", 1);
 
-    e.noImage = -1;
-    e.largeurForm = 620;
-    e.largeurPnl = 410;
+    v.noImage = -1;
+    v.largeurForm = 620;
+    v.largeurPnl = 410;
     f.resize(620, 465);
 
     if (auto* ordre = f.findChild<QLabel*>("lblEchEtapOrdre"))
@@ -175,11 +176,11 @@ void ControleurFenetre::FormCreate() {
     f.etalonnage->echEtapAff(0);
 
     curseursDessines::enregistrerTous(*f.curseurs);
-    e.couleurPointeur = 1;
-    e.formePointeur = 2;
-    f.curseurs->appliquer(f.PaintBox1, e.curseurPointage());
-    e.rapportAff = 1.0L;
-    e.taillePoints = 1;
+    v.couleurPointeur = 1;
+    v.formePointeur = 2;
+    f.curseurs->appliquer(f.PaintBox1, v.curseurPointage());
+    v.rapportAff = 1.0L;
+    v.taillePoints = 1;
     f.seance->setChiffresXY(3);
     f.seance->setEtalonnage(Etalonnage{}); // origin at the top-left, x rightwards, y upwards
     f.etalonnage->initEchelle();
@@ -256,7 +257,7 @@ void ControleurFenetre::FormResize() {
     label->setFixedWidth(std::max(0, f.width() - gaucheNomClip() - 34));
     afficherNomClip(cheminClip());
 
-    EtatSession& e = f.etat;
+    EtatVue& e = f.vue;
     const int largeurFenetre = f.width();
     const int largeur = e.largeurForm != 0
                             ? static_cast<int>(static_cast<long long>(largeurFenetre) *

@@ -78,7 +78,7 @@ void ControleurFenetre::afficherOnglet(QWidget* onglet) {
 }
 
 void ControleurFenetre::PageControl1Change() {
-    EtatSession& e = f.etat;
+    EtatVue& e = f.vue;
     QWidget* onglet = f.PageControl1->currentWidget();
     QObject* forme = choixForme(f);
     if (onglet == f.tsMesures && clipOuvert()) {

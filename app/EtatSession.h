@@ -1,43 +1,11 @@
 #pragma once
 
-#include <QColor>
-#include <QPoint>
 #include <QString>
 #include <array>
-#include <cstdint>
-#include <vector>
 
-// Everything the main window knows while it runs. Owned by TForm1, read and
-// written by every room on the one user-interface thread. Values are those the
-// start-up sequence leaves; fields it does not name start at zero, false or empty.
+// What the program starts with: its folder and the lines of its configuration file. Owned
+// by the main window, which hands the lines to the rooms that read or write them.
 struct EtatSession {
     QString dossierProgramme;         // start-up folder, no trailing separator
     std::array<QString, 10> config{}; // lines of kpconfig.txt, config[i] = line i + 1
-
-    int32_t noImage = -1;  // image shown, 0-based; -1 = not positioned yet
-    int32_t frequence = 0; // images per second, rounded
-    QString tailleClipTexte;
-    QString fourccClip;
-    int32_t largeurAff = 0, hauteurAff = 0;
-    int32_t taillePc = 0;
-    long double rapportAff = 1.0L;
-    bool adapte = false;
-    bool appliquerTaille = false;
-    bool boutonPcEnfonce = false;
-    bool redessinDemande = false;
-    bool effacerSansConfirmer = false;
-
-    bool segmentEchelleVisible = false;
-    QColor couleurEchelle{0, 128, 0};
-    bool echelleImpressionARevoir = false;
-
-    int32_t taillePoints = 1;    // 0..4, shown as 1..5
-    int32_t couleurPointeur = 1; // 1 black, 2 white
-    int32_t formePointeur = 2;   // 1 large target, 2 small target, 3 cross
-    int32_t xSouris = 0, ySouris = 0;
-    int32_t xLoupe = 0, yLoupe = 0;
-    int32_t largeurPnl = 410, largeurForm = 620;
-
-    // Identifier of the pointing cursor for the current colour and shape.
-    int curseurPointage() const { return couleurPointeur * 100 + formePointeur; }
 };

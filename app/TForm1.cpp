@@ -161,6 +161,7 @@ void TForm1::construireRegions() {
 
 void TForm1::FormCreate() {
     etat = EtatSession{};
+    vue = EtatVue{};
     // The window's start-up steps, in order; they reset the calibration (echEtapAff(0),
     // initEchelle()) at their places in the sequence.
     fenetre->FormCreate();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/EtatSession.h"
+#include "app/EtatVue.h"
 #include "dialogs/Dialogues.h"
 
 #include <QMainWindow>
@@ -46,7 +47,8 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    EtatSession etat;
+    EtatSession etat; // the program's folder and configuration lines
+    EtatVue vue;      // what the window shows and how
     Dialogues dlg;
 
     // Regions of the window (the shell fills menus and tool bars).

@@ -100,7 +100,7 @@ QString ControleurEtalonnage::formatDistance(long double v) const {
 }
 
 void ControleurEtalonnage::initEchelle() {
-    f.etat.couleurEchelle = QColor(0, 128, 0);
+    f.vue.couleurEchelle = QColor(0, 128, 0);
     c_.p1 = QPoint(1, 1);
     c_.p2 = QPoint(2, 2);
     c_.echelle = 1.0L;
@@ -139,7 +139,7 @@ void ControleurEtalonnage::MaJlblP() {
 
 void ControleurEtalonnage::CursOrig() {
     const int code = 11 + indexOrientation(c_.sensX, c_.sensY);
-    f.curseurs->appliquer(f.PaintBox1, 100 * f.etat.couleurPointeur + code);
+    f.curseurs->appliquer(f.PaintBox1, 100 * f.vue.couleurPointeur + code);
 }
 
 void ControleurEtalonnage::ImgEtalon(int n) {
@@ -203,8 +203,8 @@ void ControleurEtalonnage::PaintBox1MouseMove(QMouseEvent* e) {
 }
 
 void ControleurEtalonnage::lectureCoordonnees(int x, int y) {
-    f.etat.xSouris = x;
-    f.etat.ySouris = y;
+    f.vue.xSouris = x;
+    f.vue.ySouris = y;
     const Etalonnage& e = c_;
     const int32_t rx = conversion::pxRelX(e, x), ry = conversion::pxRelY(e, y);
     o.lblXPixels->setText(QStringLiteral("pX= ") + QString::number(rx));
@@ -303,7 +303,7 @@ void ControleurEtalonnage::rbEtalonSimuClick() {
     montrerMarques();
     for (QLabel* l : {o.lblP1X, o.lblP1Y, o.lblP2X, o.lblP2Y})
         l->setEnabled(true);
-    f.etat.segmentEchelleVisible = true;
+    f.vue.segmentEchelleVisible = true;
     o.bbtnCouleurEch->setEnabled(true);
     dessinerSegmentMaintenant();
 }
@@ -369,7 +369,7 @@ void ControleurEtalonnage::etalonSimuRAZ() {
     o.chkBoxPt2->setEnabled(false);
     ImgEtalon(0);
     o.edSi->setEnabled(false);
-    f.etat.segmentEchelleVisible = false;
+    f.vue.segmentEchelleVisible = false;
     o.bbtnCouleurEch->setEnabled(false);
 }
 
@@ -380,14 +380,14 @@ void ControleurEtalonnage::bbtnCouleurEchClick() {
     d.setOption(QColorDialog::DontUseNativeDialog);
     if (d.exec() == QDialog::Accepted) {
         couleurDialogue_ = d.selectedColor();
-        f.etat.couleurEchelle = couleurDialogue_.toRgb();
+        f.vue.couleurEchelle = couleurDialogue_.toRgb();
         dessinerSegmentMaintenant();
     }
     echEtapAff(41);
 }
 
 void ControleurEtalonnage::dessinerSegmentMaintenant() {
-    f.aspect->dessinerSegmentEchelle(Qt::SolidLine, f.etat.couleurEchelle);
+    f.aspect->dessinerSegmentEchelle(Qt::SolidLine, f.vue.couleurEchelle);
 }
 
 // ---------------------------------------------------------------- distance box
@@ -425,7 +425,7 @@ void ControleurEtalonnage::evaluerDistance() {
         e.echelle = ev.echelle;
         preparer(); // points recorded from now on take this scale
         affichSensibilites(e.echelle);
-        f.etat.echelleImpressionARevoir = true;
+        f.vue.echelleImpressionARevoir = true;
     } else {
         boite(&f, QMessageBox::Warning, QStringLiteral("Avertissement"),
               saisie::texteAvertissement(sep));
@@ -514,7 +514,7 @@ void ControleurEtalonnage::etalonnageChange() {
     colorerDistance(true);
     retenirEchelle();
     affichSensibilites(d.echelle);
-    f.etat.echelleImpressionARevoir = true;
+    f.vue.echelleImpressionARevoir = true;
     {
         QSignalBlocker bloque(o.groupeOri);
         o.tbOri[size_t(indexOrientation(d.sensX, d.sensY))]->setChecked(true);
@@ -534,8 +534,8 @@ bool ControleurEtalonnage::PaintBox1MouseUpEtalonnage(QMouseEvent* e) {
     dernierClic_ = e;
     dernierInstant_ = e->timestamp();
     const QPoint p = e->position().toPoint();
-    if (!clipOuvert() || p.x() < 0 || p.y() < 0 || p.x() >= f.etat.largeurAff ||
-        p.y() >= f.etat.hauteurAff)
+    if (!clipOuvert() || p.x() < 0 || p.y() < 0 || p.x() >= f.vue.largeurAff ||
+        p.y() >= f.vue.hauteurAff)
         return true;
     if (modeOrigine())
         clicOrigine(p.x(), p.y());

@@ -103,8 +103,8 @@ void ControleurClip::RAZProClip() {
         appliquer(proprietes::textesSansClip());
         return;
     }
-    const TextesProprietes t = proprietes::textesClipOuvert(f.seance->clip(), f.etat);
-    f.etat.fourccClip = f.etat.fourccClip.toLower(); // the code shown keeps its case only once
+    const TextesProprietes t = proprietes::textesClipOuvert(f.seance->clip(), f.vue);
+    f.vue.fourccClip = f.vue.fourccClip.toLower(); // the code shown keeps its case only once
     appliquer(t);
 }
 

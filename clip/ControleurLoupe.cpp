@@ -130,8 +130,8 @@ const QImage& ControleurLoupe::image() const {
 
 void ControleurLoupe::retenirCentre() {
     const QPoint centreRetenu = centre(f.loupePnl->geometry(), f.pnl1->mapTo(&f, QPoint(0, 0)));
-    f.etat.xLoupe = centreRetenu.x();
-    f.etat.yLoupe = centreRetenu.y();
+    f.vue.xLoupe = centreRetenu.x();
+    f.vue.yLoupe = centreRetenu.y();
 }
 
 void ControleurLoupe::loupeBtnClick() {
@@ -154,10 +154,10 @@ void ControleurLoupe::placeLoupe() {
     c.hauteurHaut = f.tbCoord->height();
     c.hauteurBas = f.ToolBar2->height();
     QWidget* poignee = f.Splitter1->handle(1);
-    c.gaucheSeparateur = poignee != nullptr ? poignee->mapTo(&f, QPoint(0, 0)).x()
-                                            : c.cote.right() + 1;
+    c.gaucheSeparateur =
+        poignee != nullptr ? poignee->mapTo(&f, QPoint(0, 0)).x() : c.cote.right() + 1;
     c.panneau = f.loupePnl->size();
-    f.loupePnl->move(coin(c, QPoint(f.etat.xLoupe, f.etat.yLoupe)));
+    f.loupePnl->move(coin(c, QPoint(f.vue.xLoupe, f.vue.yLoupe)));
 }
 
 void ControleurLoupe::loupe(int x, int y) {
@@ -169,7 +169,7 @@ void ControleurLoupe::loupe(int x, int y) {
 }
 
 void ControleurLoupe::Timer3Timer() {
-    if (f.loupePnl->isVisible()) loupe(f.etat.xSouris, f.etat.ySouris);
+    if (f.loupePnl->isVisible()) loupe(f.vue.xSouris, f.vue.ySouris);
 }
 
 void ControleurLoupe::loupePnlMouseMove() {

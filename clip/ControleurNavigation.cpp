@@ -132,7 +132,7 @@ int ControleurNavigation::longueurImages() const {
 // --- Positioning ---------------------------------------------------------------------
 
 void ControleurNavigation::mpPositionner(int i) {
-    EtatSession& e = f.etat;
+    EtatVue& e = f.vue;
     PeripheriqueMedia& m = *f.MediaPlayer1;
     // A fresh clip already shows image 0: its first positioning steps nothing.
     if (!(i == 0 && e.noImage == -1)) {
@@ -153,7 +153,7 @@ void ControleurNavigation::mpPositionner(int i) {
 
 void ControleurNavigation::reDraw(int i) {
     // A step to a neighbour and back makes the device show the image afresh.
-    const bool memeImage = i == f.etat.noImage;
+    const bool memeImage = i == f.vue.noImage;
     const Boutons avant = boutons();
     mpPositionner(i == 0 ? 1 : i - 1);
     mpPositionner(i);
@@ -173,8 +173,8 @@ void ControleurNavigation::remettre(const Boutons& b) {
 }
 
 void ControleurNavigation::marqueT0() {
-    lblNoImage5->setText(f.tableau->t0() == f.etat.noImage + 1 ? QStringLiteral("   ( t= 0 )")
-                                                               : QString());
+    lblNoImage5->setText(f.tableau->t0() == f.vue.noImage + 1 ? QStringLiteral("   ( t= 0 )")
+                                                              : QString());
 }
 
 void ControleurNavigation::activerNavigation(bool jouer, bool debut, bool fin, bool suivante,
@@ -187,7 +187,7 @@ void ControleurNavigation::activerNavigation(bool jouer, bool debut, bool fin, b
 }
 
 void ControleurNavigation::lignesCourantes() {
-    const int r = f.etat.noImage + 1;
+    const int r = f.vue.noImage + 1;
     f.tableau->grille0().setLigne(r);
     f.tableau->grille1().setLigne(r); // runs the table's click handling when it changes
 }
@@ -199,7 +199,7 @@ void ControleurNavigation::bbtnPlayClick(QObject* sender) {
     const bool duBarre = bouton == bbtnPlay || bouton == bbtnDeb || bouton == bbtnFin ||
                          bouton == bbtnPre || bouton == bbtnSui;
     if (f.clipOuvert() && duBarre) {
-        EtatSession& e = f.etat;
+        EtatVue& e = f.vue;
         PeripheriqueMedia& m = *f.MediaPlayer1;
         const int n = longueurImages();
         switch (bouton->property("tag").toInt()) {
@@ -243,24 +243,24 @@ void ControleurNavigation::MediaPlayer1Notify() {
     PeripheriqueMedia& m = *f.MediaPlayer1;
     const int n = longueurImages();
     if (m.position() == n) m.chercher(n - 1);
-    f.etat.noImage = int(m.position());
+    f.vue.noImage = int(m.position());
     lignesCourantes();
     // The labels and buttons follow even when the table's row did not change.
-    mpPositionner(f.etat.noImage);
+    mpPositionner(f.vue.noImage);
 }
 
 // --- Deferred redraw -----------------------------------------------------------------
 
 void ControleurNavigation::PaintBox1Paint() {
-    if (f.clipOuvert()) f.etat.redessinDemande = true;
+    if (f.clipOuvert()) f.vue.redessinDemande = true;
 }
 
 void ControleurNavigation::Timer1Timer() {
-    if (!f.etat.redessinDemande) return;
+    if (!f.vue.redessinDemande) return;
     // A redraw would step the device and end a playback: it waits for the playback's end.
     if (f.clipOuvert() && f.MediaPlayer1->mode() == Mode::Lecture) return;
-    if (f.clipOuvert()) reDraw(f.etat.noImage);
-    f.etat.redessinDemande = false;
+    if (f.clipOuvert()) reDraw(f.vue.noImage);
+    f.vue.redessinDemande = false;
 }
 
 void ControleurNavigation::FormPaint() {
@@ -268,7 +268,7 @@ void ControleurNavigation::FormPaint() {
     // must not become a step that stops it.
     if (f.clipOuvert() && f.MediaPlayer1->mode() != Mode::Lecture) {
         const Boutons avant = boutons();
-        mpPositionner(f.etat.noImage);
+        mpPositionner(f.vue.noImage);
         remettre(avant);
     }
 }
@@ -299,7 +299,7 @@ void ControleurNavigation::connecterDialogue() {
     d->clipOuvert = [this] { return f.clipOuvert(); };
     connect(d, &TalleraDlg::atteindre, this, &ControleurNavigation::allerA);
     connect(d, &TalleraDlg::effacerPoint, this, &ControleurNavigation::effacerPoint);
-    connect(d, &TalleraDlg::pointsEffaces, this, [this] { reDraw(f.etat.noImage); });
+    connect(d, &TalleraDlg::pointsEffaces, this, [this] { reDraw(f.vue.noImage); });
 }
 
 void ControleurNavigation::chercherPointsPixel(int x, int y) {

@@ -17,7 +17,7 @@ class TForm1;
 // the timer Timer1 (40 ms). It drives the dialog TalleraDlg and the pop-up entry
 // popUpMenuAtteindre.
 //
-// The program keeps the image shown in etat.noImage and moves the device by relative steps
+// The program keeps the image shown in vue.noImage and moves the device by relative steps
 // from there; it asks the device where it is only at the end of a playback.
 class ControleurNavigation : public QObject {
     Q_OBJECT

@@ -45,7 +45,7 @@ void ControleurTaille::connecterDialogue() {
     if (dialogueConnecte || d == nullptr) return;
     dialogueConnecte = true;
     TtailleImaBox::Liens l;
-    l.etat = &f.etat;
+    l.vue = &f.vue;
     l.pcAdapte = [this] { return pcAdapte(); };
     l.MaJ = [this](int p, bool adapter) { return MaJ(p, adapter); };
     l.panneauAuCoin = [this] { f.pnl1AVI->move(0, 0); };
@@ -58,23 +58,23 @@ void ControleurTaille::montrerDialogue() {
 
 void ControleurTaille::bbtnImaClick() {
     connecterDialogue();
-    f.etat.appliquerTaille = false;
-    f.etat.adapte = false;
+    f.vue.appliquerTaille = false;
+    f.vue.adapte = false;
     montrerDialogue();
 }
 
 void ControleurTaille::mnuIma100Click() {
     connecterDialogue();
-    f.etat.appliquerTaille = true;
-    f.etat.adapte = false;
+    f.vue.appliquerTaille = true;
+    f.vue.adapte = false;
     if (f.dlg.tailleImaBox != nullptr) f.dlg.tailleImaBox->setPosition(100);
     montrerDialogue();
 }
 
 void ControleurTaille::mnuImaAdapterClick() {
     connecterDialogue();
-    f.etat.appliquerTaille = false;
-    f.etat.adapte = true;
+    f.vue.appliquerTaille = false;
+    f.vue.adapte = true;
     if (TtailleImaBox* d = f.dlg.tailleImaBox) {
         // Already ticked, the box would not run its handler again when shown.
         const QSignalBlocker bloque(d->chkBxAdapter);
@@ -86,7 +86,7 @@ void ControleurTaille::mnuImaAdapterClick() {
 
 void ControleurTaille::Splitter1Moved() {
     if (QAction* a = f.action("mnuImaAdapter")) a->setEnabled(true);
-    f.etat.adapte = true;
+    f.vue.adapte = true;
     if (f.loupe != nullptr) f.loupe->placeLoupe();
 }
 
@@ -98,7 +98,7 @@ int ControleurTaille::pcAdapte() const {
 }
 
 bool ControleurTaille::MaJ(int p, bool adapter) {
-    EtatSession& e = f.etat;
+    EtatVue& e = f.vue;
     if (f.tableau->tableauOccupe()) {
         QMessageBox boite(QMessageBox::Question, QStringLiteral("Confirmation"),
                           QStringLiteral("Les données du tableau vont être\neffacées :\n\n"
@@ -137,7 +137,7 @@ bool ControleurTaille::MaJ(int p, bool adapter) {
 
 // The video, the clip panel and the pointing surface at p percent of the clip.
 void ControleurTaille::redimensionner(int p, bool adapter) {
-    EtatSession& e = f.etat;
+    EtatVue& e = f.vue;
     PeripheriqueMedia& media = *f.MediaPlayer1;
     const QSize voulue = tailleAffichage::tailleAffichee(
         QSize(f.seance->clip().largeur, f.seance->clip().hauteur), p);
@@ -154,7 +154,7 @@ void ControleurTaille::redimensionner(int p, bool adapter) {
 }
 
 void ControleurTaille::ouvertureAdaptee() {
-    EtatSession& e = f.etat;
+    EtatVue& e = f.vue;
     e.rapportAff = 1.0L;
     // A window never shown has no display area to fit.
     if (!f.ScrollBox1->isVisible()) return;

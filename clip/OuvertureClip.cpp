@@ -88,6 +88,7 @@ void ControleurClip::bbtnOpenAviClick() {
 
 bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     EtatSession& e = f.etat;
+    EtatVue& v = f.vue;
     PeripheriqueMedia& media = *f.MediaPlayer1;
     const QString chemin = QFileInfo(cheminChoisi).absoluteFilePath();
 
@@ -102,12 +103,12 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     }
 
     // The previous clip's table goes without a question.
-    e.effacerSansConfirmer = true;
+    v.effacerSansConfirmer = true;
     f.tableau->Button2Click();
-    e.effacerSansConfirmer = false;
+    v.effacerSansConfirmer = false;
 
     media.fermer();
-    e.noImage = -1;
+    v.noImage = -1;
     media.setFenetreAffichage(f.pnl1AVI);
     media.setNomFichier(chemin);
 
@@ -119,15 +120,15 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     FaitsClip faits;
     faits.chemin = chemin;
     f.fenetre->afficherNomClip(chemin);
-    e.tailleClipTexte = texteTailleFichier(chemin);
+    v.tailleClipTexte = texteTailleFichier(chemin);
 
     media.ouvrir(std::move(nouveau));
     media.setPas(1);
     // Another container named .avi has no AVI header to read the code from.
     if (avi::estAvi(chemin))
-        e.fourccClip = avi::fourccFichier(chemin);
+        v.fourccClip = avi::fourccFichier(chemin);
     else
-        e.fourccClip = media.nomCodec().isEmpty() ? QStringLiteral("?") : media.nomCodec();
+        v.fourccClip = media.nomCodec().isEmpty() ? QStringLiteral("?") : media.nomCodec();
 
     media.setFormatTemps(PeripheriqueMedia::FormatTemps::Millisecondes);
     const int64_t dureeMs = media.longueur();
@@ -142,7 +143,7 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     if (exacte > 0 && std::fabs(double(exacte * images * 1000 - dureeMs)) <= 1)
         faits.periode = exacte;
     if (faits.periode != 0)
-        e.frequence = static_cast<int32_t>(nombres::arrondi(1.0L / faits.periode));
+        v.frequence = static_cast<int32_t>(nombres::arrondi(1.0L / faits.periode));
     // A clip filmed at a varying rate is timed by its own clock.
     faits.dates = media.instants();
     if (!calcul::espacementInegal(faits.dates, faits.periode)) faits.dates.clear();
@@ -159,8 +160,8 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     f.navigation->mpPositionner(0);
     f.curseurs->appliquer(f.pnl1AVI, 50);
     const QPoint coinPnl1 = f.pnl1->mapTo(&f, QPoint(0, 0));
-    e.xLoupe = coinPnl1.x() + f.pnl1->width();
-    e.yLoupe = coinPnl1.y();
+    v.xLoupe = coinPnl1.x() + f.pnl1->width();
+    v.yLoupe = coinPnl1.y();
     f.etalonnage->initEchelle();
     f.tableau->initTableau(faits.nbImages);
     f.aspect->initAspect();
@@ -171,15 +172,15 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     activer("bbtnSui");
     activerCommandes();
 
-    e.taillePc = 100;
-    e.appliquerTaille = false;
-    e.adapte = true;
+    v.taillePc = 100;
+    v.appliquerTaille = false;
+    v.adapte = true;
     f.taille->ouvertureAdaptee();
     // The labels still hold the preview of whatever file was selected last in the dialog.
     RAZProClip();
     f.fenetre->afficherOnglet(f.tsMesures);
     f.fenetre->PageControl1Change();
-    e.echelleImpressionARevoir = true;
+    v.echelleImpressionARevoir = true;
     f.etalonnage->ImgEtalon(0);
     f.fenetre->OptTraitt(true);
     return true;
@@ -187,7 +188,7 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
 
 // Steps that lay out the clip panel and reset the frame of reference for the new clip.
 void ControleurClip::preparerAffichage() {
-    EtatSession& e = f.etat;
+    EtatVue& e = f.vue;
     const int l = f.seance->clip().largeur, h = f.seance->clip().hauteur;
 
     if (auto* udPc = f.findChild<QSpinBox*>("udPc")) udPc->setValue(100);
@@ -218,7 +219,7 @@ void ControleurClip::activerCommandes() {
     for (const char* nom :
          {"chkBoxAutoV", "chkBoxPtDed", "bbtnCouleurPoint", "chkBoxAxDed", "bbtnCouleurAxes"})
         activer(nom);
-    f.curseurs->appliquer(f.PaintBox1, f.etat.curseurPointage());
+    f.curseurs->appliquer(f.PaintBox1, f.vue.curseurPointage());
     for (const char* nom : {"bbtnCible", "mnuPointages", "popUpMnuPointeur"})
         activer(nom);
 

@@ -1,6 +1,6 @@
 #include "clip/TextesProprietes.h"
 
-#include "app/EtatSession.h"
+#include "app/EtatVue.h"
 #include "clip/Codecs.h"
 #include "clip/EnTeteAvi.h"
 #include "model/Seance.h"
@@ -59,7 +59,7 @@ void remplir(TextesProprietes& t, const QString& nom, const QString& taille, int
 }
 } // namespace
 
-TextesProprietes textesClipOuvert(const FaitsClip& c, const EtatSession& e) {
+TextesProprietes textesClipOuvert(const FaitsClip& c, const EtatVue& e) {
     TextesProprietes t;
     remplir(t, c.nom(), e.tailleClipTexte, c.nbImages, c.periode, e.frequence, c.largeur, c.hauteur,
             e.fourccClip);

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 class QIODevice;
-struct EtatSession;
+struct EtatVue;
 struct FaitsClip;
 
 // Texts of the labels of the tab "Propriétés du clip" (all but the fixed captions).
@@ -24,7 +24,7 @@ TextesProprietes textesSansClip();
 
 // The open clip, from the document's facts and what the window keeps of the file (values
 // the media device gave at opening).
-TextesProprietes textesClipOuvert(const FaitsClip& clip, const EtatSession& etat);
+TextesProprietes textesClipOuvert(const FaitsClip& clip, const EtatVue& vue);
 
 // Values read from a file's AVI header for the preview.
 struct Apercu {

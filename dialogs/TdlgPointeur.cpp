@@ -75,7 +75,7 @@ void TdlgPointeur::setIndexForme(int i) {
 }
 
 int TdlgPointeur::Curseur(TForm1& f) const {
-    EtatSession& e = f.etat;
+    EtatVue& e = f.vue;
     // A surface without a registered cursor yet keeps the shape already chosen.
     const int actuel = RegistreCurseurs::idDe(f.PaintBox1) % 100;
     if (actuel != 0) e.formePointeur = actuel;

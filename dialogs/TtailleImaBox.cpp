@@ -1,6 +1,6 @@
 #include "dialogs/TtailleImaBox.h"
 
-#include "app/EtatSession.h"
+#include "app/EtatVue.h"
 #include "clip/TailleAffichage.h"
 #include "measure/HautBas.h"
 
@@ -31,8 +31,8 @@ TtailleImaBox::TtailleImaBox(QWidget* parent)
     QFont gras = titre->font();
     gras.setBold(true);
     titre->setFont(gras);
-    auto* texte =
-        new QLabel(QStringLiteral("Modifier la taille du clip entraîne la perte des données."), this);
+    auto* texte = new QLabel(
+        QStringLiteral("Modifier la taille du clip entraîne la perte des données."), this);
     texte->setObjectName("lblPerte");
     texte->setWordWrap(true);
 
@@ -124,7 +124,7 @@ void TtailleImaBox::FormShow() {
     Timer1->start();
     OKBtn->setDefault(false);
     CancelBtn->setDefault(true);
-    EtatSession* e = liens.etat;
+    EtatVue* e = liens.vue;
     if (e == nullptr) return;
     e->boutonPcEnfonce = false;
     setWindowTitle(QStringLiteral("Taille du clip (actuellement %1%)").arg(e->taillePc));
@@ -141,17 +141,17 @@ void TtailleImaBox::udPcClick() {
 }
 
 void TtailleImaBox::udPcMouseDown() {
-    if (liens.etat) liens.etat->boutonPcEnfonce = true;
+    if (liens.vue) liens.vue->boutonPcEnfonce = true;
     chkBxAdapter->setChecked(false);
 }
 
 void TtailleImaBox::udPcMouseUp() {
-    if (liens.etat) liens.etat->boutonPcEnfonce = false;
+    if (liens.vue) liens.vue->boutonPcEnfonce = false;
     udPc->setSingleStep(1);
 }
 
 void TtailleImaBox::Timer1Timer() {
-    if (liens.etat && liens.etat->boutonPcEnfonce)
+    if (liens.vue && liens.vue->boutonPcEnfonce)
         udPc->setSingleStep(tailleAffichage::incrementSuivant(udPc->singleStep()));
 }
 
@@ -161,7 +161,7 @@ void TtailleImaBox::chkBxAdapterClick() {
 }
 
 void TtailleImaBox::OKBtnClick() {
-    EtatSession* e = liens.etat;
+    EtatVue* e = liens.vue;
     if (e != nullptr) {
         const int p = position();
         const bool adapter = chkBxAdapter->isChecked();
@@ -182,6 +182,6 @@ void TtailleImaBox::CancelBtnClick() {
 void TtailleImaBox::reject() {
     // Opened by "100%": the spinner goes back to the size in force. Otherwise it keeps
     // what the user set, shown again next time.
-    if (liens.etat && liens.etat->appliquerTaille) setPosition(liens.etat->taillePc);
+    if (liens.vue && liens.vue->appliquerTaille) setPosition(liens.vue->taillePc);
     QDialog::reject();
 }

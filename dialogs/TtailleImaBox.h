@@ -8,7 +8,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTimer;
-struct EtatSession;
+struct EtatVue;
 
 // "Taille du clip": the user picks a percentage (10..400) or ticks "Adapter" for the
 // percentage that fits the display area. The dialog only collects the choice: applying it
@@ -19,10 +19,10 @@ public:
     explicit TtailleImaBox(QWidget* parent = nullptr);
 
     struct Liens {
-        EtatSession* etat = nullptr;          // taillePc, adapte, appliquerTaille, boutonPcEnfonce
-        std::function<int()> pcAdapte;        // percentage that fits the display area now
+        EtatVue* vue = nullptr;        // taillePc, adapte, appliquerTaille, boutonPcEnfonce
+        std::function<int()> pcAdapte; // percentage that fits the display area now
         std::function<bool(int p, bool adapter)> MaJ; // false when the user kept the table
-        std::function<void()> panneauAuCoin;  // the clip panel to the area's top-left corner
+        std::function<void()> panneauAuCoin; // the clip panel to the area's top-left corner
     };
     void setLiens(Liens l) { liens = std::move(l); }
 

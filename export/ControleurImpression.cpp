@@ -36,14 +36,14 @@ void ControleurImpression::bbtnImprimerClick() {
     d->largeurImage = f.PaintBox1->width();
     d->hauteurImage = f.PaintBox1->height();
     d->echelle = f.seance->etalonnage().echelle;
-    d->echelleARevoir = f.etat.echelleImpressionARevoir;
+    d->echelleARevoir = f.vue.echelleImpressionARevoir;
     d->imprimer = [this](const OptionsImpression& o) { return imprimer(o); };
     d->exec();
-    f.etat.echelleImpressionARevoir = d->echelleARevoir;
+    f.vue.echelleImpressionARevoir = d->echelleARevoir;
 }
 
 SujetImpression ControleurImpression::sujet() const {
-    const EtatSession& e = f.etat;
+    const EtatVue& e = f.vue;
     const Etalonnage& c = f.seance->etalonnage();
     const GrilleTexte& aspect = f.tableau->grille2();
     SujetImpression s;

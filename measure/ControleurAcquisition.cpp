@@ -143,7 +143,7 @@ void ControleurAcquisition::PaintBox1MouseUp(QMouseEvent* e) {
 }
 
 void ControleurAcquisition::acquerir(int X, int Y) {
-    EtatSession& e = f.etat;
+    EtatVue& e = f.vue;
     GrilleTexte& pixels = f.tableau->grille0();
     GrilleMesures& visible = f.tableau->grille1();
     const int k = pointCourant();

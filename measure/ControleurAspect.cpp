@@ -76,10 +76,10 @@ void ControleurAspect::etalonnageChange() {
         chkBoxAxDed->isChecked() && (c.xOrig != dessine_.xOrig || c.yOrig != dessine_.yOrig ||
                                      c.sensX != dessine_.sensX || c.sensY != dessine_.sensY);
     const bool segment =
-        f.etat.segmentEchelleVisible && (c.p1 != dessine_.p1 || c.p2 != dessine_.p2);
+        f.vue.segmentEchelleVisible && (c.p1 != dessine_.p1 || c.p2 != dessine_.p2);
     dessine_ = c;
-    if ((axes || segment) && f.clipOuvert() && f.etat.noImage >= 0)
-        f.navigation->reDraw(f.etat.noImage);
+    if ((axes || segment) && f.clipOuvert() && f.vue.noImage >= 0)
+        f.navigation->reDraw(f.vue.noImage);
 }
 
 void ControleurAspect::construireOptions() {
@@ -135,7 +135,7 @@ void ControleurAspect::connecterMenus() {
 
 QImage& ControleurAspect::calque() {
     QImage& c = f.PaintBox1->calque;
-    const QSize taille(std::max(0, f.etat.largeurAff), std::max(0, f.etat.hauteurAff));
+    const QSize taille(std::max(0, f.vue.largeurAff), std::max(0, f.vue.hauteurAff));
     if (c.size() != taille || c.format() != QImage::Format_ARGB32_Premultiplied) {
         c = taille.isEmpty() ? QImage() : QImage(taille, QImage::Format_ARGB32_Premultiplied);
         c.fill(Qt::transparent);
@@ -144,7 +144,7 @@ QImage& ControleurAspect::calque() {
 }
 
 GeometrieCalque ControleurAspect::geometrie() const {
-    const EtatSession& e = f.etat;
+    const EtatVue& e = f.vue;
     const Etalonnage& c = f.seance->etalonnage();
     GeometrieCalque g;
     g.sensX = c.sensX;
@@ -164,14 +164,14 @@ void ControleurAspect::Drawpoints() {
     im.fill(Qt::transparent); // the marks are drawn afresh over the image shown
     ToileImage t(im);
     calque::tracer(t, f.tableau->grille0(), f.tableau->grille2(), geometrie());
-    if (f.etat.segmentEchelleVisible) segmentSur(t, Qt::SolidLine, f.etat.couleurEchelle);
+    if (f.vue.segmentEchelleVisible) segmentSur(t, Qt::SolidLine, f.vue.couleurEchelle);
     f.PaintBox1->update();
 }
 
 void ControleurAspect::Drawpoints(QPainter& p) {
     ToilePeintre t(p);
     calque::tracer(t, f.tableau->grille0(), f.tableau->grille2(), geometrie());
-    if (f.etat.segmentEchelleVisible) dessinerSegmentEchelle(Qt::SolidLine, f.etat.couleurEchelle);
+    if (f.vue.segmentEchelleVisible) dessinerSegmentEchelle(Qt::SolidLine, f.vue.couleurEchelle);
 }
 
 void ControleurAspect::segmentSur(Toile& t, Qt::PenStyle style, const QColor& couleur) {
@@ -189,13 +189,13 @@ void ControleurAspect::dessinerSegmentEchelle(Qt::PenStyle style, const QColor& 
 void ControleurAspect::dessinerMarque(int k, int x, int y) {
     const GrilleTexte& a = f.tableau->grille2();
     ToileImage t(calque());
-    dessinerPoint(t, couleurBgr::versPixel(tableAspect::couleur(a, k)), f.etat.taillePoints, x, y,
+    dessinerPoint(t, couleurBgr::versPixel(tableAspect::couleur(a, k)), f.vue.taillePoints, x, y,
                   tableAspect::forme(a, k));
     f.PaintBox1->update();
 }
 
 void ControleurAspect::redessiner() {
-    if (f.clipOuvert()) f.navigation->reDraw(f.etat.noImage);
+    if (f.clipOuvert()) f.navigation->reDraw(f.vue.noImage);
 }
 
 // --- Clip opening -----------------------------------------------------------------------
@@ -278,7 +278,7 @@ void ControleurAspect::bbtnCouleurPointClick() {
 // --- Point size -------------------------------------------------------------------------
 
 void ControleurAspect::taille(int position) {
-    f.etat.taillePoints = position;
+    f.vue.taillePoints = position;
     if (auto* l = f.controle<QLabel>("lblTaillePoints")) l->setText(QString::number(position + 1));
     redessiner();
 }

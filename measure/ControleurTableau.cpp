@@ -566,7 +566,7 @@ void ControleurTableau::Button1Click() {
 }
 
 void ControleurTableau::Button2Click() {
-    const bool confirmer = !f.etat.effacerSansConfirmer;
+    const bool confirmer = !f.vue.effacerSansConfirmer;
     // Points hidden by a lower number of points go too, in the same change: raising it
     // again after the table was erased must not bring them back.
     const bool efface = effacer(plage(1, 1, 2 * nbPoints(), StringGrid1->lignes() - 1),
@@ -576,7 +576,7 @@ void ControleurTableau::Button2Click() {
     if (!efface) return;
     // Erased for another clip, the table keeps no history.
     if (!confirmer) f.seance->pile().clear();
-    f.etat.effacerSansConfirmer = false;
+    f.vue.effacerSansConfirmer = false;
 }
 
 bool ControleurTableau::effacer(const QRect& p, const QString& message, int c, int r,
@@ -590,6 +590,6 @@ bool ControleurTableau::effacer(const QRect& p, const QString& message, int c, i
         if (boite.exec() != QMessageBox::Yes) return false;
     }
     effacerPlages(p, c, r, avecCaches);
-    if (clipOuvert()) f.navigation->reDraw(f.etat.noImage);
+    if (clipOuvert()) f.navigation->reDraw(f.vue.noImage);
     return true;
 }

@@ -40,10 +40,11 @@ TEST_F(FenetreDemarrage, CommeLaVoitLUtilisateur) {
 
     const EtatSession& e = f->etat;
     EXPECT_EQ(e.dossierProgramme, QDir::currentPath());
-    EXPECT_EQ(e.noImage, -1);
-    EXPECT_EQ(e.largeurPnl, 410);
-    EXPECT_EQ(e.largeurForm, 620);
-    EXPECT_EQ(e.curseurPointage(), 102);
+    const EtatVue& v = f->vue;
+    EXPECT_EQ(v.noImage, -1);
+    EXPECT_EQ(v.largeurPnl, 410);
+    EXPECT_EQ(v.largeurForm, 620);
+    EXPECT_EQ(v.curseurPointage(), 102);
     EXPECT_EQ(f->width(), 620);
     EXPECT_EQ(f->height(), 465);
     EXPECT_EQ(f->PageControl1->property("contexteAide").toInt(), 210);

@@ -8,8 +8,8 @@
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QTest>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 // Every caption of the three tabs must be readable whole, whatever the window's size: a
@@ -30,8 +30,8 @@ QString taille(QSize s) {
 }
 
 bool estVueDefilante(const QWidget* w) {
-    auto* zone = w->parentWidget() ? qobject_cast<const QAbstractScrollArea*>(w->parentWidget())
-                                   : nullptr;
+    auto* zone =
+        w->parentWidget() ? qobject_cast<const QAbstractScrollArea*>(w->parentWidget()) : nullptr;
     return zone != nullptr && zone->viewport() == w;
 }
 
@@ -73,11 +73,11 @@ QStringList legendesCoupees(QWidget* page) {
     QStringList fautes;
     for (QWidget* w : page->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(page)) continue;
-        const bool aTexte = (qobject_cast<QLabel*>(w) && !nom(w).endsWith(" \"\"")) ||
-                            (qobject_cast<QAbstractButton*>(w) &&
-                             !static_cast<QAbstractButton*>(w)->text().isEmpty()) ||
-                            (qobject_cast<QGroupBox*>(w) &&
-                             !static_cast<QGroupBox*>(w)->title().isEmpty());
+        const bool aTexte =
+            (qobject_cast<QLabel*>(w) && !nom(w).endsWith(" \"\"")) ||
+            (qobject_cast<QAbstractButton*>(w) &&
+             !static_cast<QAbstractButton*>(w)->text().isEmpty()) ||
+            (qobject_cast<QGroupBox*>(w) && !static_cast<QGroupBox*>(w)->title().isEmpty());
         if (!aTexte) continue;
         for (const QString& faute : {manque(w), coupe(w, page)})
             if (!faute.isEmpty()) fautes << faute;
@@ -86,8 +86,8 @@ QStringList legendesCoupees(QWidget* page) {
     for (QToolBar* barre : page->findChildren<QToolBar*>())
         for (QAction* a : barre->actions())
             if (QWidget* b = barre->widgetForAction(a); b != nullptr && !b->isVisibleTo(barre))
-                fautes << QStringLiteral("%1 hidden in %2").arg(b->objectName(),
-                                                               barre->objectName());
+                fautes
+                    << QStringLiteral("%1 hidden in %2").arg(b->objectName(), barre->objectName());
     return fautes;
 }
 
@@ -97,8 +97,8 @@ QStringList titresCoupes(QTabWidget* onglets) {
     QTabBar* barre = onglets->tabBar();
     const QSize besoin = barre->sizeHint();
     if (barre->width() < besoin.width() || barre->height() < besoin.height())
-        fautes << QStringLiteral("tab bar is %1, needs %2").arg(taille(barre->size()),
-                                                               taille(besoin));
+        fautes
+            << QStringLiteral("tab bar is %1, needs %2").arg(taille(barre->size()), taille(besoin));
     if (!onglets->rect().contains(barre->geometry()))
         fautes << QStringLiteral("tab bar is cut by the page control");
     for (int i = 0; i < barre->count(); ++i)
@@ -143,7 +143,7 @@ TEST(LegendesEntieres, EveryCaptionOfTheTabsIsWholeAtTheUsualSizes) {
         ASSERT_TRUE(f->clip->ouvrirClip(chemin));
         f->clip->OpenDialog1SelectionChange(chemin); // the properties of the clip chosen
         // The clip side keeps its share of the width: a small clip still fits at 100 %.
-        EXPECT_EQ(f->etat.taillePc, 100);
+        EXPECT_EQ(f->vue.taillePc, 100);
         fautes = tout(*f);
         EXPECT_TRUE(fautes.isEmpty()) << "with a clip open:\n" << fautes.join('\n').toStdString();
 

@@ -54,7 +54,7 @@ TEST_F(Modes, ContextesDAideSelonLeDernierModeEntre) {
     f->action("popUpMnuModeAcquerir")->trigger();
     EXPECT_EQ(f->PageControl1->currentWidget(), f->tsMesures);
     EXPECT_TRUE(f->action("mnuFormePointeur")->isEnabled());
-    EXPECT_TRUE(f->etat.redessinDemande);
+    EXPECT_TRUE(f->vue.redessinDemande);
     f->action("popUpMnuAide")->trigger();
     EXPECT_EQ(f->fenetre->dernierContexteAide(), 230);
 }
@@ -85,9 +85,9 @@ TEST_F(Modes, FormeDuPointeurPriseDansLeDialogue) {
     EXPECT_FALSE(boutons[0]->isEnabled());
     choisir(f->tsMesures);
     EXPECT_TRUE(boutons[0]->isEnabled());
-    EXPECT_EQ(f->etat.formePointeur, 3);
+    EXPECT_EQ(f->vue.formePointeur, 3);
     EXPECT_EQ(RegistreCurseurs::idDe(f->PaintBox1), 103);
-    f->etat.couleurPointeur = 2;
+    f->vue.couleurPointeur = 2;
     choisir(f->tsEtalon);
     choisir(f->tsMesures);
     EXPECT_EQ(RegistreCurseurs::idDe(f->PaintBox1), 203);

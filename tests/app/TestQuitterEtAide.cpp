@@ -198,14 +198,14 @@ TEST_F(Redimension, PartDuClipEnArithmetiqueEntiere) {
     auto f = demarrer();
     f->resize(1288, 700);
     f->fenetre->FormResize();
-    EXPECT_EQ(f->etat.largeurPnl, 852);
-    EXPECT_EQ(f->etat.largeurForm, 1288);
+    EXPECT_EQ(f->vue.largeurPnl, 852);
+    EXPECT_EQ(f->vue.largeurForm, 1288);
     EXPECT_TRUE(f->action("mnuImaAdapter")->isEnabled());
-    EXPECT_TRUE(f->etat.adapte);
+    EXPECT_TRUE(f->vue.adapte);
     // A resize that keeps the width still adds its pixel.
     f->resize(1288, 600);
     f->fenetre->FormResize();
-    EXPECT_EQ(f->etat.largeurPnl, 853);
+    EXPECT_EQ(f->vue.largeurPnl, 853);
     // Before any clip the name label stays empty.
     EXPECT_TRUE(f->controle<QLabel>("lblNomAvi")->text().isEmpty());
 }

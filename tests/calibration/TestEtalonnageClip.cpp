@@ -68,7 +68,7 @@ TEST(EtalonnageClip, FromOpeningToMeasuringWithACalibration) {
     // longer calibration.
     f->PageControl1->setCurrentWidget(f->tsMesures);
     EXPECT_FALSE(o.rbChxOrig->isChecked() || o.rbEtalonSimu->isChecked());
-    EXPECT_FALSE(f->etat.segmentEchelleVisible);
+    EXPECT_FALSE(f->vue.segmentEchelleVisible);
     EXPECT_EQ(curseur(), 102);
     QTest::mouseClick(image, Qt::LeftButton, {}, QPoint(45, 75));
     EXPECT_EQ(f->tableau->grille0().cellule(1, 1), "45");

@@ -35,8 +35,8 @@ struct OngletDEtalonnage : ::testing::Test {
         f = demarrer();
         c = f->etalonnage;
         o = &c->o;
-        f->etat.largeurAff = 200;
-        f->etat.hauteurAff = 100;
+        f->vue.largeurAff = 200;
+        f->vue.hauteurAff = 100;
         etalonner(*f->seance, [&](Etalonnage& c) {
             c.xOrig = 0;
             c.yOrig = 99;
@@ -45,7 +45,7 @@ struct OngletDEtalonnage : ::testing::Test {
         c->initEchelle();
         c->montrerMarques();
         c->activerChoix(true);
-        f->curseurs->appliquer(f->PaintBox1, f->etat.curseurPointage());
+        f->curseurs->appliquer(f->PaintBox1, f->vue.curseurPointage());
     }
     void TearDown() override { QLocale::setDefault(QLocale(QLocale::C)); }
 
@@ -84,7 +84,7 @@ TEST_F(OngletDEtalonnage, ResetShowsRootTwoAndReadOutFollowsTheMouse) {
     EXPECT_EQ(o->lblYPixels->text(), "pY= 0");
     EXPECT_EQ(o->lblXMetres->text(), "x=  1.00E+2");
     EXPECT_EQ(o->lblYMetres->text(), "y=  0.00E+0");
-    EXPECT_EQ(f->etat.xSouris, 100);
+    EXPECT_EQ(f->vue.xSouris, 100);
 
     // The margin marks have their middle column / row on p1 and p2 (image 4 pixels in).
     EXPECT_EQ(o->indicX1->geometry(), QRect(4, 1, 3, 3));
@@ -103,7 +103,7 @@ TEST_F(OngletDEtalonnage, OrientationsCursorsAndOriginClicks) {
         o->tbOri[size_t(i)]->click();
         EXPECT_EQ(curseur(), 111 + i);
     }
-    f->etat.couleurPointeur = 2;
+    f->vue.couleurPointeur = 2;
     for (int i = 0; i < 4; ++i) {
         o->tbOri[size_t(i)]->click();
         EXPECT_EQ(curseur(), 211 + i);
@@ -130,7 +130,7 @@ TEST_F(OngletDEtalonnage, OrientationsCursorsAndOriginClicks) {
 TEST_F(OngletDEtalonnage, ScaleModePointsCursorsAndStepGuide) {
     modeEchelle();
     EXPECT_TRUE(c->modeEchelle());
-    EXPECT_TRUE(f->etat.segmentEchelleVisible);
+    EXPECT_TRUE(f->vue.segmentEchelleVisible);
     EXPECT_TRUE(o->chkBoxPt1->isChecked());
     EXPECT_FALSE(o->chkBoxPt2->isChecked());
     EXPECT_EQ(curseur(), 141);
@@ -157,7 +157,7 @@ TEST_F(OngletDEtalonnage, ScaleModePointsCursorsAndStepGuide) {
     o->chkBoxPt2->click();
     EXPECT_TRUE(o->chkBoxPt1->isChecked());
     EXPECT_EQ(curseur(), 141);
-    f->etat.couleurPointeur = 2;
+    f->vue.couleurPointeur = 2;
     f->curseurs->appliquer(f->PaintBox1, 241);
     o->chkBoxPt2->click();
     EXPECT_EQ(curseur(), 242);
@@ -166,7 +166,7 @@ TEST_F(OngletDEtalonnage, ScaleModePointsCursorsAndStepGuide) {
     EXPECT_NEAR(double(f->seance->etalonnage().echelle), 0.04, 1e-15);
     EXPECT_EQ(o->lblSHori->text(), " 4.00E-2 m / pxl");
     EXPECT_EQ(o->lblSVert->text(), " 4.00E-2 m / pxl");
-    EXPECT_TRUE(f->etat.echelleImpressionARevoir);
+    EXPECT_TRUE(f->vue.echelleImpressionARevoir);
     o->edSi->setText("-2");
     EXPECT_NEAR(double(f->seance->etalonnage().echelle), 0.04, 1e-15);
     c->edSiExit();
@@ -176,7 +176,7 @@ TEST_F(OngletDEtalonnage, ScaleModePointsCursorsAndStepGuide) {
     // Leaving scale mode keeps the scale and the points.
     c->etalonSimuRAZ();
     EXPECT_FALSE(o->rbEtalonSimu->isChecked());
-    EXPECT_FALSE(f->etat.segmentEchelleVisible);
+    EXPECT_FALSE(f->vue.segmentEchelleVisible);
     EXPECT_FALSE(o->edSi->isEnabled());
     EXPECT_TRUE(o->pnlEchEtap->isHidden());
     EXPECT_EQ(f->seance->etalonnage().p2, QPoint(40, 50));
@@ -316,7 +316,7 @@ TEST_F(OngletDEtalonnage, SegmentColourFromTheColourDialog) {
         d->accept();
     });
     o->bbtnCouleurEch->click();
-    EXPECT_EQ(f->etat.couleurEchelle, QColor(10, 20, 30));
+    EXPECT_EQ(f->vue.couleurEchelle, QColor(10, 20, 30));
     EXPECT_EQ(o->lblEchEtap[3]->text(),
               QString::fromUtf8("4 - Modifiez la couleur du segment p1p2"));
     EXPECT_EQ(o->lblEchEtap[3]->palette().color(QPalette::Window), QColor(255, 255, 144));
@@ -331,7 +331,7 @@ TEST_F(OngletDEtalonnage, SegmentColourFromTheColourDialog) {
     });
     o->bbtnCouleurEch->click();
     EXPECT_EQ(initiale, QColor(10, 20, 30));
-    EXPECT_EQ(f->etat.couleurEchelle, QColor(10, 20, 30));
+    EXPECT_EQ(f->vue.couleurEchelle, QColor(10, 20, 30));
 }
 
 TEST_F(OngletDEtalonnage, ClicksOnTheImageWithoutAClipOrInMeasuringModeAreNotCalibration) {

@@ -15,9 +15,9 @@
 // A clip filmed with a phone held upright, as the user meets it in the window.
 TEST(ClipDebout, PortraitPhoneClipOpensUprightFittedAndIsPointedWhole) {
     // Stored lying at 1920 × 1080, with a display matrix that turns it a quarter clockwise.
-    const QString chemin = clipstest::clip(
-        "telephone-debout.mov",
-        {"--codec", "hevc", "--size", "1920x1080", "--frames", "3", "--rotation", "90"});
+    const QString chemin =
+        clipstest::clip("telephone-debout.mov", {"--codec", "hevc", "--size", "1920x1080",
+                                                 "--frames", "3", "--rotation", "90"});
     ASSERT_FALSE(chemin.isEmpty());
     auto f = demarrer();
     f->resize(1366, 768);
@@ -29,7 +29,7 @@ TEST(ClipDebout, PortraitPhoneClipOpensUprightFittedAndIsPointedWhole) {
     f->clip->RAZProClip(); // as when the open dialog closes
     EXPECT_EQ(f->controle<QLabel>("lblDimL")->text(), "Largeur : 1080 pixels");
     EXPECT_EQ(f->controle<QLabel>("lblDimH")->text(), "Hauteur : 1920 pixels");
-    const EtatSession& e = f->etat;
+    const EtatVue& e = f->vue;
     const int p = e.taillePc;
     EXPECT_LT(p, 100);
     EXPECT_EQ(p, f->taille->pcAdapte());
@@ -43,8 +43,7 @@ TEST(ClipDebout, PortraitPhoneClipOpensUprightFittedAndIsPointedWhole) {
                                       f->MediaPlayer1->ecranVideo()->rect()),
               0);
 
-    QTest::mouseClick(f->PaintBox1, Qt::LeftButton, {},
-                      QPoint(e.largeurAff - 1, e.hauteurAff - 1));
+    QTest::mouseClick(f->PaintBox1, Qt::LeftButton, {}, QPoint(e.largeurAff - 1, e.hauteurAff - 1));
     EXPECT_EQ(f->tableau->grille0().cellule(1, 1), QString::number(e.largeurAff - 1));
     EXPECT_EQ(f->tableau->grille0().cellule(2, 1), QString::number(e.hauteurAff - 1));
 }

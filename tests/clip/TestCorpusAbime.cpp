@@ -128,12 +128,12 @@ void parcourir(TForm1& f) {
     const int n = f.seance->clip().nbImages;
     for (int i = 1; i < n; ++i)
         nav->bbtnSui->click();
-    EXPECT_EQ(f.etat.noImage, n - 1);
+    EXPECT_EQ(f.vue.noImage, n - 1);
     EXPECT_EQ(nav->lblNoImage2->text(), QString::number(n));
     EXPECT_EQ(f.MediaPlayer1->indexAffiche(), n - 1);
     for (int i = 1; i < n; ++i)
         nav->bbtnPre->click();
-    EXPECT_EQ(f.etat.noImage, 0);
+    EXPECT_EQ(f.vue.noImage, 0);
     QTest::qWait(50); // the redraws asked meanwhile
 }
 
@@ -161,10 +161,10 @@ TEST_P(CorpusAbime, EachDamagedCopyOpensWhollyOrLeavesThePreviousClip) {
         const QString chemin = abime::ecrire(a.nom + "." + QFileInfo(nom).suffix(), a.octets);
         // The clip open before has a measure that a failed opening must not lose.
         const QString avantNom = f->seance->clip().nom();
-        const int ligne = f->etat.noImage + 1;
+        const int ligne = f->vue.noImage + 1;
         QTest::mouseClick(f->PaintBox1, Qt::LeftButton, {}, QPoint(12, 9));
         ASSERT_EQ(texteCellule(*f, 1, ligne), "12");
-        const int avantImage = f->etat.noImage;
+        const int avantImage = f->vue.noImage;
 
         bool ouvert = false;
         QStringList textes;
@@ -181,7 +181,7 @@ TEST_P(CorpusAbime, EachDamagedCopyOpensWhollyOrLeavesThePreviousClip) {
                 << textes[0].toStdString();
             EXPECT_TRUE(f->clipOuvert());
             EXPECT_EQ(f->seance->clip().nom(), avantNom);
-            EXPECT_EQ(f->etat.noImage, avantImage);
+            EXPECT_EQ(f->vue.noImage, avantImage);
             EXPECT_EQ(texteCellule(*f, 1, ligne), "12");
             continue;
         }

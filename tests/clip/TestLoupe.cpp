@@ -64,8 +64,8 @@ TEST(Loupe, FirstShowingGoesTopRightWithABluePictureThenFollowsTheTimer) {
     EXPECT_EQ(bleu.pixelColor(128, 128), QColor(0, 0, 255));
     EXPECT_EQ(bleu.pixelColor(2, 60), QColor(0, 255, 255)); // the aqua frame
 
-    f->etat.xSouris = 100;
-    f->etat.ySouris = 100;
+    f->vue.xSouris = 100;
+    f->vue.ySouris = 100;
     f->loupe->Timer3Timer();
     EXPECT_NE(f->loupePnl->grab().toImage().pixelColor(10, 10), QColor(0, 0, 255));
 
@@ -93,7 +93,7 @@ TEST(Loupe, PictureShowsThePixelsAroundTheMouseMarksIncluded) {
             if (attendu != f->MediaPlayer1->imageAffichee().pixel(150 + i, 100 + j)) ++marques;
             for (int k = 0; k < 9; ++k) {
                 const int px = 6 + (i + 20) * 3 + k % 3, py = 6 + (j + 20) * 3 + k / 3;
-                if (px == 67 || py == 67) continue;                  // under the crosshair
+                if (px == 67 || py == 67) continue;                   // under the crosshair
                 if (QRect(118, 2, 15, 15).contains(px, py)) continue; // under the hide button
                 ASSERT_EQ(loupe.pixel(px, py), attendu) << i << "," << j;
             }
@@ -135,14 +135,14 @@ TEST(Loupe, DraggedByItsFrameAndShownAgainInTheNearestCorner) {
     const QPoint bas = coinPnl1(*f) + QPoint(40, f->pnl1->height() - 200);
     QTest::mousePress(p, Qt::LeftButton, {}, cadre);
     EXPECT_EQ(RegistreCurseurs::idDe(p), 51);
-    QMouseEvent deplace(QEvent::MouseMove, QPointF(cadre), p->mapToGlobal(QPointF(cadre)) +
-                                                               QPointF(bas - avant),
-                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent deplace(QEvent::MouseMove, QPointF(cadre),
+                        p->mapToGlobal(QPointF(cadre)) + QPointF(bas - avant), Qt::LeftButton,
+                        Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(p, &deplace);
     EXPECT_EQ(p->pos(), bas);
     QTest::mouseRelease(p, Qt::LeftButton, {}, cadre);
-    EXPECT_EQ(f->etat.xLoupe, bas.x() + 67 - coinPnl1(*f).x());
-    EXPECT_EQ(f->etat.yLoupe, bas.y() + 67 - coinPnl1(*f).y());
+    EXPECT_EQ(f->vue.xLoupe, bas.x() + 67 - coinPnl1(*f).x());
+    EXPECT_EQ(f->vue.yLoupe, bas.y() + 67 - coinPnl1(*f).y());
 
     // Hidden by its own button, shown again: bottom-left corner above the navigation bar.
     p->findChild<QToolButton*>("BitBtn2")->click();

@@ -55,7 +55,7 @@ struct Session {
     // The picture, the number shown and noImage agree.
     void verifier(int i, const char* quand) const {
         SCOPED_TRACE(quand);
-        EXPECT_EQ(f->etat.noImage, i);
+        EXPECT_EQ(f->vue.noImage, i);
         EXPECT_EQ(ecran(), i);
         EXPECT_EQ(nav->lblNoImage2->text(), QString::number(i + 1));
     }
@@ -152,7 +152,7 @@ TEST(Navigation, SecondClickOnPlayStopsWhereThePlaybackIs) {
     ASSERT_TRUE(fin.wait(1000));
     QApplication::processEvents();
     EXPECT_GT(p, 0);
-    EXPECT_EQ(s.f->etat.noImage, p); // not p steps further
+    EXPECT_EQ(s.f->vue.noImage, p); // not p steps further
     s.verifier(p, "stopped midway");
     EXPECT_EQ(s.f->tableau->grille1().ligne(), p + 1);
 }
@@ -205,7 +205,7 @@ TEST_P(ExactitudeNavigation, EveryMoveShowsImageNoImage) {
     s.nav->reDraw(0);
     s.verifier(0, "redraw of the first image");
     s.nav->mpPositionner(57);
-    s.f->etat.redessinDemande = true;
+    s.f->vue.redessinDemande = true;
     s.nav->Timer1Timer();
     s.verifier(57, "deferred redraw");
     QSignalSpy fin(s.f->MediaPlayer1.get(), &PeripheriqueMedia::notification);
@@ -214,12 +214,12 @@ TEST_P(ExactitudeNavigation, EveryMoveShowsImageNoImage) {
     s.nav->bbtnPlay->click();
     ASSERT_TRUE(fin.wait(1000));
     QApplication::processEvents();
-    s.verifier(s.f->etat.noImage, "playback stopped midway");
-    EXPECT_GT(s.f->etat.noImage, 57);
+    s.verifier(s.f->vue.noImage, "playback stopped midway");
+    EXPECT_GT(s.f->vue.noImage, 57);
     s.nav->bbtnSui->click();
     s.nav->bbtnPre->click();
     s.nav->bbtnPre->click();
-    EXPECT_EQ(s.ecran(), s.f->etat.noImage);
+    EXPECT_EQ(s.ecran(), s.f->vue.noImage);
 }
 
 INSTANTIATE_TEST_SUITE_P(Clips, ExactitudeNavigation,
@@ -310,7 +310,7 @@ TEST(Navigation, PaintRequestsAreMergedIntoOneRedrawAndOurOwnPaintsAskNothing) {
     Session s(clip100());
     s.nav->mpPositionner(10);
     QTest::qWait(150); // the paints of opening have been served
-    s.f->etat.redessinDemande = false;
+    s.f->vue.redessinDemande = false;
     int montres = 0;
     QObject::connect(s.f->MediaPlayer1.get(), &PeripheriqueMedia::imageChangee,
                      [&](int) { ++montres; });
@@ -323,7 +323,7 @@ TEST(Navigation, PaintRequestsAreMergedIntoOneRedrawAndOurOwnPaintsAskNothing) {
     const int apres = montres;
     QTest::qWait(200);
     EXPECT_EQ(montres, apres); // nothing goes on by itself
-    EXPECT_FALSE(s.f->etat.redessinDemande);
+    EXPECT_FALSE(s.f->vue.redessinDemande);
 
     // A paint the platform asks for (the surface is resized) gives one redraw later.
     s.f->PaintBox1->resize(s.f->PaintBox1->size() - QSize(1, 1));
@@ -343,8 +343,8 @@ TEST(Navigation, NothingOpenOnlyRedraws) {
     EXPECT_EQ(nav->lblNoImage4->text(), "0");
     nav->bbtnPlayClick(nav->bbtnSui);
     nav->PaintBox1Paint();
-    EXPECT_FALSE(f->etat.redessinDemande);
-    EXPECT_EQ(f->etat.noImage, -1);
+    EXPECT_FALSE(f->vue.redessinDemande);
+    EXPECT_EQ(f->vue.noImage, -1);
 }
 
 TEST(Navigation, ClipCutShortKeepsNumberAndPictureInAgreement) {
@@ -365,8 +365,8 @@ TEST(Navigation, ClipCutShortKeepsNumberAndPictureInAgreement) {
         SCOPED_TRACE(quand);
         const int lu = clipstest::indexAffiche(f->pnl1AVI, r);
         // The image of the number shown, or black where the decoder has nothing.
-        EXPECT_TRUE(lu == f->etat.noImage || lu == -1) << lu << " " << f->etat.noImage;
-        EXPECT_EQ(nav->lblNoImage2->text(), QString::number(f->etat.noImage + 1));
+        EXPECT_TRUE(lu == f->vue.noImage || lu == -1) << lu << " " << f->vue.noImage;
+        EXPECT_EQ(nav->lblNoImage2->text(), QString::number(f->vue.noImage + 1));
     };
     nav->bbtnFin->click();
     accord("last");
@@ -412,8 +412,8 @@ TEST(Navigation, ResizingDuringPlaybackKeepsNumberAndPictureInAgreement) {
     s.f->PaintBox1->resize(s.f->PaintBox1->size()); // no change: nothing asked
     ASSERT_TRUE(fin.wait(3000));
     QTest::qWait(120); // any redraw asked meanwhile is served after the playback
-    s.verifier(s.f->etat.noImage, "after the playback");
-    EXPECT_EQ(s.f->etat.noImage, 11);
+    s.verifier(s.f->vue.noImage, "after the playback");
+    EXPECT_EQ(s.f->vue.noImage, 11);
 }
 
 TEST(Navigation, KeysOnTheClipSideStepLikeTheButtons) {
@@ -455,15 +455,15 @@ TEST(Navigation, KeysOnTheClipSideStepLikeTheButtons) {
     touche(&table, Qt::Key_End);
     touche(&table, Qt::Key_Home);
     EXPECT_EQ(table.ligne(), ligne);
-    EXPECT_EQ(s.f->etat.noImage, ligne - 1);
+    EXPECT_EQ(s.f->vue.noImage, ligne - 1);
 
     QSpinBox* udt0 = s.f->findChild<QSpinBox*>("udt0");
     ASSERT_NE(udt0, nullptr);
     udt0->setFocus();
-    const int image0 = s.f->etat.noImage;
+    const int image0 = s.f->vue.noImage;
     touche(udt0, Qt::Key_End);
     touche(udt0, Qt::Key_Left);
-    EXPECT_EQ(s.f->etat.noImage, image0);
+    EXPECT_EQ(s.f->vue.noImage, image0);
 
     s.f->PageControl1->setCurrentWidget(s.f->tsEtalon);
     s.f->findChild<QAbstractButton*>("rbEtalonSimu")->click();
@@ -477,5 +477,5 @@ TEST(Navigation, KeysOnTheClipSideStepLikeTheButtons) {
     EXPECT_EQ(distance->cursorPosition(), 1);
     touche(distance, Qt::Key_End);
     EXPECT_EQ(distance->cursorPosition(), distance->text().size());
-    EXPECT_EQ(s.f->etat.noImage, image0);
+    EXPECT_EQ(s.f->vue.noImage, image0);
 }

@@ -131,7 +131,7 @@ TEST(OuvertureClip, StateAfterOpening) {
     });
     const QString chemin = clip25();
     ouvrir(*f, chemin);
-    const EtatSession& e = f->etat;
+    const EtatVue& e = f->vue;
 
     EXPECT_TRUE(f->clipOuvert());
     EXPECT_EQ(f->seance->clip().nbImages, 10);
@@ -196,7 +196,7 @@ TEST(OuvertureClip, PropertiesTabShowsTheOpenClip) {
     EXPECT_EQ(texte(*f, "lblDimH"), "Hauteur : 240 pixels");
     EXPECT_EQ(texte(*f, "lblAdapt"), "Adaptation : 100%");
     EXPECT_EQ(texte(*f, "lblCodec3"), "inconnu");
-    EXPECT_EQ(f->etat.fourccClip, "mjpg"); // lowered once shown
+    EXPECT_EQ(f->vue.fourccClip, "mjpg"); // lowered once shown
     QLocale::setDefault(QLocale::system());
 }
 
@@ -222,7 +222,7 @@ TEST(OuvertureClip, NtscRateKeepsItsExactPeriod) {
     auto f = demarrer();
     ouvrir(*f, clipstest::clip("ntsc.avi", {"--rate", "30000/1001", "--frames", "10"}));
     EXPECT_NEAR(double(f->seance->clip().periode), 1001.0 / 30000, 1e-12);
-    EXPECT_EQ(f->etat.frequence, 30);
+    EXPECT_EQ(f->vue.frequence, 30);
     EXPECT_EQ(f->tableau->grille1().cellule(0, 10), "0.300"); // 9 x 33.367 ms
     EXPECT_TRUE(f->seance->clip().dates.empty());             // evenly spaced: (r - t0) x periode
     QLocale::setDefault(QLocale::system());
@@ -379,7 +379,7 @@ TEST(OuvertureClip, OneImageClipEnablesForwardCommands) {
     EXPECT_EQ(f->seance->clip().nbImages, 1);
     // What the user sees once the deferred redraws and the window's repaints have run.
     QTest::qWait(300);
-    EXPECT_FALSE(f->etat.redessinDemande);
+    EXPECT_FALSE(f->vue.redessinDemande);
     for (const char* nom : {"bbtnPlay", "bbtnFin", "bbtnSui"})
         EXPECT_TRUE(actif(*f, nom)) << nom;
     for (const char* nom : {"bbtnDeb", "bbtnPre"})
@@ -388,7 +388,7 @@ TEST(OuvertureClip, OneImageClipEnablesForwardCommands) {
     // Their commands have nowhere to go and change nothing.
     f->navigation->bbtnSui->click();
     f->navigation->bbtnFin->click();
-    EXPECT_EQ(f->etat.noImage, 0);
+    EXPECT_EQ(f->vue.noImage, 0);
     EXPECT_EQ(f->navigation->lblNoImage2->text(), "1");
 }
 
@@ -411,7 +411,7 @@ TEST(OuvertureClip, AnotherClipReplacesTheFirst) {
                         {"--codec", "mjpeg", "--size", "160x120", "--rate", "10", "--frames", "7"});
     ouvrir(*f, second);
     EXPECT_EQ(f->seance->clip().nbImages, 7);
-    EXPECT_EQ(f->etat.frequence, 10);
+    EXPECT_EQ(f->vue.frequence, 10);
     EXPECT_EQ(f->seance->clip().largeur, 160);
     EXPECT_EQ(f->seance->etalonnage().yOrig, 119);
     EXPECT_EQ(f->seance->etalonnage().xOrig, 0);
@@ -472,7 +472,7 @@ TEST(OuvertureClip, AFileThatDoesNotOpenLeavesTheOpenClipItsTableAndCalibration)
         // reference, the names and the clips folder.
         EXPECT_TRUE(f->clipOuvert());
         EXPECT_EQ(f->MediaPlayer1->nomFichier(), QFileInfo(bon).absoluteFilePath());
-        EXPECT_EQ(f->etat.noImage, 3);
+        EXPECT_EQ(f->vue.noImage, 3);
         EXPECT_EQ(f->MediaPlayer1->indexAffiche(), 3);
         EXPECT_EQ(f->seance->clip().nbImages, 10);
         EXPECT_EQ(f->tableau->grille0().cellule(1, 2), "10");
@@ -484,7 +484,7 @@ TEST(OuvertureClip, AFileThatDoesNotOpenLeavesTheOpenClipItsTableAndCalibration)
         EXPECT_EQ(f->seance->clip().nom(), "ouverture25.avi");
         EXPECT_EQ(f->fenetre->cheminClip(), QFileInfo(bon).absoluteFilePath());
         EXPECT_EQ(f->etat.config[4], config4);
-        EXPECT_FALSE(f->etat.effacerSansConfirmer);
+        EXPECT_FALSE(f->vue.effacerSansConfirmer);
     }
 
     // With no clip open, a failure leaves none.
@@ -492,7 +492,7 @@ TEST(OuvertureClip, AFileThatDoesNotOpenLeavesTheOpenClipItsTableAndCalibration)
     reponse::bouton(QMessageBox::Ok);
     EXPECT_FALSE(g->clip->ouvrirClip(mauvais[0]));
     EXPECT_FALSE(g->clipOuvert());
-    EXPECT_EQ(g->etat.noImage, -1);
+    EXPECT_EQ(g->vue.noImage, -1);
 }
 
 TEST(OuvertureClip, AnotherContainerNamedAviShowsTheDecodersCodec) {
@@ -501,7 +501,7 @@ TEST(OuvertureClip, AnotherContainerNamedAviShowsTheDecodersCodec) {
     auto f = demarrer();
     ouvrir(*f, copie(mp4, "conteneur_mp4.avi"));
     EXPECT_EQ(f->seance->clip().nbImages, 5);
-    EXPECT_EQ(f->etat.fourccClip, "h264");
+    EXPECT_EQ(f->vue.fourccClip, "h264");
     f->clip->RAZProClip();
     EXPECT_EQ(texte(*f, "lblCodec2"), "h264");
     EXPECT_EQ(texte(*f, "lblCodec3"), "inconnu");

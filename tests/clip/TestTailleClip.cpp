@@ -97,7 +97,7 @@ TEST(TailleClip, AdapterFitsTheClipInTheDisplayArea) {
     f->ScrollBox1->setFixedSize(809 + cadre, 489 + cadre);
     QTest::qWait(20);
     ASSERT_EQ(f->ScrollBox1->viewport()->size(), QSize(809, 489));
-    EXPECT_EQ(f->etat.taillePc, 100); // it fitted: opened at 100 %
+    EXPECT_EQ(f->vue.taillePc, 100); // it fitted: opened at 100 %
 
     QString titre, pc;
     int position = 0;
@@ -119,7 +119,7 @@ TEST(TailleClip, AdapterFitsTheClipInTheDisplayArea) {
     EXPECT_EQ(pc, "200%");
     EXPECT_EQ(position, 200);
 
-    const EtatSession& e = f->etat;
+    const EtatVue& e = f->vue;
     EXPECT_EQ(e.taillePc, 200);
     EXPECT_EQ(double(e.rapportAff), 2.0);
     EXPECT_EQ(e.largeurAff, 640);
@@ -137,7 +137,7 @@ TEST(TailleClip, AdapterFitsTheClipInTheDisplayArea) {
     EXPECT_TRUE(f->ScrollBox1->viewport()->rect().contains(f->pnl1AVI->geometry()));
 
     // Moving the splitter makes "Adapter" available again.
-    f->etat.adapte = false;
+    f->vue.adapte = false;
     emit f->Splitter1->splitterMoved(300, 1);
     EXPECT_TRUE(actif(*f, "mnuImaAdapter"));
     EXPECT_TRUE(e.adapte);
@@ -145,7 +145,7 @@ TEST(TailleClip, AdapterFitsTheClipInTheDisplayArea) {
 
 TEST(TailleClip, HalfSizeKeepsTheOriginAndAsksNothingWithAnEmptyTable) {
     auto f = fenetreAvecClip(clip320());
-    EtatSession& e = f->etat;
+    EtatVue& e = f->vue;
     etalonner(*f->seance, [&](Etalonnage& c) {
         c.xOrig = 100;
         c.yOrig = 50;
@@ -180,7 +180,7 @@ TEST(TailleClip, HalfSizeKeepsTheOriginAndAsksNothingWithAnEmptyTable) {
 
 TEST(TailleClip, HundredPercentAsksBeforeErasingTheTableAndTheScale) {
     auto f = fenetreAvecClip(clip320());
-    EtatSession& e = f->etat;
+    EtatVue& e = f->vue;
     dansDialogue(*f, "mnuImaAutre", [&](TtailleImaBox* d) {
         fleche(d->udPc, false, 50);
         d->OKBtn->click();
@@ -253,7 +253,7 @@ TEST(TailleClip, HeldSpinnerAcceleratesAndReleaseResetsIt) {
         const QRect haut = d->udPc->style()->subControlRect(QStyle::CC_SpinBox, &opt,
                                                             QStyle::SC_SpinBoxUp, d->udPc);
         QTest::mousePress(d->udPc, Qt::LeftButton, {}, haut.center());
-        enfonce = f->etat.boutonPcEnfonce;
+        enfonce = f->vue.boutonPcEnfonce;
         cocheApresAppui = d->chkBxAdapter->isChecked();
         pas.push_back(d->udPc->singleStep());
         for (int i = 0; i < 5; ++i) {
@@ -271,13 +271,13 @@ TEST(TailleClip, HeldSpinnerAcceleratesAndReleaseResetsIt) {
     EXPECT_FALSE(f->dlg.tailleImaBox->Timer1->isActive());
     EXPECT_TRUE(enfonce);
     EXPECT_FALSE(cocheApresAppui);
-    EXPECT_FALSE(f->etat.boutonPcEnfonce);
+    EXPECT_FALSE(f->vue.boutonPcEnfonce);
     EXPECT_EQ(pas, (std::vector<int>{1, 6, 11, 16, 20, 20, 1, 1}));
 }
 
 TEST(TailleClip, LargeClipOpensFittedAndIsPointedWhole) {
     auto f = fenetreAvecClip(clip1080(), {1366, 768});
-    const EtatSession& e = f->etat;
+    const EtatVue& e = f->vue;
     const int p = e.taillePc;
     EXPECT_LT(p, 100);
     EXPECT_EQ(p, f->taille->pcAdapte());

@@ -84,7 +84,7 @@ TEST(ImpressionFenetre, ProposedScaleSizesAndPreviews) {
         EXPECT_EQ(fond(d), QColor(0, 255, 0));
         d->Button2->click(); // "Plus tard..."
     });
-    EXPECT_FALSE(f->etat.echelleImpressionARevoir);
+    EXPECT_FALSE(f->vue.echelleImpressionARevoir);
     // Next showing: no new proposal; the slider follows what is typed.
     imprimer(*f, [](TdlgImprimer* d) {
         EXPECT_EQ(d->edEch->text(), " 1.00E+2");
@@ -106,7 +106,7 @@ TEST(ImpressionFenetre, ProposedScaleSizesAndPreviews) {
     EXPECT_EQ(f->dlg.dlgImprimer->edEch->text(), " 1.00E+2");
     // A new distance entry asks for a new proposal.
     etalonner(*f->seance, [&](Etalonnage& c) { c.echelle = 0.001L; });
-    f->etat.echelleImpressionARevoir = true;
+    f->vue.echelleImpressionARevoir = true;
     imprimer(*f, [](TdlgImprimer* d) {
         EXPECT_EQ(d->edEch->text(), " 1.00E-1"); // 0.32 m on the page
         EXPECT_EQ(d->TrackBar1->value(), 100);

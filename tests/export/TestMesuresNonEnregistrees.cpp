@@ -58,13 +58,13 @@ TEST_F(MesuresNonEnregistrees, AskedAfterAClickNotAfterSaving) {
     // A click records a point: "Non" keeps the clip, its image and the table.
     QTest::mouseClick(f->PaintBox1, Qt::LeftButton, {}, QPoint(30, 40));
     ASSERT_EQ(f->tableau->grille0().cellule(1, 1), "30");
-    const int image = f->etat.noImage;
+    const int image = f->vue.noImage;
     reponse::Vu question = ouvrir(*f, clipB());
     EXPECT_EQ(question.texte, kQuestion);
     EXPECT_EQ(f->seance->clip().nom(), "abandonA.avi");
     EXPECT_EQ(f->seance->clip().nbImages, 4);
     EXPECT_TRUE(f->clipOuvert());
-    EXPECT_EQ(f->etat.noImage, image);
+    EXPECT_EQ(f->vue.noImage, image);
     EXPECT_EQ(f->tableau->grille0().cellule(1, 1), "30");
     EXPECT_EQ(f->tableau->grille0().cellule(2, 1), "40");
     EXPECT_EQ(f->PageControl1->currentWidget(), f->tsProClip); // as after a cancelled choice

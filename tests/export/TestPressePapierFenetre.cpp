@@ -235,8 +235,8 @@ TEST(PressePapierFenetre, BackgroundOnlyWithoutAxesOrPointsAndSizeOfTheDisplay) 
     f->aspect->chkBoxAxDed->click(); // axes hidden
     ASSERT_FALSE(f->aspect->pointDessine(0));
     // Half-size display, as the display size command leaves it.
-    f->etat.largeurAff = 160;
-    f->etat.hauteurAff = 120;
+    f->vue.largeurAff = 160;
+    f->vue.hauteurAff = 120;
     f->PaintBox1->setGeometry(4, 4, 160, 120);
     f->MediaPlayer1->setRectangleAffichage(QRect(4, 4, 160, 120));
     commande(*f, "bbtnCopierGraphiquePP",

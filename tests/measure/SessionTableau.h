@@ -24,13 +24,13 @@ struct SessionTableau {
             c.nbImages = N;
             c.periode = periode;
         });
-        f->etat.largeurAff = 200;
-        f->etat.hauteurAff = hauteur;
+        f->vue.largeurAff = 200;
+        f->vue.hauteurAff = hauteur;
         etalonner(*f->seance, [&](Etalonnage& c) {
             c.xOrig = 0;
             c.yOrig = hauteur - 1;
         });
-        f->etat.effacerSansConfirmer = true;
+        f->vue.effacerSansConfirmer = true;
         t.Button2Click();
         t.initTableau(N);
     }

@@ -58,7 +58,7 @@ TEST_F(Annulation, ClicksAndErasesComeAndGoWithTheirMarksAndTheImageWhereTheyAct
     EXPECT_TRUE(x(2).isEmpty());
     EXPECT_TRUE(x(3).isEmpty());
     EXPECT_TRUE(f->tableau->grille0().cellule(1, 2).isEmpty());
-    EXPECT_EQ(f->etat.noImage, 1); // the image of the last click undone, its cell current
+    EXPECT_EQ(f->vue.noImage, 1); // the image of the last click undone, its cell current
     EXPECT_EQ(f->tableau->grille1().ligne(), 2);
     EXPECT_FALSE(marque(*f, QPoint(20, 110)));
     EXPECT_EQ(retablir->text(), QString::fromUtf8("Rétablir le pointage"));
@@ -67,7 +67,7 @@ TEST_F(Annulation, ClicksAndErasesComeAndGoWithTheirMarksAndTheImageWhereTheyAct
     QTest::qWait(50);
     EXPECT_EQ(x(2), x2);
     EXPECT_TRUE(x(3).isEmpty());
-    EXPECT_EQ(f->etat.noImage, 1);
+    EXPECT_EQ(f->vue.noImage, 1);
     EXPECT_TRUE(marque(*f, QPoint(20, 110)));
 
     boite(QMessageBox::Yes);
@@ -79,7 +79,7 @@ TEST_F(Annulation, ClicksAndErasesComeAndGoWithTheirMarksAndTheImageWhereTheyAct
     QTest::qWait(50);
     EXPECT_EQ(x(1), " 1.00E+0");
     EXPECT_EQ(x(2), x2);
-    EXPECT_EQ(f->etat.noImage, 0); // the image of the top row erased
+    EXPECT_EQ(f->vue.noImage, 0); // the image of the top row erased
     EXPECT_TRUE(marque(*f, QPoint(45, 75)));
     EXPECT_EQ(retablir->text(), QString::fromUtf8("Rétablir l'effacement"));
 }
@@ -110,7 +110,7 @@ TEST_F(Annulation, UndoingBackToTheSavedMeasuresAsksNothingWhenAnotherClipOpens)
 
 TEST_F(Annulation, CalibrationTimeOriginAndDigitsAreUndoneWithTheTable) {
     const QString x1 = x(1), t1 = t(1), d = distance();
-    const int image = f->etat.noImage;
+    const int image = f->vue.noImage;
     f->PageControl1->setCurrentWidget(f->tsEtalon);
     f->findChild<QRadioButton*>("rbChxOrig")->click();
     QTest::mouseClick(f->PaintBox1, Qt::LeftButton, {}, QPoint(30, 90));
@@ -122,7 +122,7 @@ TEST_F(Annulation, CalibrationTimeOriginAndDigitsAreUndoneWithTheTable) {
     EXPECT_EQ(x(1), x1);
     EXPECT_EQ(f->findChild<QLabel*>("lblP1X")->text(), "pX= -10"); // p1 = (10, 10) from (20, 100)
     EXPECT_TRUE(f->findChild<QToolButton*>("tbXpYp")->isChecked());
-    EXPECT_EQ(f->etat.noImage, image); // the image shown stays
+    EXPECT_EQ(f->vue.noImage, image); // the image shown stays
     retablir->trigger();
     EXPECT_EQ(f->seance->etalonnage().xOrig, 30);
 

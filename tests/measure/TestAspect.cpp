@@ -66,10 +66,10 @@ TEST(Aspect, PointSizeSpinnerAndMenuFollowEachOther) {
     auto* l = f->findChild<QLabel*>("lblTaillePoints");
     f->action("mnuTaille4")->trigger();
     EXPECT_EQ(u->value(), 3);
-    EXPECT_EQ(f->etat.taillePoints, 3);
+    EXPECT_EQ(f->vue.taillePoints, 3);
     EXPECT_EQ(l->text(), "4");
     u->setValue(0);
-    EXPECT_EQ(f->etat.taillePoints, 0);
+    EXPECT_EQ(f->vue.taillePoints, 0);
     EXPECT_EQ(l->text(), "1");
     EXPECT_TRUE(f->action("mnuTaille1")->isChecked());
     f->acquisition->chkBoxAutoV->click();
@@ -82,7 +82,7 @@ TEST(Aspect, PointerDialogAndMenus) {
     EXPECT_EQ(RegistreCurseurs::idDe(f->PaintBox1), 102);
     f->action("mnuCroix")->trigger();
     EXPECT_EQ(RegistreCurseurs::idDe(f->PaintBox1), 103);
-    EXPECT_EQ(f->etat.formePointeur, 3);
+    EXPECT_EQ(f->vue.formePointeur, 3);
     f->action("mnuCouleurBlanc")->trigger();
     EXPECT_EQ(RegistreCurseurs::idDe(f->PaintBox1), 203);
     EXPECT_EQ(f->aspect->couleurReticule(), QColor(Qt::white));
@@ -114,8 +114,8 @@ TEST(Aspect, WhiteInCalibrationKeepsTheAxisShape) {
     ASSERT_EQ(RegistreCurseurs::idDe(f->PaintBox1), 111);
     f->action("mnuCouleurBlanc")->trigger();
     EXPECT_EQ(RegistreCurseurs::idDe(f->PaintBox1), 211);
-    EXPECT_EQ(f->etat.formePointeur, 11);
-    EXPECT_EQ(f->etat.couleurPointeur, 2);
+    EXPECT_EQ(f->vue.formePointeur, 11);
+    EXPECT_EQ(f->vue.couleurPointeur, 2);
     // Back on "Mesures" the shape chosen in the dialog comes back, in white.
     f->PageControl1->setCurrentWidget(f->tsMesures);
     EXPECT_EQ(RegistreCurseurs::idDe(f->PaintBox1), 202);

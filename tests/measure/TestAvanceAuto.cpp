@@ -21,7 +21,7 @@ TEST(Acquisition, BothBoxesCarryThePointsOfAnImageThenTheNextImage) {
     clic(*f, 10, 20);
     EXPECT_EQ(f->acquisition->pointCourant(), 2);
     EXPECT_EQ(f->tableau->grille1().colonne(), 3);
-    EXPECT_EQ(f->etat.noImage, 4);
+    EXPECT_EQ(f->vue.noImage, 4);
     clic(*f, 30, 40);
     clic(*f, 50, 60);
     for (int k = 1; k <= 3; ++k) {
@@ -29,7 +29,7 @@ TEST(Acquisition, BothBoxesCarryThePointsOfAnImageThenTheNextImage) {
         EXPECT_EQ(px(*f, 2 * k, 5), QString::number(20 * k)) << k;
         EXPECT_FALSE(m(*f, 2 * k, 5).isEmpty());
     }
-    EXPECT_EQ(f->etat.noImage, 5);
+    EXPECT_EQ(f->vue.noImage, 5);
     EXPECT_EQ(f->acquisition->pointCourant(), 1);
     EXPECT_EQ(f->tableau->grille1().ligne(), 6);
     EXPECT_EQ(f->tableau->grille1().colonne(), 1);
@@ -52,7 +52,7 @@ TEST(Acquisition, OnlyVerticalFollowsOnePointThroughTheImages) {
     EXPECT_EQ(px(*f, 3, 2), "11");
     EXPECT_EQ(px(*f, 3, 3), "13");
     EXPECT_TRUE(px(*f, 1, 2).isEmpty());
-    EXPECT_EQ(f->etat.noImage, 3);
+    EXPECT_EQ(f->vue.noImage, 3);
     EXPECT_EQ(f->acquisition->pointCourant(), 2);
     EXPECT_EQ(f->tableau->grille1().colonne(), 3);
 }
@@ -65,7 +65,7 @@ TEST(Acquisition, OnTheLastImageTheLastPointIsRecordedAndNothingMoves) {
     f->tableau->grille1().setColonne(3);
     clic(*f, 7, 8);
     EXPECT_EQ(px(*f, 3, 6), "7");
-    EXPECT_EQ(f->etat.noImage, 5);
+    EXPECT_EQ(f->vue.noImage, 5);
     EXPECT_EQ(f->acquisition->pointCourant(), 2);
     EXPECT_EQ(f->tableau->grille1().ligne(), 6);
     EXPECT_TRUE(peint(*f, 7, 8));
@@ -80,7 +80,7 @@ TEST(Acquisition, WithOnePointEveryClickGoesToTheNextImage) {
         clic(*f, 100 + i, 50);
     EXPECT_EQ(px(*f, 1, 1), "100");
     EXPECT_EQ(px(*f, 1, 3), "102");
-    EXPECT_EQ(f->etat.noImage, 3);
+    EXPECT_EQ(f->vue.noImage, 3);
     EXPECT_EQ(f->tableau->grille1().ligne(), 4);
 }
 
@@ -95,7 +95,7 @@ TEST(Acquisition, ClickingARecordedPointAgainReplacesItAndItsOldMark) {
     EXPECT_EQ(px(*f, 2, 3), "60");
     EXPECT_FALSE(peint(*f, 40, 40));
     EXPECT_TRUE(peint(*f, 90, 60));
-    EXPECT_EQ(f->etat.noImage, 2);
+    EXPECT_EQ(f->vue.noImage, 2);
 }
 
 TEST(Acquisition, MetresFollowTheCalibrationAndTheAxisDirection) {
@@ -121,13 +121,13 @@ TEST(Acquisition, ClicksOutsideTheImageOrWithoutAClipRecordNothing) {
         EXPECT_EQ(f->tableau->grille0().lignes(), 0);
     }
     auto f = avecClip();
-    const int l = f->etat.largeurAff, h = f->etat.hauteurAff;
+    const int l = f->vue.largeurAff, h = f->vue.hauteurAff;
     f->PaintBox1->resize(l + 20, h + 20); // a surface larger than the image
     clic(*f, l, 5);
     clic(*f, 5, h);
     clic(*f, 5, 5, Qt::MiddleButton);
     EXPECT_TRUE(px(*f, 1, 1).isEmpty());
-    EXPECT_EQ(f->etat.noImage, 0);
+    EXPECT_EQ(f->vue.noImage, 0);
     // The right button only looks for points and offers the pop-up menu.
     clic(*f, 5, 5, Qt::RightButton);
     EXPECT_TRUE(px(*f, 1, 1).isEmpty());

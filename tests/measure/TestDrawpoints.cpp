@@ -13,7 +13,7 @@ namespace {
 // A window whose tables hold one point per image over three images of 100 x 80 pixels.
 std::unique_ptr<TForm1> fenetre() {
     auto f = demarrer();
-    EtatSession& e = f->etat;
+    EtatVue& e = f->vue;
     e.largeurAff = 100;
     e.hauteurAff = 80;
     faitsClip(*f->seance, [&](FaitsClip& c) { c.nbImages = 3; });
@@ -49,7 +49,7 @@ TEST(Drawpoints, RedrawsTheWholeOverlayFromTheTables) {
     f->aspect->Drawpoints();
     EXPECT_FALSE(peint(f->PaintBox1->calque, 41, 30));
     // A new display size gives a new overlay.
-    f->etat.largeurAff = 50;
+    f->vue.largeurAff = 50;
     f->aspect->Drawpoints();
     EXPECT_EQ(f->PaintBox1->calque.size(), QSize(50, 80));
 }
@@ -58,7 +58,7 @@ TEST(Drawpoints, ScaleSegmentAlwaysGoesToTheImage) {
     auto f = fenetre();
     f->tableau->grille0().setCellule(1, 1, "60");
     f->tableau->grille0().setCellule(2, 1, "50");
-    EtatSession& e = f->etat;
+    EtatVue& e = f->vue;
     e.segmentEchelleVisible = true;
     etalonner(*f->seance, [&](Etalonnage& c) {
         c.p1 = QPoint(20, 20);

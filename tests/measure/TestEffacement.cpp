@@ -111,10 +111,10 @@ TEST(Effacement, TableauAvecDesPointsCaches) {
 
 TEST(Effacement, TableauSansQuestionUneSeuleFois) {
     SessionPleine s;
-    s.f->etat.effacerSansConfirmer = true;
+    s.f->vue.effacerSansConfirmer = true;
     s.t.Button2Click(); // no box: the test would hang on one
     EXPECT_EQ(s.vides(), 36);
-    EXPECT_FALSE(s.f->etat.effacerSansConfirmer);
+    EXPECT_FALSE(s.f->vue.effacerSansConfirmer);
 }
 
 TEST(Effacement, PlageElargieAuxPointsEntiers) {

@@ -85,11 +85,11 @@ TEST(MesureComplete, TheBallsFallOnTheDemoClipGivesG) {
     f->PageControl1->setCurrentWidget(f->tsMesures);
     ASSERT_FALSE(f->findChild<QRadioButton*>("rbEtalonSimu")->isChecked());
     for (int i = 0; i < demo::nbImages; ++i) {
-        ASSERT_EQ(f->etat.noImage, i);
+        ASSERT_EQ(f->vue.noImage, i);
         const QPoint p = pixel(demo::centreBalle(i));
         clic(*f, p.x(), p.y());
     }
-    EXPECT_EQ(f->etat.noImage, demo::nbImages - 1);
+    EXPECT_EQ(f->vue.noImage, demo::nbImages - 1);
 
     std::vector<double> t, x, y;
     for (int r = 1; r <= demo::nbImages; ++r) {

@@ -27,10 +27,10 @@ struct TableauPlein {
             c.nbImages = kImages;
             c.periode = 0.04L;
         });
-        f->etat.largeurAff = 640;
-        f->etat.hauteurAff = 480;
+        f->vue.largeurAff = 640;
+        f->vue.hauteurAff = 480;
         etalonner(*f->seance, [&](Etalonnage& c) { c.yOrig = 479; });
-        f->etat.effacerSansConfirmer = true;
+        f->vue.effacerSansConfirmer = true;
         t.Button2Click();
         t.initTableau(kImages);
         t.nbPointsPlan(kPoints);

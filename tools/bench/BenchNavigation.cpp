@@ -59,7 +59,7 @@ void StepForward(benchmark::State& etat, QString nom) {
     const int n = f->seance->clip().nbImages;
     std::vector<double> ms;
     for (auto _ : etat) {
-        if (f->etat.noImage >= n - 1) {
+        if (f->vue.noImage >= n - 1) {
             etat.PauseTiming();
             appuyer(*f, f->navigation->bbtnDeb);
             etat.ResumeTiming();
@@ -79,7 +79,7 @@ void StepBack(benchmark::State& etat, QString nom) {
     f->MediaPlayer1->ecranVideo()->repaint();
     std::vector<double> ms;
     for (auto _ : etat) {
-        if (f->etat.noImage <= bas) {
+        if (f->vue.noImage <= bas) {
             // A fresh start from the middle, with nothing decoded yet.
             etat.PauseTiming();
             f = ouvrir(etat, chemin);

@@ -21,7 +21,7 @@ constexpr int images = 10000, points = 9;
 
 // A point in every cell of the tables, with nine different appearances.
 void remplir(TForm1& f) {
-    EtatSession& e = f.etat;
+    EtatVue& e = f.vue;
     faitsClip(*f.seance, [&](FaitsClip& c) {
         c.nbImages = images; // the table's rows, whatever the clip's length
     });
@@ -61,7 +61,7 @@ void RedrawComplet(benchmark::State& etat) {
     f->navigation->mpPositionner(100);
     remplir(*f);
     for (auto _ : etat) {
-        f->navigation->reDraw(f->etat.noImage);
+        f->navigation->reDraw(f->vue.noImage);
         f->PaintBox1->repaint();
     }
     etat.SetItemsProcessed(etat.iterations() * images * points);
@@ -69,8 +69,8 @@ void RedrawComplet(benchmark::State& etat) {
 
 void RedrawCalque(benchmark::State& etat) {
     auto f = demarrer();
-    f->etat.largeurAff = 640;
-    f->etat.hauteurAff = 480;
+    f->vue.largeurAff = 640;
+    f->vue.hauteurAff = 480;
     etalonner(*f->seance, [&](Etalonnage& c) { c.yOrig = 479; });
     remplir(*f);
     for (auto _ : etat) {

@@ -50,7 +50,7 @@ void pasEnAvant(benchmark::State& etat, TForm1& f) {
     QWidget* ecran = f.MediaPlayer1->ecranVideo();
     std::vector<double> ms;
     for (auto _ : etat) {
-        if (f.etat.noImage >= n - 1) {
+        if (f.vue.noImage >= n - 1) {
             etat.PauseTiming();
             f.navigation->bbtnDeb->click();
             ecran->repaint();
@@ -67,7 +67,7 @@ void pasEnAvant(benchmark::State& etat, TForm1& f) {
 void StepForwardAdapte(benchmark::State& etat) {
     auto f = ouvrir(etat, QStringLiteral("h264_1080p"), QSize(1366, 768));
     if (!f) return;
-    etat.counters["pc"] = f->etat.taillePc;
+    etat.counters["pc"] = f->vue.taillePc;
     pasEnAvant(etat, *f);
 }
 
@@ -88,7 +88,7 @@ void RafraichirLoupe(benchmark::State& etat) {
     int x = 0;
     for (auto _ : etat) {
         f->loupe->loupe(x, 100);
-        x = (x + 7) % f->etat.largeurAff;
+        x = (x + 7) % f->vue.largeurAff;
     }
 }
 

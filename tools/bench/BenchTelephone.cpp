@@ -92,11 +92,11 @@ void StepBack1080pPaced(benchmark::State& etat) {
 void StepForward2160pFit(benchmark::State& etat) {
     auto f = ouvrir(etat, QStringLiteral("hevc_2160p"));
     if (!f) return;
-    etat.counters["pc"] = f->etat.taillePc;
+    etat.counters["pc"] = f->vue.taillePc;
     const int n = f->seance->clip().nbImages;
     std::vector<double> ms;
     for (auto _ : etat) {
-        if (f->etat.noImage >= n - 1) {
+        if (f->vue.noImage >= n - 1) {
             etat.PauseTiming();
             appuyer(*f, f->navigation->bbtnDeb);
             etat.ResumeTiming();
@@ -109,7 +109,7 @@ void StepForward2160pFit(benchmark::State& etat) {
 void StepBack2160pFitPaced(benchmark::State& etat) {
     auto f = ouvrir(etat, QStringLiteral("hevc_2160p"));
     if (!f) return;
-    etat.counters["pc"] = f->etat.taillePc;
+    etat.counters["pc"] = f->vue.taillePc;
     reculerAuRythme(etat, *f);
 }
 
