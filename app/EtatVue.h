@@ -1,5 +1,7 @@
 #pragma once
 
+#include "measure/GrilleTexte.h"
+
 #include <QColor>
 #include <QString>
 #include <cstdint>
@@ -28,11 +30,15 @@ struct EtatVue {
     bool redessinDemande = false;
     bool effacerSansConfirmer = false;
 
-    // The scale segment on the image, and the print dialog's scale to be looked at again.
+    // The scale segment on the image (drawn towards p1 or p2, the point being placed), and
+    // the print dialog's scale to be looked at again.
     bool segmentEchelleVisible = false;
+    bool p1EnCours = true;
     QColor couleurEchelle{0, 128, 0};
     bool echelleImpressionARevoir = false;
 
+    // Colour, "drawn" flag and shape of the axes (column 0) and of each point k (column k).
+    GrilleTexte aspectPoints{0};
     int32_t taillePoints = 1;    // 0..4, shown as 1..5
     int32_t couleurPointeur = 1; // 1 black, 2 white
     int32_t formePointeur = 2;   // 1 large target, 2 small target, 3 cross

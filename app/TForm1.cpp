@@ -1,5 +1,7 @@
 #include "app/TForm1.h"
 
+#include "app/ContexteFenetre.h"
+
 #include "app/ControleurFenetre.h"
 #include "calibration/ControleurEtalonnage.h"
 #include "clip/ControleurClip.h"
@@ -53,18 +55,19 @@ TForm1::TForm1(QWidget* parent)
     construireRegions();
     seance = new Seance(this);
     fenetre = new ControleurFenetre(*this);
-    tableau = new ControleurTableau(*this);
-    clip = new ControleurClip(*this);
-    navigation = new ControleurNavigation(*this);
-    taille = new ControleurTaille(*this);
-    loupe = new ControleurLoupe(*this);
-    etalonnage = new ControleurEtalonnage(*this);
-    acquisition = new ControleurAcquisition(*this);
-    aspect = new ControleurAspect(*this);
+    const ContexteFenetre c = contexte();
+    tableau = new ControleurTableau(c);
+    clip = new ControleurClip(c);
+    navigation = new ControleurNavigation(c);
+    taille = new ControleurTaille(c);
+    loupe = new ControleurLoupe(c);
+    etalonnage = new ControleurEtalonnage(c);
+    acquisition = new ControleurAcquisition(c);
+    aspect = new ControleurAspect(c);
     pressePapier = new ControleurPressePapier(
         *this, *PaintBox1, *seance, dlg, [this] { return tableau->releve(); },
         [this](QPainter& p) { aspect->Drawpoints(p); });
-    impression = new ControleurImpression(*this);
+    impression = new ControleurImpression(c);
     fichiers = new ControleurFichiers(
         *this, *seance, dlg, [this] { return tableau->releve(); },
         {&etat.config, &etat.dossierProgramme, {}}, [this] { return clipOuvert(); });
@@ -74,7 +77,37 @@ TForm1::TForm1(QWidget* parent)
         [this] {
             if (dlg.accesTabBox != nullptr) dlg.accesTabBox->exec();
         });
+    relierPieces();
     FormCreate();
+}
+
+ContexteFenetre TForm1::contexte() {
+    ContexteFenetre c;
+    c.fenetre = this;
+    c.ToolBar1 = ToolBar1;
+    c.pnl1 = pnl1;
+    c.tbCoord = tbCoord;
+    c.ScrollBox1 = ScrollBox1;
+    c.pnl1AVI = pnl1AVI;
+    c.PaintBox1 = PaintBox1;
+    c.ToolBar2 = ToolBar2;
+    c.Splitter1 = Splitter1;
+    c.PageControl1 = PageControl1;
+    c.tsMesures = tsMesures;
+    c.tsEtalon = tsEtalon;
+    c.tsProClip = tsProClip;
+    c.pnlPointage = pnlPointage;
+    c.pnlTableau = pnlTableau;
+    c.StatusBar1 = StatusBar1;
+    c.loupePnl = loupePnl;
+    c.seance = seance;
+    c.vue = &vue;
+    c.dlg = &dlg;
+    c.MediaPlayer1 = MediaPlayer1.get();
+    c.curseurs = curseurs.get();
+    c.config = {&etat.config, &etat.dossierProgramme, [this] { fenetre->ecrireConfig(); }};
+    c.temoinClip = [this] { return clipOuvert(); };
+    return c;
 }
 
 TForm1::~TForm1() = default;
@@ -169,6 +202,8 @@ void TForm1::FormCreate() {
 
 void TForm1::creerDialogues() {
     dlg.dlgPointeur = new TdlgPointeur(this);
+    connect(dlg.dlgPointeur, &TdlgPointeur::reticuleChoisi, aspect,
+            qOverload<const QColor&>(&ControleurAspect::couleurReticule));
     dlg.AboutBox = new TAboutBox(this);
     dlg.accesregBox = new TaccesregBox(this);
     dlg.FormatTxtBox = new TFormatTxtBox(this);

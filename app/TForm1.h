@@ -20,6 +20,7 @@ class QToolBar;
 class QWidget;
 
 class Seance;
+struct ContexteFenetre;
 class ZonePointage;
 class PeripheriqueMedia;
 class RegistreCurseurs;
@@ -37,10 +38,12 @@ class ControleurImpression;
 class ControleurFichiers;
 class ControleurTableur;
 
-// The main window. It owns the session state, the media device, the regions of the
-// window and one controller per room; each controller builds its own controls inside
-// the regions and holds the handlers of its commands. Controllers reach each other
-// through this window.
+// The main window, the program's composition root. It owns the measurement document, the
+// view state, the media device, the regions of the window and one controller per room;
+// each controller is built with what it needs (ContexteFenetre), puts its own controls in
+// the regions and holds the handlers of its commands. The rooms never reach each other:
+// they follow the document's signals, and the few signals of their own that relierPieces
+// connects here.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -110,6 +113,10 @@ protected:
 
 private:
     void construireRegions();
+    // What every room is built with.
+    ContexteFenetre contexte();
+    // The signals between the rooms: who follows whom.
+    void relierPieces();
 
     std::function<bool()> temoinClip_;
 };

@@ -1,13 +1,10 @@
 #include "calibration/ControleurEtalonnage.h"
 
-#include "app/TForm1.h"
+#include "app/ContexteFenetre.h"
 #include "calibration/Conversion.h"
 #include "calibration/EtapesEchelle.h"
 #include "calibration/SaisieDistance.h"
-#include "clip/ControleurNavigation.h"
 #include "clip/ZonePointage.h"
-#include "measure/ControleurAspect.h"
-#include "measure/ControleurTableau.h"
 #include "measure/Nbreels.h"
 #include "model/Commandes.h"
 #include "platform/Bulles.h"
@@ -50,9 +47,9 @@ int indexOrientation(int sensX, int sensY) {
 
 } // namespace
 
-ControleurEtalonnage::ControleurEtalonnage(TForm1& form)
-    : QObject(&form)
-    , f(form) {
+ControleurEtalonnage::ControleurEtalonnage(const ContexteFenetre& contexte)
+    : QObject(contexte.fenetre)
+    , f(contexte) {
     o.construire(defilementVertical(f.tsEtalon), f.tbCoord, f.pnl1AVI);
 
     connect(o.rbChxOrig, &QRadioButton::toggled, this, [this](bool coche) {
@@ -100,7 +97,7 @@ QString ControleurEtalonnage::formatDistance(long double v) const {
 }
 
 void ControleurEtalonnage::initEchelle() {
-    f.vue.couleurEchelle = QColor(0, 128, 0);
+    f.vue->couleurEchelle = QColor(0, 128, 0);
     c_.p1 = QPoint(1, 1);
     c_.p2 = QPoint(2, 2);
     c_.echelle = 1.0L;
@@ -139,7 +136,7 @@ void ControleurEtalonnage::MaJlblP() {
 
 void ControleurEtalonnage::CursOrig() {
     const int code = 11 + indexOrientation(c_.sensX, c_.sensY);
-    f.curseurs->appliquer(f.PaintBox1, 100 * f.vue.couleurPointeur + code);
+    f.curseurs->appliquer(f.PaintBox1, 100 * f.vue->couleurPointeur + code);
 }
 
 void ControleurEtalonnage::ImgEtalon(int n) {
@@ -203,8 +200,8 @@ void ControleurEtalonnage::PaintBox1MouseMove(QMouseEvent* e) {
 }
 
 void ControleurEtalonnage::lectureCoordonnees(int x, int y) {
-    f.vue.xSouris = x;
-    f.vue.ySouris = y;
+    f.vue->xSouris = x;
+    f.vue->ySouris = y;
     const Etalonnage& e = c_;
     const int32_t rx = conversion::pxRelX(e, x), ry = conversion::pxRelY(e, y);
     o.lblXPixels->setText(QStringLiteral("pX= ") + QString::number(rx));
@@ -277,6 +274,19 @@ void ControleurEtalonnage::clicOrigine(int x, int y) {
     finGeste(CommandeEtalonnage::origineEtAxes());
 }
 
+void ControleurEtalonnage::remettreAZero() {
+    initEchelle();
+    {
+        const QSignalBlocker bloque(o.rbChxOrig);
+        const bool exclusif = o.rbChxOrig->autoExclusive();
+        o.rbChxOrig->setAutoExclusive(false);
+        o.rbChxOrig->setChecked(false);
+        o.rbChxOrig->setAutoExclusive(exclusif);
+    }
+    ChxOrigRAZ();
+    etalonSimuRAZ();
+}
+
 void ControleurEtalonnage::ChxOrigRAZ() {
     o.tBarOriAxes->setEnabled(false);
     for (auto* b : o.tbOri)
@@ -303,16 +313,18 @@ void ControleurEtalonnage::rbEtalonSimuClick() {
     montrerMarques();
     for (QLabel* l : {o.lblP1X, o.lblP1Y, o.lblP2X, o.lblP2Y})
         l->setEnabled(true);
-    f.vue.segmentEchelleVisible = true;
+    f.vue->segmentEchelleVisible = true;
     o.bbtnCouleurEch->setEnabled(true);
     dessinerSegmentMaintenant();
 }
 
 void ControleurEtalonnage::chkBoxPt1Click(bool coche) {
     choisirPoint(1, coche);
+    f.vue->p1EnCours = o.chkBoxPt1->isChecked();
 }
 void ControleurEtalonnage::chkBoxPt2Click(bool coche) {
     choisirPoint(2, coche);
+    f.vue->p1EnCours = o.chkBoxPt1->isChecked();
 }
 
 void ControleurEtalonnage::choisirPoint(int n, bool coche) {
@@ -340,7 +352,8 @@ void ControleurEtalonnage::clicEchelleSansHistoire(int x, int y) {
     const QPoint ancien1 = e.p1, ancien2 = e.p2;
     (o.chkBoxPt1->isChecked() ? e.p1 : e.p2) = QPoint(x, y);
     if (e.p1 == e.p2) {
-        boite(&f, QMessageBox::Critical, QStringLiteral("Erreur"), saisie::texteIdentiques());
+        boite(f.fenetre, QMessageBox::Critical, QStringLiteral("Erreur"),
+              saisie::texteIdentiques());
         e.p1 = ancien1;
         e.p2 = ancien2;
     }
@@ -350,7 +363,7 @@ void ControleurEtalonnage::clicEchelleSansHistoire(int x, int y) {
     const auto d = saisie::lireReel(o.edSi->text(), separateurDecimal());
     const auto echelle = d ? conversion::echelleDepuisDistance(*d, e.p1, e.p2) : std::nullopt;
     if (!echelle || *echelle == 0) {
-        boite(&f, QMessageBox::Critical, QStringLiteral("Erreur"),
+        boite(f.fenetre, QMessageBox::Critical, QStringLiteral("Erreur"),
               echelle ? QStringLiteral("La distance d est nulle :\r\r"
                                        "l'échelle n'a pas été recalculée.")
                       : QStringLiteral("La distance d n'est pas un nombre :\r\r"
@@ -369,25 +382,25 @@ void ControleurEtalonnage::etalonSimuRAZ() {
     o.chkBoxPt2->setEnabled(false);
     ImgEtalon(0);
     o.edSi->setEnabled(false);
-    f.vue.segmentEchelleVisible = false;
+    f.vue->segmentEchelleVisible = false;
     o.bbtnCouleurEch->setEnabled(false);
 }
 
 void ControleurEtalonnage::bbtnCouleurEchClick() {
     echEtapAff(40);
-    QColorDialog d(couleurDialogue_, &f);
+    QColorDialog d(couleurDialogue_, f.fenetre);
     d.setObjectName(QStringLiteral("ColorDialog1"));
     d.setOption(QColorDialog::DontUseNativeDialog);
     if (d.exec() == QDialog::Accepted) {
         couleurDialogue_ = d.selectedColor();
-        f.vue.couleurEchelle = couleurDialogue_.toRgb();
+        f.vue->couleurEchelle = couleurDialogue_.toRgb();
         dessinerSegmentMaintenant();
     }
     echEtapAff(41);
 }
 
 void ControleurEtalonnage::dessinerSegmentMaintenant() {
-    f.aspect->dessinerSegmentEchelle(Qt::SolidLine, f.vue.couleurEchelle);
+    emit segmentADessiner(Qt::SolidLine, f.vue->couleurEchelle);
 }
 
 // ---------------------------------------------------------------- distance box
@@ -425,9 +438,9 @@ void ControleurEtalonnage::evaluerDistance() {
         e.echelle = ev.echelle;
         preparer(); // points recorded from now on take this scale
         affichSensibilites(e.echelle);
-        f.vue.echelleImpressionARevoir = true;
+        f.vue->echelleImpressionARevoir = true;
     } else {
-        boite(&f, QMessageBox::Warning, QStringLiteral("Avertissement"),
+        boite(f.fenetre, QMessageBox::Warning, QStringLiteral("Avertissement"),
               saisie::texteAvertissement(sep));
         o.lblSHori->setText(saisie::texteErreurSensibilite);
         o.lblSVert->setText(saisie::texteErreurSensibilite);
@@ -514,7 +527,7 @@ void ControleurEtalonnage::etalonnageChange() {
     colorerDistance(true);
     retenirEchelle();
     affichSensibilites(d.echelle);
-    f.vue.echelleImpressionARevoir = true;
+    f.vue->echelleImpressionARevoir = true;
     {
         QSignalBlocker bloque(o.groupeOri);
         o.tbOri[size_t(indexOrientation(d.sensX, d.sensY))]->setChecked(true);
@@ -534,8 +547,8 @@ bool ControleurEtalonnage::PaintBox1MouseUpEtalonnage(QMouseEvent* e) {
     dernierClic_ = e;
     dernierInstant_ = e->timestamp();
     const QPoint p = e->position().toPoint();
-    if (!clipOuvert() || p.x() < 0 || p.y() < 0 || p.x() >= f.vue.largeurAff ||
-        p.y() >= f.vue.hauteurAff)
+    if (!clipOuvert() || p.x() < 0 || p.y() < 0 || p.x() >= f.vue->largeurAff ||
+        p.y() >= f.vue->hauteurAff)
         return true;
     if (modeOrigine())
         clicOrigine(p.x(), p.y());

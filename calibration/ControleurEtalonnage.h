@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ContexteFenetre.h"
+
 #include "calibration/OngletEtalonnage.h"
 #include "model/Seance.h"
 
@@ -8,14 +10,13 @@
 #include <functional>
 
 class QMouseEvent;
-class TForm1;
 
 // Origin, axes and scale: the calibration tab, its clicks on the image and the
 // coordinate read-out of the coordinate bar.
 class ControleurEtalonnage : public QObject {
     Q_OBJECT
 public:
-    explicit ControleurEtalonnage(TForm1& form);
+    explicit ControleurEtalonnage(const ContexteFenetre& contexte);
 
     OngletEtalonnage o;
 
@@ -26,6 +27,8 @@ public:
     void CursOrig();
     void ImgEtalon(int n);
     void ChxOrigRAZ();
+    // A new display size: the scale of before, and both calibration modes, go.
+    void remettreAZero();
     void etalonSimuRAZ();
     void echEtapAff(int code);
     void placerMarques();          // the four margin marks on the columns and rows of p1, p2
@@ -67,6 +70,9 @@ public:
     // The read-out of the coordinate bar for the mouse at (x, y) on the image.
     void lectureCoordonnees(int x, int y);
 
+signals:
+    void segmentADessiner(Qt::PenStyle style, const QColor& couleur); // over the image, now
+
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
 
@@ -82,7 +88,7 @@ private:
     void dessinerSegmentMaintenant();
     QString formatDistance(long double v) const;
 
-    TForm1& f;
+    ContexteFenetre f;
     // The calibration as this tab edits it, written quietly into the document as it goes
     // (preparer); the end of the gesture makes the difference from `avantGeste_` one
     // command, which tells the other rooms.

@@ -1,6 +1,6 @@
 #include "clip/ControleurClip.h"
 
-#include "app/TForm1.h"
+#include "app/ContexteFenetre.h"
 #include "clip/EnTeteAvi.h"
 #include "clip/Raccourci.h"
 #include "clip/TailleFichier.h"
@@ -38,14 +38,18 @@ QLabel* etiquette(QWidget* parent, QVBoxLayout* pile, const char* nom, const QCo
 }
 } // namespace
 
-ControleurClip::ControleurClip(TForm1& form)
-    : QObject(&form)
-    , f(form) {
+ControleurClip::ControleurClip(const ContexteFenetre& contexte)
+    : QObject(contexte.fenetre)
+    , f(contexte) {
     construireOnglet();
     if (auto* bouton = f.controle<QToolButton>("bbtnOpenAvi"))
         connect(bouton, &QToolButton::clicked, this, &ControleurClip::bbtnOpenAviClick);
     if (QAction* entree = f.action("mnuChargerAvi"))
         connect(entree, &QAction::triggered, this, &ControleurClip::bbtnOpenAviClick);
+}
+
+void ControleurClip::afficherAdaptation(int p) {
+    lblAdapt->setText(QStringLiteral("Adaptation : %1%").arg(p));
 }
 
 void ControleurClip::construireOnglet() {
@@ -103,8 +107,8 @@ void ControleurClip::RAZProClip() {
         appliquer(proprietes::textesSansClip());
         return;
     }
-    const TextesProprietes t = proprietes::textesClipOuvert(f.seance->clip(), f.vue);
-    f.vue.fourccClip = f.vue.fourccClip.toLower(); // the code shown keeps its case only once
+    const TextesProprietes t = proprietes::textesClipOuvert(f.seance->clip(), *f.vue);
+    f.vue->fourccClip = f.vue->fourccClip.toLower(); // the code shown keeps its case only once
     appliquer(t);
 }
 
@@ -176,6 +180,6 @@ void ControleurClip::boiteErreur(const QString& texte) {
     // Above the open dialog while it is shown.
     QWidget* parent = QApplication::activeModalWidget();
     QMessageBox boite(QMessageBox::Critical, QStringLiteral("Kinopix"), texte, QMessageBox::Ok,
-                      parent != nullptr ? parent : &f);
+                      parent != nullptr ? parent : f.fenetre);
     boite.exec();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "app/ContexteFenetre.h"
+
 #include <QObject>
 #include <QString>
+#include <functional>
 
-class TForm1;
 class QFileDialog;
 class QLabel;
 struct TextesProprietes;
@@ -12,7 +14,7 @@ struct TextesProprietes;
 class ControleurClip : public QObject {
     Q_OBJECT
 public:
-    explicit ControleurClip(TForm1& form);
+    explicit ControleurClip(const ContexteFenetre& contexte);
 
     // Tab "Propriétés du clip": the open clip from the session state, or the "?" texts.
     void RAZProClip();
@@ -35,6 +37,26 @@ public:
 
     // The open dialog, created at its first use and kept for the run.
     QFileDialog* OpenDialog1();
+    // "Adaptation : p%" of the properties tab, for a new display size.
+    void afficherAdaptation(int p);
+
+    // Asked before another clip replaces the open one: false keeps the open clip (the
+    // unsaved-measures question was answered "Annuler").
+    std::function<bool()> abandonnerMesures;
+
+signals:
+    // The steps of an opening that other rooms take, in this order.
+    void tableauAEffacer(); // the previous clip's table goes, without a question
+    void nomClipChange(const QString& chemin);
+    void affichagePrepare(); // the new clip's panel is laid out at 100 %
+    void imageDemandee(int image);
+    void clipInitialise(int nbImages); // scale, table and appearance start afresh
+    void lectureActivee();             // play, last image and next image may be used
+    void commandesActivees();          // every command that needs a clip
+    void tailleAAdapter();
+    void ongletDemande(QWidget* onglet); // shown without a tab-change event
+    void ongletChange();                 // the tab-change handling, once the tab is shown
+    void ouvertureTerminee();
 
 private:
     void construireOnglet();
@@ -44,7 +66,7 @@ private:
     void activerCommandes();
     void activer(const QString& nom, bool actif = true);
 
-    TForm1& f;
+    ContexteFenetre f;
     QFileDialog* dialogue_ = nullptr;
     QLabel* lblFile = nullptr;
     QLabel* lblOctets = nullptr;

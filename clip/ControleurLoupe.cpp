@@ -1,6 +1,6 @@
 #include "clip/ControleurLoupe.h"
 
-#include "app/TForm1.h"
+#include "app/ContexteFenetre.h"
 #include "clip/GeometrieLoupe.h"
 #include "clip/GlisserPanneau.h"
 #include "clip/ZonePointage.h"
@@ -59,9 +59,9 @@ QFrame* ligne(QWidget* parent, const char* nom, const QRect& r) {
 
 } // namespace
 
-ControleurLoupe::ControleurLoupe(TForm1& form)
-    : QObject(&form)
-    , f(form) {
+ControleurLoupe::ControleurLoupe(const ContexteFenetre& contexte)
+    : QObject(contexte.fenetre)
+    , f(contexte) {
     construire();
 
     Timer3 = new QTimer(this);
@@ -111,7 +111,7 @@ void ControleurLoupe::construire() {
 
     p->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(p, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        if (auto* menu = f.findChild<QMenu*>("PopupMenu2"))
+        if (auto* menu = f.fenetre->findChild<QMenu*>("PopupMenu2"))
             menu->popup(f.loupePnl->mapToGlobal(pos));
     });
 
@@ -129,9 +129,10 @@ const QImage& ControleurLoupe::image() const {
 }
 
 void ControleurLoupe::retenirCentre() {
-    const QPoint centreRetenu = centre(f.loupePnl->geometry(), f.pnl1->mapTo(&f, QPoint(0, 0)));
-    f.vue.xLoupe = centreRetenu.x();
-    f.vue.yLoupe = centreRetenu.y();
+    const QPoint centreRetenu =
+        centre(f.loupePnl->geometry(), f.pnl1->mapTo(f.fenetre, QPoint(0, 0)));
+    f.vue->xLoupe = centreRetenu.x();
+    f.vue->yLoupe = centreRetenu.y();
 }
 
 void ControleurLoupe::loupeBtnClick() {
@@ -148,16 +149,28 @@ void ControleurLoupe::loupeBtnClick() {
     if (QAction* a = f.action("LoupePopupMnu")) a->setChecked(f.loupePnl->isVisible());
 }
 
+void ControleurLoupe::colorerReticule(const QColor& c) {
+    for (const char* nom : {"loupeShpV", "loupeShpH"}) {
+        if (auto* w = f.loupePnl->findChild<QWidget*>(nom)) {
+            QPalette pal = w->palette();
+            pal.setColor(QPalette::Window, c);
+            w->setPalette(pal);
+            w->setAutoFillBackground(true);
+            w->update();
+        }
+    }
+}
+
 void ControleurLoupe::placeLoupe() {
     Cadre c;
-    c.cote = QRect(f.pnl1->mapTo(&f, QPoint(0, 0)), f.pnl1->size());
+    c.cote = QRect(f.pnl1->mapTo(f.fenetre, QPoint(0, 0)), f.pnl1->size());
     c.hauteurHaut = f.tbCoord->height();
     c.hauteurBas = f.ToolBar2->height();
     QWidget* poignee = f.Splitter1->handle(1);
     c.gaucheSeparateur =
-        poignee != nullptr ? poignee->mapTo(&f, QPoint(0, 0)).x() : c.cote.right() + 1;
+        poignee != nullptr ? poignee->mapTo(f.fenetre, QPoint(0, 0)).x() : c.cote.right() + 1;
     c.panneau = f.loupePnl->size();
-    f.loupePnl->move(coin(c, QPoint(f.vue.xLoupe, f.vue.yLoupe)));
+    f.loupePnl->move(coin(c, QPoint(f.vue->xLoupe, f.vue->yLoupe)));
 }
 
 void ControleurLoupe::loupe(int x, int y) {
@@ -169,7 +182,7 @@ void ControleurLoupe::loupe(int x, int y) {
 }
 
 void ControleurLoupe::Timer3Timer() {
-    if (f.loupePnl->isVisible()) loupe(f.vue.xSouris, f.vue.ySouris);
+    if (f.loupePnl->isVisible()) loupe(f.vue->xSouris, f.vue->ySouris);
 }
 
 void ControleurLoupe::loupePnlMouseMove() {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/ContexteFenetre.h"
+
+#include <QColor>
 #include <QImage>
 #include <QObject>
 
@@ -7,7 +10,6 @@ class GlisserPanneau;
 class QFrame;
 class QTimer;
 class QToolButton;
-class TForm1;
 
 // The magnifier loupePnl: a floating panel over the clip side that shows the 41 x 41 square
 // of the displayed image around the mouse three times enlarged, marks included, with a
@@ -20,10 +22,12 @@ class TForm1;
 class ControleurLoupe : public QObject {
     Q_OBJECT
 public:
-    explicit ControleurLoupe(TForm1& form);
+    explicit ControleurLoupe(const ContexteFenetre& contexte);
 
     void loupeBtnClick();
     void placeLoupe();
+    // Colour of the crosshair lines (black or white, the pointer's colour).
+    void colorerReticule(const QColor& c);
     void loupe(int x, int y);
     void Timer3Timer();
     void loupePnlMouseMove();
@@ -38,7 +42,7 @@ private:
     void construire();
     void retenirCentre();
 
-    TForm1& f;
+    ContexteFenetre f;
     QWidget* loupeImg = nullptr;
     GlisserPanneau* glisser = nullptr;
 };

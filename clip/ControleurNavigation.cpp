@@ -1,16 +1,14 @@
 #include "clip/ControleurNavigation.h"
 
-#include "app/TForm1.h"
+#include "app/ContexteFenetre.h"
 #include "clip/DefilementPanneau.h"
 #include "clip/GlisserPanneau.h"
 #include "clip/ZonePointage.h"
 #include "dialogs/TalleraDlg.h"
-#include "measure/ControleurAcquisition.h"
-#include "measure/ControleurAspect.h"
-#include "measure/ControleurTableau.h"
-#include "measure/GrilleMesures.h"
+#include "measure/CalculTableau.h"
 #include "model/Seance.h"
 #include "platform/Bulles.h"
+#include "platform/Locale.h"
 #include "platform/PeripheriqueMedia.h"
 #include "platform/RegistreCurseurs.h"
 
@@ -28,9 +26,9 @@
 
 using Mode = PeripheriqueMedia::Mode;
 
-ControleurNavigation::ControleurNavigation(TForm1& form)
-    : QObject(&form)
-    , f(form) {
+ControleurNavigation::ControleurNavigation(const ContexteFenetre& contexte)
+    : QObject(contexte.fenetre)
+    , f(contexte) {
     construireBarre();
     touchesClavier();
 
@@ -40,7 +38,7 @@ ControleurNavigation::ControleurNavigation(TForm1& form)
     connect(Timer1, &QTimer::timeout, this, &ControleurNavigation::Timer1Timer);
     Timer1->start();
 
-    PeripheriqueMedia* m = f.MediaPlayer1.get();
+    PeripheriqueMedia* m = f.MediaPlayer1;
     connect(m, &PeripheriqueMedia::notification, this, &ControleurNavigation::MediaPlayer1Notify);
     connect(m, &PeripheriqueMedia::imageChangee, this, [this](int index) {
         // While playing, the number shown follows the picture (noImage waits for the end).
@@ -49,7 +47,7 @@ ControleurNavigation::ControleurNavigation(TForm1& form)
     });
     connect(f.PaintBox1, &ZonePointage::repeintDemande, this,
             &ControleurNavigation::PaintBox1Paint);
-    f.installEventFilter(this);
+    f.fenetre->installEventFilter(this);
 
     // Dragged within what the display area shows: a clip larger than the area is dragged
     // (or scrolled) to any of its pixels.
@@ -132,7 +130,7 @@ int ControleurNavigation::longueurImages() const {
 // --- Positioning ---------------------------------------------------------------------
 
 void ControleurNavigation::mpPositionner(int i) {
-    EtatVue& e = f.vue;
+    EtatVue& e = *f.vue;
     PeripheriqueMedia& m = *f.MediaPlayer1;
     // A fresh clip already shows image 0: its first positioning steps nothing.
     if (!(i == 0 && e.noImage == -1)) {
@@ -153,12 +151,12 @@ void ControleurNavigation::mpPositionner(int i) {
 
 void ControleurNavigation::reDraw(int i) {
     // A step to a neighbour and back makes the device show the image afresh.
-    const bool memeImage = i == f.vue.noImage;
+    const bool memeImage = i == f.vue->noImage;
     const Boutons avant = boutons();
     mpPositionner(i == 0 ? 1 : i - 1);
     mpPositionner(i);
     if (memeImage) remettre(avant);
-    f.aspect->Drawpoints();
+    emit marquesADessiner();
 }
 
 // Showing the image already shown again is a repaint, not a move: the buttons stay as they
@@ -173,8 +171,13 @@ void ControleurNavigation::remettre(const Boutons& b) {
 }
 
 void ControleurNavigation::marqueT0() {
-    lblNoImage5->setText(f.tableau->t0() == f.vue.noImage + 1 ? QStringLiteral("   ( t= 0 )")
-                                                              : QString());
+    const int origine = t0 ? t0() : 1;
+    lblNoImage5->setText(origine == f.vue->noImage + 1 ? QStringLiteral("   ( t= 0 )") : QString());
+}
+
+void ControleurNavigation::activerLecture() {
+    for (QToolButton* b : {bbtnPlay, bbtnFin, bbtnSui})
+        b->setEnabled(true);
 }
 
 void ControleurNavigation::activerNavigation(bool jouer, bool debut, bool fin, bool suivante,
@@ -187,9 +190,7 @@ void ControleurNavigation::activerNavigation(bool jouer, bool debut, bool fin, b
 }
 
 void ControleurNavigation::lignesCourantes() {
-    const int r = f.vue.noImage + 1;
-    f.tableau->grille0().setLigne(r);
-    f.tableau->grille1().setLigne(r); // runs the table's click handling when it changes
+    emit ligneCourante(f.vue->noImage + 1);
 }
 
 // --- The five buttons and playback ----------------------------------------------------
@@ -199,7 +200,7 @@ void ControleurNavigation::bbtnPlayClick(QObject* sender) {
     const bool duBarre = bouton == bbtnPlay || bouton == bbtnDeb || bouton == bbtnFin ||
                          bouton == bbtnPre || bouton == bbtnSui;
     if (f.clipOuvert() && duBarre) {
-        EtatVue& e = f.vue;
+        EtatVue& e = *f.vue;
         PeripheriqueMedia& m = *f.MediaPlayer1;
         const int n = longueurImages();
         switch (bouton->property("tag").toInt()) {
@@ -235,7 +236,7 @@ void ControleurNavigation::bbtnPlayClick(QObject* sender) {
         }
         lignesCourantes();
     }
-    f.aspect->Drawpoints();
+    emit marquesADessiner();
 }
 
 void ControleurNavigation::MediaPlayer1Notify() {
@@ -243,24 +244,24 @@ void ControleurNavigation::MediaPlayer1Notify() {
     PeripheriqueMedia& m = *f.MediaPlayer1;
     const int n = longueurImages();
     if (m.position() == n) m.chercher(n - 1);
-    f.vue.noImage = int(m.position());
+    f.vue->noImage = int(m.position());
     lignesCourantes();
     // The labels and buttons follow even when the table's row did not change.
-    mpPositionner(f.vue.noImage);
+    mpPositionner(f.vue->noImage);
 }
 
 // --- Deferred redraw -----------------------------------------------------------------
 
 void ControleurNavigation::PaintBox1Paint() {
-    if (f.clipOuvert()) f.vue.redessinDemande = true;
+    if (f.clipOuvert()) f.vue->redessinDemande = true;
 }
 
 void ControleurNavigation::Timer1Timer() {
-    if (!f.vue.redessinDemande) return;
+    if (!f.vue->redessinDemande) return;
     // A redraw would step the device and end a playback: it waits for the playback's end.
     if (f.clipOuvert() && f.MediaPlayer1->mode() == Mode::Lecture) return;
-    if (f.clipOuvert()) reDraw(f.vue.noImage);
-    f.vue.redessinDemande = false;
+    if (f.clipOuvert()) reDraw(f.vue->noImage);
+    f.vue->redessinDemande = false;
 }
 
 void ControleurNavigation::FormPaint() {
@@ -268,13 +269,13 @@ void ControleurNavigation::FormPaint() {
     // must not become a step that stops it.
     if (f.clipOuvert() && f.MediaPlayer1->mode() != Mode::Lecture) {
         const Boutons avant = boutons();
-        mpPositionner(f.vue.noImage);
+        mpPositionner(f.vue->noImage);
         remettre(avant);
     }
 }
 
 bool ControleurNavigation::eventFilter(QObject* objet, QEvent* e) {
-    if (objet == &f && e->type() == QEvent::Paint) FormPaint();
+    if (objet == f.fenetre && e->type() == QEvent::Paint) FormPaint();
     return false;
 }
 
@@ -293,33 +294,35 @@ void ControleurNavigation::pnl1AviMouseDown() {
 // --- Go to image -----------------------------------------------------------------------
 
 void ControleurNavigation::connecterDialogue() {
-    TalleraDlg* d = f.dlg.alleraDlg;
+    TalleraDlg* d = f.dlg->alleraDlg;
     if (dialogueConnecte || !d) return;
     dialogueConnecte = true;
     d->clipOuvert = [this] { return f.clipOuvert(); };
     connect(d, &TalleraDlg::atteindre, this, &ControleurNavigation::allerA);
     connect(d, &TalleraDlg::effacerPoint, this, &ControleurNavigation::effacerPoint);
-    connect(d, &TalleraDlg::pointsEffaces, this, [this] { reDraw(f.vue.noImage); });
+    connect(d, &TalleraDlg::pointsEffaces, this, [this] { reDraw(f.vue->noImage); });
 }
 
 void ControleurNavigation::chercherPointsPixel(int x, int y) {
     connecterDialogue();
-    TalleraDlg* d = f.dlg.alleraDlg;
+    TalleraDlg* d = f.dlg->alleraDlg;
     QAction* atteindre = f.action("popUpMenuAtteindre");
     if (!d || !f.clipOuvert()) return;
     const QRect rect = f.MediaPlayer1->rectangleAffichage();
     if (x >= rect.width() || y >= rect.height()) return;
     d->vider();
     if (atteindre) atteindre->setEnabled(false);
-    const GrilleTexte& pixels = f.tableau->grille0();
-    const GrilleMesures& visible = f.tableau->grille1();
-    const QString sx = QString::number(x), sy = QString::number(y);
-    const int n = f.tableau->nbPoints();
+    const Seance& s = *f.seance;
+    const QPoint cherche(x, y);
+    const QChar sep = separateurDecimal();
     bool trouve = false;
-    for (int r = 1; r <= f.seance->clip().nbImages && r < pixels.lignes(); ++r)
-        for (int k = 1; k <= n; ++k)
-            if (pixels.cellule(2 * k - 1, r) == sx && pixels.cellule(2 * k, r) == sy) {
-                d->ajouterLigne(r, visible.cellule(0, r), k);
+    for (int r = 1; r <= s.clip().nbImages; ++r)
+        for (int k = 1; k <= s.n(); ++k)
+            if (s.point(r - 1, k) == cherche) {
+                // t as the table writes it: empty before the time origin.
+                const QString t =
+                    r < s.t0() ? QString() : calcul::texteT(s, r, s.t0(), s.decimalesT(), sep);
+                d->ajouterLigne(r, t, k);
                 trouve = true;
             }
     if (trouve) {
@@ -330,20 +333,17 @@ void ControleurNavigation::chercherPointsPixel(int x, int y) {
 
 void ControleurNavigation::popUpMenuAtteindreClick() {
     connecterDialogue();
-    if (f.dlg.alleraDlg) f.dlg.alleraDlg->exec();
+    if (f.dlg->alleraDlg) f.dlg->alleraDlg->exec();
 }
 
 void ControleurNavigation::allerA(int r, int k) {
     if (!f.clipOuvert()) return;
-    f.tableau->setCelluleCourante(2 * k - 1, r);
-    f.acquisition->ChgPointNumero(k);
-    GrilleMesures& visible = f.tableau->grille1();
-    f.tableau->grille0().setColonne(visible.colonne());
-    f.tableau->grille0().setLigne(visible.ligne());
+    emit celluleDemandee(2 * k - 1, r);
+    emit pointChoisi(k);
     mpPositionner(r - 1);
-    f.aspect->Drawpoints();
+    emit marquesADessiner();
 }
 
 void ControleurNavigation::effacerPoint(int r, int k) {
-    f.tableau->effacerPlages(QRect(2 * k - 1, r, 2, 1), 2 * k - 1, r);
+    emit effacementDemande(QRect(2 * k - 1, r, 2, 1), 2 * k - 1, r);
 }

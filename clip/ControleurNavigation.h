@@ -1,13 +1,16 @@
 #pragma once
 
+#include "app/ContexteFenetre.h"
+
 #include <QObject>
+#include <QRect>
 #include <array>
+#include <functional>
 
 class GlisserPanneau;
 class QLabel;
 class QTimer;
 class QToolButton;
-class TForm1;
 
 // Positioning on an image, stepping, playing, redrawing, go-to-image.
 //
@@ -22,9 +25,9 @@ class TForm1;
 class ControleurNavigation : public QObject {
     Q_OBJECT
 public:
-    explicit ControleurNavigation(TForm1& form);
+    explicit ControleurNavigation(const ContexteFenetre& contexte);
 
-    // --- Called by other rooms ------------------------------------------------------
+    // --- Called by the window -----------------------------------------------------
     // Shows image index i and updates the navigation bar.
     void mpPositionner(int i);
     // Shows image i afresh (by way of a neighbour) and draws the overlay over it.
@@ -34,6 +37,11 @@ public:
     // Right click at (x, y) on the image: fills TalleraDlg with the points recorded there.
     void chercherPointsPixel(int x, int y);
     void activerNavigation(bool jouer, bool debut, bool fin, bool suivante, bool precedente);
+    // A clip just opened: play, last image and next image may be used.
+    void activerLecture();
+
+    // The image number taken as t = 0 (the table's, as its spinner shows it).
+    std::function<int()> t0;
 
     // --- Handlers ----------------------------------------------------------------------
     void bbtnPlayClick(QObject* sender);
@@ -60,6 +68,14 @@ public:
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
 
+signals:
+    void marquesADessiner();   // the overlay over the image shown
+    void ligneCourante(int r); // the table's current row follows the image shown
+    // The go-to-image dialog: a cell to show and its point, a point to erase.
+    void celluleDemandee(int c, int r);
+    void pointChoisi(int k);
+    void effacementDemande(const QRect& plage, int c, int r);
+
 private:
     // Enabled states of bbtnPlay, bbtnDeb, bbtnFin, bbtnSui, bbtnPre.
     using Boutons = std::array<bool, 5>;
@@ -73,7 +89,7 @@ private:
     void allerA(int r, int k);
     void effacerPoint(int r, int k);
 
-    TForm1& f;
+    ContexteFenetre f;
     GlisserPanneau* glisser = nullptr;
     bool dialogueConnecte = false;
 };

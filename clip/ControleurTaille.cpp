@@ -1,15 +1,10 @@
 #include "clip/ControleurTaille.h"
 
-#include "app/TForm1.h"
-#include "calibration/ControleurEtalonnage.h"
-#include "clip/ControleurLoupe.h"
-#include "clip/ControleurNavigation.h"
+#include "app/ContexteFenetre.h"
 #include "clip/TailleAffichage.h"
 #include "clip/ZonePointage.h"
 #include "dialogs/TdlgPointeur.h"
 #include "dialogs/TtailleImaBox.h"
-#include "measure/ControleurTableau.h"
-#include "measure/GrilleMesures.h"
 #include "model/Seance.h"
 #include "platform/PeripheriqueMedia.h"
 #include "platform/RegistreCurseurs.h"
@@ -26,9 +21,9 @@
 #include <QSplitter>
 #include <QToolButton>
 
-ControleurTaille::ControleurTaille(TForm1& form)
-    : QObject(&form)
-    , f(form) {
+ControleurTaille::ControleurTaille(const ContexteFenetre& contexte)
+    : QObject(contexte.fenetre)
+    , f(contexte) {
     if (auto* b = f.controle<QToolButton>("bbtnIma"))
         connect(b, &QToolButton::clicked, this, &ControleurTaille::bbtnImaClick);
     if (QAction* a = f.action("mnuImaAutre"))
@@ -41,11 +36,11 @@ ControleurTaille::ControleurTaille(TForm1& form)
 }
 
 void ControleurTaille::connecterDialogue() {
-    TtailleImaBox* d = f.dlg.tailleImaBox;
+    TtailleImaBox* d = f.dlg->tailleImaBox;
     if (dialogueConnecte || d == nullptr) return;
     dialogueConnecte = true;
     TtailleImaBox::Liens l;
-    l.vue = &f.vue;
+    l.vue = f.vue;
     l.pcAdapte = [this] { return pcAdapte(); };
     l.MaJ = [this](int p, bool adapter) { return MaJ(p, adapter); };
     l.panneauAuCoin = [this] { f.pnl1AVI->move(0, 0); };
@@ -53,29 +48,29 @@ void ControleurTaille::connecterDialogue() {
 }
 
 void ControleurTaille::montrerDialogue() {
-    if (f.dlg.tailleImaBox != nullptr) f.dlg.tailleImaBox->exec();
+    if (f.dlg->tailleImaBox != nullptr) f.dlg->tailleImaBox->exec();
 }
 
 void ControleurTaille::bbtnImaClick() {
     connecterDialogue();
-    f.vue.appliquerTaille = false;
-    f.vue.adapte = false;
+    f.vue->appliquerTaille = false;
+    f.vue->adapte = false;
     montrerDialogue();
 }
 
 void ControleurTaille::mnuIma100Click() {
     connecterDialogue();
-    f.vue.appliquerTaille = true;
-    f.vue.adapte = false;
-    if (f.dlg.tailleImaBox != nullptr) f.dlg.tailleImaBox->setPosition(100);
+    f.vue->appliquerTaille = true;
+    f.vue->adapte = false;
+    if (f.dlg->tailleImaBox != nullptr) f.dlg->tailleImaBox->setPosition(100);
     montrerDialogue();
 }
 
 void ControleurTaille::mnuImaAdapterClick() {
     connecterDialogue();
-    f.vue.appliquerTaille = false;
-    f.vue.adapte = true;
-    if (TtailleImaBox* d = f.dlg.tailleImaBox) {
+    f.vue->appliquerTaille = false;
+    f.vue->adapte = true;
+    if (TtailleImaBox* d = f.dlg->tailleImaBox) {
         // Already ticked, the box would not run its handler again when shown.
         const QSignalBlocker bloque(d->chkBxAdapter);
         d->chkBxAdapter->setChecked(true);
@@ -86,8 +81,8 @@ void ControleurTaille::mnuImaAdapterClick() {
 
 void ControleurTaille::Splitter1Moved() {
     if (QAction* a = f.action("mnuImaAdapter")) a->setEnabled(true);
-    f.vue.adapte = true;
-    if (f.loupe != nullptr) f.loupe->placeLoupe();
+    f.vue->adapte = true;
+    emit affichageDeplace();
 }
 
 int ControleurTaille::pcAdapte() const {
@@ -98,36 +93,22 @@ int ControleurTaille::pcAdapte() const {
 }
 
 bool ControleurTaille::MaJ(int p, bool adapter) {
-    EtatVue& e = f.vue;
-    if (f.tableau->tableauOccupe()) {
+    EtatVue& e = *f.vue;
+    if (f.clipOuvert() && f.seance->occupe()) {
         QMessageBox boite(QMessageBox::Question, QStringLiteral("Confirmation"),
                           QStringLiteral("Les données du tableau vont être\neffacées :\n\n"
                                          "confirmez-vous ce choix ?"),
-                          QMessageBox::Yes | QMessageBox::No, &f);
+                          QMessageBox::Yes | QMessageBox::No, f.fenetre);
         if (boite.exec() != QMessageBox::Yes) return false;
     }
     e.rapportAff = (long double)p / 100;
-    const GrilleTexte& pixels = f.tableau->grille0();
-    const int colonnes = std::max(pixels.colonnes(), f.tableau->grille1().colonnes());
-    const int lignes = std::max(pixels.lignes(), f.tableau->grille1().lignes());
-    if (colonnes > 1 && lignes > 1)
-        f.tableau->effacerPlages(QRect(1, 1, colonnes - 1, lignes - 1), 1, 1);
+    emit tableauAEffacer();
     // The points an undo would give back were measured at another size.
     f.seance->pile().clear();
-    if (f.clipOuvert()) f.navigation->reDraw(0);
+    if (f.clipOuvert()) emit redessinDemande(0);
     redimensionner(p, adapter);
-
-    f.etalonnage->initEchelle();
-    if (auto* b = f.findChild<QAbstractButton*>("rbChxOrig")) {
-        const QSignalBlocker bloque(b);
-        const bool exclusif = b->autoExclusive();
-        b->setAutoExclusive(false);
-        b->setChecked(false);
-        b->setAutoExclusive(exclusif);
-    }
-    f.etalonnage->ChxOrigRAZ();
-    f.etalonnage->etalonSimuRAZ();
-    if (f.dlg.dlgPointeur != nullptr) e.formePointeur = f.dlg.dlgPointeur->indexForme() + 1;
+    emit etalonnageARemettre();
+    if (f.dlg->dlgPointeur != nullptr) e.formePointeur = f.dlg->dlgPointeur->indexForme() + 1;
     f.curseurs->appliquer(f.PaintBox1, e.curseurPointage());
 
     if (QAction* a = f.action("mnuIma100")) a->setEnabled(p != 100);
@@ -137,7 +118,7 @@ bool ControleurTaille::MaJ(int p, bool adapter) {
 
 // The video, the clip panel and the pointing surface at p percent of the clip.
 void ControleurTaille::redimensionner(int p, bool adapter) {
-    EtatVue& e = f.vue;
+    EtatVue& e = *f.vue;
     PeripheriqueMedia& media = *f.MediaPlayer1;
     const QSize voulue = tailleAffichage::tailleAffichee(
         QSize(f.seance->clip().largeur, f.seance->clip().hauteur), p);
@@ -149,12 +130,11 @@ void ControleurTaille::redimensionner(int p, bool adapter) {
     e.hauteurAff = lue.height();
     e.largeurAff = lue.width();
     f.PaintBox1->resize(lue);
-    if (auto* l = f.findChild<QLabel*>("lblAdapt"))
-        l->setText(QStringLiteral("Adaptation : %1%").arg(p));
+    emit adaptationAffichee(p);
 }
 
 void ControleurTaille::ouvertureAdaptee() {
-    EtatVue& e = f.vue;
+    EtatVue& e = *f.vue;
     e.rapportAff = 1.0L;
     // A window never shown has no display area to fit.
     if (!f.ScrollBox1->isVisible()) return;
@@ -167,7 +147,7 @@ void ControleurTaille::ouvertureAdaptee() {
     redimensionner(p, true);
     e.taillePc = p;
     connecterDialogue();
-    if (f.dlg.tailleImaBox != nullptr) f.dlg.tailleImaBox->setPosition(p);
+    if (f.dlg->tailleImaBox != nullptr) f.dlg->tailleImaBox->setPosition(p);
     // The origin goes to the bottom-left pixel of the image as shown; the calibration tab
     // wrote its read-outs from the origin of the clip at its own size.
     Etalonnage origine = f.seance->etalonnage();

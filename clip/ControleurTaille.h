@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/ContexteFenetre.h"
+
 #include <QObject>
 #include <QSize>
-
-class TForm1;
 
 // Display size of the clip: the menu "Clip" (100%, Adapter, Autre...), the tool button
 // bbtnIma, the dialog TtailleImaBox and the application of a percentage (MaJ): the video
@@ -12,7 +12,7 @@ class TForm1;
 class ControleurTaille : public QObject {
     Q_OBJECT
 public:
-    explicit ControleurTaille(TForm1& form);
+    explicit ControleurTaille(const ContexteFenetre& contexte);
 
     void bbtnImaClick();
     void mnuIma100Click();
@@ -27,11 +27,20 @@ public:
     // empty, nothing is lost); a clip that fits stays at 100 %.
     void ouvertureAdaptee();
 
+signals:
+    void affichageDeplace(); // the display area moved: the magnifier follows
+    // A new size: the table's points, the scale and the calibration modes belong to the old
+    // one and go.
+    void tableauAEffacer();
+    void etalonnageARemettre();
+    void redessinDemande(int image);
+    void adaptationAffichee(int p);
+
 private:
     void connecterDialogue();
     void montrerDialogue();
     void redimensionner(int p, bool adapter);
 
-    TForm1& f;
+    ContexteFenetre f;
     bool dialogueConnecte = false;
 };

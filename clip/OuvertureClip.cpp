@@ -2,18 +2,13 @@
 // previous one, its table and its calibration.
 #include "clip/ControleurClip.h"
 
-#include "app/ControleurFenetre.h"
-#include "app/TForm1.h"
-#include "calibration/ControleurEtalonnage.h"
-#include "clip/ControleurNavigation.h"
-#include "clip/ControleurTaille.h"
+#include "app/ContexteFenetre.h"
+#include "app/FichierConfig.h"
 #include "clip/EnTeteAvi.h"
 #include "clip/Raccourci.h"
 #include "clip/TailleFichier.h"
 #include "clip/ZonePointage.h"
 #include "measure/CalculTableau.h"
-#include "measure/ControleurAspect.h"
-#include "measure/ControleurTableau.h"
 #include "model/Seance.h"
 #include "platform/Bulles.h"
 #include "platform/DecodeurFfms.h"
@@ -34,7 +29,7 @@
 
 QFileDialog* ControleurClip::OpenDialog1() {
     if (dialogue_ != nullptr) return dialogue_;
-    dialogue_ = new QFileDialog(&f);
+    dialogue_ = new QFileDialog(f.fenetre);
     dialogue_->setObjectName("OpenDialog1");
     dialogue_->setOption(QFileDialog::DontUseNativeDialog);
     dialogue_->setFileMode(QFileDialog::ExistingFile);
@@ -62,8 +57,9 @@ QFileDialog* ControleurClip::OpenDialog1() {
 void ControleurClip::bbtnOpenAviClick() {
     QFileDialog* dialogue = OpenDialog1();
     dialogue->setWindowTitle(QStringLiteral("Ouverture d'un clip vidéo (fichier *.avi)"));
-    if (f.fenetre->configExiste()) dialogue->setDirectory(f.etat.config[4]);
-    f.fenetre->afficherOnglet(f.tsProClip); // the preview shows while the user browses
+    if (fichierConfig::existe(*f.config.dossierProgramme))
+        dialogue->setDirectory((*f.config.lignes)[4]);
+    emit ongletDemande(f.tsProClip); // the preview shows while the user browses
     if (dialogue->exec() != QDialog::Accepted || dialogue->selectedFiles().isEmpty()) {
         RAZProClip();
         return;
@@ -77,7 +73,7 @@ void ControleurClip::bbtnOpenAviClick() {
             return;
         }
     }
-    if (!f.tableau->abandonnerMesures()) {
+    if (abandonnerMesures && !abandonnerMesures()) {
         RAZProClip();
         return;
     }
@@ -87,8 +83,8 @@ void ControleurClip::bbtnOpenAviClick() {
 }
 
 bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
-    EtatSession& e = f.etat;
-    EtatVue& v = f.vue;
+    std::array<QString, 10>& config = *f.config.lignes;
+    EtatVue& v = *f.vue;
     PeripheriqueMedia& media = *f.MediaPlayer1;
     const QString chemin = QFileInfo(cheminChoisi).absoluteFilePath();
 
@@ -104,7 +100,7 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
 
     // The previous clip's table goes without a question.
     v.effacerSansConfirmer = true;
-    f.tableau->Button2Click();
+    emit tableauAEffacer();
     v.effacerSansConfirmer = false;
 
     media.fermer();
@@ -112,14 +108,14 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     media.setFenetreAffichage(f.pnl1AVI);
     media.setNomFichier(chemin);
 
-    if (e.config[3] == QLatin1String("0")) {
-        e.config[4] = QFileInfo(chemin).absolutePath() + QLatin1Char('/');
-        f.fenetre->ecrireConfig();
+    if (config[3] == QLatin1String("0")) {
+        config[4] = QFileInfo(chemin).absolutePath() + QLatin1Char('/');
+        if (f.config.enregistrer) f.config.enregistrer();
     }
 
     FaitsClip faits;
     faits.chemin = chemin;
-    f.fenetre->afficherNomClip(chemin);
+    emit nomClipChange(chemin);
     v.tailleClipTexte = texteTailleFichier(chemin);
 
     media.ouvrir(std::move(nouveau));
@@ -157,42 +153,38 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     f.seance->setClip(faits);
 
     preparerAffichage();
-    f.navigation->mpPositionner(0);
+    emit imageDemandee(0);
     f.curseurs->appliquer(f.pnl1AVI, 50);
-    const QPoint coinPnl1 = f.pnl1->mapTo(&f, QPoint(0, 0));
+    const QPoint coinPnl1 = f.pnl1->mapTo(f.fenetre, QPoint(0, 0));
     v.xLoupe = coinPnl1.x() + f.pnl1->width();
     v.yLoupe = coinPnl1.y();
-    f.etalonnage->initEchelle();
-    f.tableau->initTableau(faits.nbImages);
-    f.aspect->initAspect();
+    emit clipInitialise(faits.nbImages); // scale, table and appearance start afresh
     // After the table: moving its current cell to the first row positions the clip again,
     // which would disable these for a clip of one image.
-    activer("bbtnPlay");
-    activer("bbtnFin");
-    activer("bbtnSui");
+    emit lectureActivee();
     activerCommandes();
 
     v.taillePc = 100;
     v.appliquerTaille = false;
     v.adapte = true;
-    f.taille->ouvertureAdaptee();
+    emit tailleAAdapter();
     // The labels still hold the preview of whatever file was selected last in the dialog.
     RAZProClip();
-    f.fenetre->afficherOnglet(f.tsMesures);
-    f.fenetre->PageControl1Change();
+    emit ongletDemande(f.tsMesures);
+    emit ongletChange();
     v.echelleImpressionARevoir = true;
-    f.etalonnage->ImgEtalon(0);
-    f.fenetre->OptTraitt(true);
+    emit ouvertureTerminee();
     return true;
 }
 
 // Steps that lay out the clip panel and reset the frame of reference for the new clip.
 void ControleurClip::preparerAffichage() {
-    EtatVue& e = f.vue;
+    EtatVue& e = *f.vue;
     const int l = f.seance->clip().largeur, h = f.seance->clip().hauteur;
 
-    if (auto* udPc = f.findChild<QSpinBox*>("udPc")) udPc->setValue(100);
-    if (auto* pnlPc = f.findChild<QLabel*>("pnlPc")) pnlPc->setText(QStringLiteral("100%"));
+    if (auto* udPc = f.fenetre->findChild<QSpinBox*>("udPc")) udPc->setValue(100);
+    if (auto* pnlPc = f.fenetre->findChild<QLabel*>("pnlPc"))
+        pnlPc->setText(QStringLiteral("100%"));
     lblAdapt->setText(QStringLiteral("Adaptation : 100%"));
 
     // The start-up caption of the empty panel goes.
@@ -209,17 +201,14 @@ void ControleurClip::preparerAffichage() {
     f.seance->setEtalonnage(origine);
     e.xSouris = 0;
     e.ySouris = 0;
-    f.etalonnage->presserXpYp();
+    emit affichagePrepare();
     e.hauteurAff = h;
     e.largeurAff = l;
 }
 
 // Every command that needs a clip.
 void ControleurClip::activerCommandes() {
-    for (const char* nom :
-         {"chkBoxAutoV", "chkBoxPtDed", "bbtnCouleurPoint", "chkBoxAxDed", "bbtnCouleurAxes"})
-        activer(nom);
-    f.curseurs->appliquer(f.PaintBox1, f.vue.curseurPointage());
+    f.curseurs->appliquer(f.PaintBox1, f.vue->curseurPointage());
     for (const char* nom : {"bbtnCible", "mnuPointages", "popUpMnuPointeur"})
         activer(nom);
 
@@ -227,22 +216,20 @@ void ControleurClip::activerCommandes() {
     QPalette fond = f.pnl1AVI->palette();
     fond.setColor(QPalette::Window, Qt::white);
     f.pnl1AVI->setPalette(fond);
-    f.etalonnage->montrerMarques();
     for (const char* nom : {"popUpMnuModeAcquerir", "popUpMnuModeEtalonner", "popUpMnuModeProClip"})
         activer(nom);
 
-    if (auto* panneau = f.findChild<QWidget*>("Panel7")) {
+    if (auto* panneau = f.fenetre->findChild<QWidget*>("Panel7")) {
         panneau->setAutoFillBackground(true);
         QPalette p = panneau->palette();
         p.setColor(QPalette::Window, QColor(0, 128, 128));
         p.setColor(QPalette::WindowText, p.color(QPalette::ToolTipBase));
         panneau->setPalette(p);
     }
-    for (const char* nom :
-         {"Panel7", "Button0", "Button1", "Button2", "bbtnEnregistrerMesures", "mnuMesures",
-          "bbtnCopierMesuresPP", "bbtnCopierGraphiquePP", "mnuCopierPP"})
+    for (const char* nom : {"Panel7", "bbtnEnregistrerMesures", "mnuMesures", "bbtnCopierMesuresPP",
+                            "bbtnCopierGraphiquePP", "mnuCopierPP"})
         activer(nom);
-    f.etalonnage->activerChoix(true);
+    emit commandesActivees(); // each room enables its own
 
     activer("bbtnIma");
     activer("mnuIma100", false);
@@ -253,8 +240,8 @@ void ControleurClip::activerCommandes() {
 // A command may be a menu entry, a button or both under the same name; a submenu is
 // enabled through its entry.
 void ControleurClip::activer(const QString& nom, bool actif) {
-    for (QAction* a : f.findChildren<QAction*>(nom))
+    for (QAction* a : f.fenetre->findChildren<QAction*>(nom))
         a->setEnabled(actif);
-    for (QWidget* w : f.findChildren<QWidget*>(nom))
+    for (QWidget* w : f.fenetre->findChildren<QWidget*>(nom))
         if (qobject_cast<QMenu*>(w) == nullptr) w->setEnabled(actif);
 }

@@ -1,9 +1,6 @@
 #include "dialogs/TdlgPointeur.h"
 
-#include "app/TForm1.h"
-#include "clip/ZonePointage.h"
-#include "measure/ControleurAspect.h"
-#include "platform/RegistreCurseurs.h"
+#include "app/EtatVue.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -74,21 +71,25 @@ void TdlgPointeur::setIndexForme(int i) {
     if (auto* b = formes_->button(i)) b->setChecked(true);
 }
 
-int TdlgPointeur::Curseur(TForm1& f) const {
-    EtatVue& e = f.vue;
+// A menu entry of the window the dialog belongs to.
+QAction* TdlgPointeur::action(const char* nom) const {
+    return parentWidget() ? parentWidget()->findChild<QAction*>(QString::fromLatin1(nom)) : nullptr;
+}
+
+int TdlgPointeur::Curseur(EtatVue& e, int curseurActuel) {
     // A surface without a registered cursor yet keeps the shape already chosen.
-    const int actuel = RegistreCurseurs::idDe(f.PaintBox1) % 100;
+    const int actuel = curseurActuel % 100;
     if (actuel != 0) e.formePointeur = actuel;
     const int couleur = indexCouleur() == 1 ? 1 : 0;
     e.couleurPointeur = couleur + 1;
-    if (f.aspect) f.aspect->couleurReticule(couleur == 0 ? Qt::black : Qt::white);
-    if (QAction* a = f.action(couleur == 0 ? "mnuCouleurNoir" : "mnuCouleurBlanc"))
+    emit reticuleChoisi(couleur == 0 ? Qt::black : Qt::white);
+    if (QAction* a = action(couleur == 0 ? "mnuCouleurNoir" : "mnuCouleurBlanc"))
         a->setChecked(true);
     if (rgPtForme->isEnabled()) {
         const int forme = std::clamp(indexForme(), 0, 2);
         e.formePointeur = forme + 1;
         static const char* const menus[] = {"mnuGrandeCible", "mnuPetiteCible", "mnuCroix"};
-        if (QAction* a = f.action(menus[forme])) a->setChecked(true);
+        if (QAction* a = action(menus[forme])) a->setChecked(true);
     }
     return e.curseurPointage();
 }

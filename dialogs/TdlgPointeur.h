@@ -4,7 +4,8 @@
 
 class QButtonGroup;
 class QGroupBox;
-class TForm1;
+struct EtatVue;
+class QAction;
 
 // "Aspect du pointeur": colour and shape of the pointer over the image. Created once; it
 // keeps its selections between showings, and "Annuler" does not reset them.
@@ -23,11 +24,15 @@ public:
 
     // The pointer identifier for the dialog's selections. Sets couleurPointeur, and
     // formePointeur from the shape group while that group is enabled (in calibration it
-    // keeps the shape code of the pointer shown); checks the matching menu entries and
-    // gives the magnifier's crosshair the pointer colour.
-    int Curseur(TForm1& f) const;
+    // keeps the shape code of the pointer shown, `curseurActuel`); checks the matching menu
+    // entries of the window and gives the magnifier's crosshair the pointer colour.
+    int Curseur(EtatVue& vue, int curseurActuel);
+
+signals:
+    void reticuleChoisi(const QColor& couleur);
 
 private:
+    QAction* action(const char* nom) const;
     QButtonGroup* couleurs_ = nullptr;
     QButtonGroup* formes_ = nullptr;
 };

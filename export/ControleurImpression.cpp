@@ -1,9 +1,8 @@
 #include "export/ControleurImpression.h"
 
-#include "app/TForm1.h"
+#include "app/ContexteFenetre.h"
 #include "clip/ZonePointage.h"
 #include "dialogs/TdlgImprimer.h"
-#include "measure/ControleurTableau.h"
 #include "measure/TableAspect.h"
 #include "model/Seance.h"
 
@@ -13,9 +12,9 @@
 #include <QPrinter>
 #include <QToolButton>
 
-ControleurImpression::ControleurImpression(TForm1& form)
-    : QObject(&form)
-    , f(form) {
+ControleurImpression::ControleurImpression(const ContexteFenetre& contexte)
+    : QObject(contexte.fenetre)
+    , f(contexte) {
     connect(f.action("mnuImprimer"), &QAction::triggered, this,
             &ControleurImpression::bbtnImprimerClick);
     connect(f.controle<QToolButton>("bbtnImprimer"), &QToolButton::clicked, this,
@@ -24,28 +23,34 @@ ControleurImpression::ControleurImpression(TForm1& form)
 
 ControleurImpression::~ControleurImpression() = default;
 
+// The print dialog offers "from t = 0" only when that leaves images out.
+void ControleurImpression::offrirPointsDepuisT0(int t0) {
+    for (const char* nom : {"rbImpPoints0", "rbImpPoints1"})
+        if (auto* w = f.fenetre->findChild<QWidget*>(nom)) w->setEnabled(t0 > 1);
+}
+
 QPrinter& ControleurImpression::imprimante() {
     if (!imprimante_) imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *imprimante_;
 }
 
 void ControleurImpression::bbtnImprimerClick() {
-    TdlgImprimer* d = f.dlg.dlgImprimer;
+    TdlgImprimer* d = f.dlg->dlgImprimer;
     if (d == nullptr) return;
     d->imprimante = &imprimante();
     d->largeurImage = f.PaintBox1->width();
     d->hauteurImage = f.PaintBox1->height();
     d->echelle = f.seance->etalonnage().echelle;
-    d->echelleARevoir = f.vue.echelleImpressionARevoir;
+    d->echelleARevoir = f.vue->echelleImpressionARevoir;
     d->imprimer = [this](const OptionsImpression& o) { return imprimer(o); };
     d->exec();
-    f.vue.echelleImpressionARevoir = d->echelleARevoir;
+    f.vue->echelleImpressionARevoir = d->echelleARevoir;
 }
 
 SujetImpression ControleurImpression::sujet() const {
-    const EtatVue& e = f.vue;
+    const EtatVue& e = *f.vue;
     const Etalonnage& c = f.seance->etalonnage();
-    const GrilleTexte& aspect = f.tableau->grille2();
+    const GrilleTexte& aspect = f.vue->aspectPoints;
     SujetImpression s;
     s.echelle = c.echelle;
     s.xOrig = c.xOrig;
@@ -56,8 +61,8 @@ SujetImpression ControleurImpression::sujet() const {
     s.hauteurAff = e.hauteurAff;
     s.taillePoints = e.taillePoints;
     s.nbImages = std::max(0, f.seance->clip().nbImages);
-    s.nbPoints = std::max(1, f.tableau->nbPoints());
-    s.t0 = f.tableau->t0();
+    s.nbPoints = std::max(1, f.seance->n());
+    s.t0 = f.seance->t0();
     auto lire = [&](int c) {
         SujetImpression::Aspect a;
         a.couleur = tableAspect::couleur(aspect, c);
@@ -97,12 +102,12 @@ bool ControleurImpression::imprimer(const OptionsImpression& o) {
         erreur(QStringLiteral("L'impression n'a pas pu être terminée."));
         return false;
     }
-    f.tableau->marquerEnregistre();
+    f.seance->pile().setClean(); // the measures have left the program
     return true;
 }
 
 void ControleurImpression::erreur(const QString& texte) {
     // A "\r" in a message is a line break, as in every box of the program.
-    QMessageBox::critical(&f, QStringLiteral("Erreur d'impression"),
+    QMessageBox::critical(f.fenetre, QStringLiteral("Erreur d'impression"),
                           QString(texte).replace(QLatin1Char('\r'), QLatin1Char('\n')));
 }

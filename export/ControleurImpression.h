@@ -1,22 +1,25 @@
 #pragma once
 
+#include "app/ContexteFenetre.h"
+
 #include "export/DessinImpression.h"
 
 #include <QObject>
 #include <memory>
 
 class QPrinter;
-class TForm1;
 
 // The command "Imprimer": the print dialog, then the page sent to the printer (or to a PDF
 // file when the user chose to print to a file).
 class ControleurImpression : public QObject {
     Q_OBJECT
 public:
-    explicit ControleurImpression(TForm1& form);
+    explicit ControleurImpression(const ContexteFenetre& contexte);
     ~ControleurImpression() override;
 
     void bbtnImprimerClick();
+    // A new time origin: "from t = 0" is offered when it leaves images out.
+    void offrirPointsDepuisT0(int t0);
 
     // The printer of the session, made at first use and kept with its settings.
     QPrinter& imprimante();
@@ -28,6 +31,6 @@ public:
 private:
     void erreur(const QString& texte);
 
-    TForm1& f;
+    ContexteFenetre f;
     std::unique_ptr<QPrinter> imprimante_;
 };

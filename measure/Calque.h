@@ -5,11 +5,12 @@
 #include "measure/TableAspect.h"
 #include "measure/Toile.h"
 
+#include <QPoint>
 #include <QString>
 #include <optional>
 #include <vector>
 
-// What the overlay needs besides the two tables.
+// What the overlay needs besides the points and the appearance table.
 struct GeometrieCalque {
     int sensX = 1, sensY = 1;
     int xOrig = 0, yOrig = 0;
@@ -38,34 +39,45 @@ inline std::optional<int> entier(const QString& t) {
     return int(negatif ? -v : v);
 }
 
+// The recorded pixels of a text table (column 2k-1 and 2k of row image + 1), read as a
+// document reads them.
+template <class Grille> struct PixelsTexte {
+    const Grille& g;
+    std::optional<QPoint> point(int image, int k) const {
+        const QString& cx = g.cellule(2 * k - 1, image + 1);
+        if (cx.isEmpty()) return std::nullopt;
+        const auto x = entier(cx);
+        const auto y = entier(g.cellule(2 * k, image + 1));
+        if (!x || !y) return std::nullopt;
+        return QPoint(*x, *y);
+    }
+};
+
 // The axes when they are drawn, then every recorded point of every image, images in
 // increasing order and points 1..n within an image, each with its own colour and shape,
-// unless its "drawn" flag is off. The tables are read afresh each time.
-template <class Grille>
-void tracer(Toile& t, const Grille& pixels, const Grille& aspect, const GeometrieCalque& g) {
+// unless its "drawn" flag is off. `pixels` gives point(image, k); the tables are read
+// afresh each time.
+template <class Pixels, class Grille>
+void tracer(Toile& t, const Pixels& pixels, const Grille& aspect, const GeometrieCalque& g) {
     if (tableAspect::dessine(aspect, 0))
         dessinerAxes(t, couleurBgr::versPixel(tableAspect::couleur(aspect, 0)), g.sensX, g.sensY,
                      g.xOrig, g.yOrig, g.hauteur, g.largeur, 1);
 
     struct Trace {
-        int colonne;
+        int k;
         QRgb couleur;
         int forme;
     };
     std::vector<Trace> traces;
     for (int k = 1; k <= g.nbPoints; ++k)
         if (tableAspect::dessine(aspect, k))
-            traces.push_back({2 * k - 1, couleurBgr::versPixel(tableAspect::couleur(aspect, k)),
+            traces.push_back({k, couleurBgr::versPixel(tableAspect::couleur(aspect, k)),
                               tableAspect::forme(aspect, k)});
     if (traces.empty()) return;
-    for (int r = 1; r <= g.nbImages; ++r) {
+    for (int i = 0; i < g.nbImages; ++i) {
         for (const Trace& tr : traces) {
-            const QString& cx = pixels.cellule(tr.colonne, r);
-            if (cx.isEmpty()) continue;
-            const auto x = entier(cx);
-            const auto y = entier(pixels.cellule(tr.colonne + 1, r));
-            if (!x || !y) continue;
-            dessinerPoint(t, tr.couleur, g.taillePoints, *x, *y, tr.forme);
+            const std::optional<QPoint> p = pixels.point(i, tr.k);
+            if (p) dessinerPoint(t, tr.couleur, g.taillePoints, p->x(), p->y(), tr.forme);
         }
     }
 }

@@ -1,14 +1,13 @@
 #include "measure/ControleurAcquisition.h"
 
-#include "app/TForm1.h"
-#include "calibration/ControleurEtalonnage.h"
-#include "clip/ControleurNavigation.h"
+#include "app/ContexteFenetre.h"
 #include "clip/ZonePointage.h"
-#include "measure/ControleurAspect.h"
-#include "measure/ControleurTableau.h"
-#include "measure/GrilleMesures.h"
+#include "measure/CouleurBgr.h"
 #include "measure/HautBas.h"
 #include "measure/PanneauPointage.h"
+#include "measure/TableAspect.h"
+#include "model/Commandes.h"
+#include "model/Seance.h"
 #include "platform/Bulles.h"
 #include "platform/PeripheriqueMedia.h"
 
@@ -48,9 +47,9 @@ QCheckBox* caseAuto(QWidget* parent, const char* nom, const QString& symbole, ch
 
 } // namespace
 
-ControleurAcquisition::ControleurAcquisition(TForm1& form)
-    : QObject(&form)
-    , f(form) {
+ControleurAcquisition::ControleurAcquisition(const ContexteFenetre& contexte)
+    : QObject(contexte.fenetre)
+    , f(contexte) {
     construireOptions();
     connect(f.PaintBox1, &ZonePointage::sourisRelachee, this,
             &ControleurAcquisition::PaintBox1MouseUp);
@@ -118,6 +117,18 @@ void ControleurAcquisition::setMaximumPoint(int n) {
     udPointNumero->setEnabled(udPointNumero->maximum() > 1);
 }
 
+void ControleurAcquisition::suivreNombreDePoints(int n) {
+    setMaximumPoint(n);
+    // Moving on to the next point needs a next point.
+    chkBoxAutoH->setEnabled(n != 1);
+    for (const char* nom : {"AutoH", "mnuAutoH"})
+        if (QAction* a = f.action(nom)) a->setEnabled(n != 1);
+}
+
+void ControleurAcquisition::activer() {
+    chkBoxAutoV->setEnabled(true);
+}
+
 void ControleurAcquisition::couleurEtiquette(const QColor& c) {
     QPalette pal = lblPointNumero->palette();
     pal.setColor(QPalette::WindowText, c);
@@ -133,78 +144,45 @@ void ControleurAcquisition::PaintBox1MouseUp(QMouseEvent* e) {
                            p.x() < affichage.width() && p.y() < affichage.height();
     if (e->button() == Qt::LeftButton) {
         if (!dansImage) return;
-        if (f.etalonnage->PaintBox1MouseUpEtalonnage(e)) return;
+        if (clicEtalonnage && clicEtalonnage(e)) return;
         acquerir(p.x(), p.y());
     } else if (e->button() == Qt::RightButton) {
-        if (dansImage) f.navigation->chercherPointsPixel(p.x(), p.y());
-        if (auto* menu = f.findChild<QMenu*>("PopupMenu1"))
+        if (dansImage) emit rechercheDemandee(p.x(), p.y());
+        if (auto* menu = f.fenetre->findChild<QMenu*>("PopupMenu1"))
             menu->popup(f.PaintBox1->mapToGlobal(p));
     }
 }
 
 void ControleurAcquisition::acquerir(int X, int Y) {
-    EtatVue& e = f.vue;
-    GrilleTexte& pixels = f.tableau->grille0();
-    GrilleMesures& visible = f.tableau->grille1();
+    const Seance& s = *f.seance;
     const int k = pointCourant();
-    const int c = 2 * k - 1;
-    const int r = e.noImage + 1;
+    const int r = f.vue->noImage + 1;
     // Only cells of the table are ever written.
-    if (r < 1 || r >= pixels.lignes() || c + 1 >= pixels.colonnes()) return;
+    if (r < 1 || r > s.clip().nbImages || k > s.n()) return;
 
-    const bool pointDeja = !pixels.cellule(c, r).isEmpty();
-    // The document records the click; both tables follow its signal.
-    f.tableau->ecrirePoint(k, r, X, Y);
+    const bool pointDeja = s.point(r - 1, k).has_value();
+    f.seance->pile().push(new CommandePointage(*f.seance, r - 1, k, QPoint(X, Y)));
 
-    const bool pasDernierPoint = k < f.tableau->nbPoints();
+    const bool pasDernierPoint = k < s.n();
     const bool H = chkBoxAutoH->isChecked();
-    const bool pasDerniereImage = r < visible.lignes() - 1;
+    const bool pasDerniereImage = r < s.clip().nbImages;
     const bool V = chkBoxAutoV->isChecked();
 
-    auto marque = [&] { f.aspect->dessinerMarque(k, X, Y); };
+    // A new point adds its mark; a point pointed again makes the image drawn afresh.
+    auto marque = [&] { emit marqueADessiner(k, X, Y); };
+    const int image = f.vue->noImage;
     if (H && pasDernierPoint) {
-        visible.setColonne(c + 2);
+        emit celluleSuivante(2 * k + 1, -1);
         ChgPointNumero(k + 1);
-        pointDeja ? f.navigation->reDraw(e.noImage) : marque();
+        pointDeja ? emit redessinDemande(image) : marque();
     } else if (V && pasDerniereImage) {
-        f.navigation->mpPositionner(e.noImage + 1);
-        visible.setLigne(r + 1);
-        if (H) {
-            visible.setColonne(1);
-            ChgPointNumero(1);
-        }
-        pointDeja ? f.aspect->Drawpoints() : marque();
+        emit imageDemandee(image + 1);
+        emit celluleSuivante(H ? 1 : -1, r + 1);
+        if (H) ChgPointNumero(1);
+        pointDeja ? emit marquesADessiner() : marque();
     } else {
-        pointDeja ? f.navigation->reDraw(e.noImage) : marque();
-    }
-
-    pixels.setColonne(visible.colonne());
-    pixels.setLigne(visible.ligne());
-    defiler();
-}
-
-// Keeps the current cell of the visible table in sight: a row below the view becomes the
-// last visible row, a column right of the view the last visible column, and a column left
-// of it comes second, after the one before it.
-void ControleurAcquisition::defiler() {
-    GrilleMesures& v = f.tableau->grille1();
-    if (!v.model()) return;
-    const int ligne = v.ligne() - 1, colonne = v.colonne() - 1; // the view has no fixed cells
-    const QModelIndex courant = v.model()->index(ligne, colonne);
-    if (!courant.isValid()) return;
-    const int derniereLigne = v.rowAt(v.viewport()->height() - 1);
-    if (derniereLigne >= 0 && ligne > derniereLigne)
-        v.scrollTo(courant, QAbstractItemView::PositionAtBottom);
-    const int premiere = v.columnAt(0);
-    const int derniere = v.columnAt(v.viewport()->width() - 1);
-    if (derniere >= 0 && colonne > derniere) {
-        v.scrollTo(courant, QAbstractItemView::EnsureVisible);
-    } else if (premiere >= 0 && colonne < premiere) {
-        const int gauche = std::max(0, colonne - 1);
-        QScrollBar* barre = v.horizontalScrollBar();
-        barre->setValue(v.horizontalScrollMode() == QAbstractItemView::ScrollPerItem
-                            ? gauche
-                            : barre->value() + v.columnViewportPosition(gauche));
+        emit celluleSuivante(-1, -1);
+        pointDeja ? emit redessinDemande(image) : marque();
     }
 }
 
@@ -212,15 +190,14 @@ void ControleurAcquisition::defiler() {
 
 void ControleurAcquisition::montrerPoint(int k) {
     lblPointNumero->setText(QString::number(k));
-    couleurEtiquette(f.aspect->couleurPoint(k));
-    if (QCheckBox* ded = f.aspect->chkBoxPtDed) ded->setChecked(f.aspect->pointDessine(k));
+    couleurEtiquette(couleurBgr::versCouleur(tableAspect::couleur(f.vue->aspectPoints, k)));
+    emit pointMontre(k);
 }
 
 void ControleurAcquisition::udPointNumeroClick() {
     const int k = pointCourant();
     montrerPoint(k);
-    f.tableau->grille0().setColonne(2 * k - 1);
-    f.tableau->grille1().setColonne(2 * k - 1);
+    emit colonneDemandee(2 * k - 1);
 }
 
 void ControleurAcquisition::ChgPointNumero(int k) {

@@ -1,13 +1,10 @@
 #include "measure/ControleurAspect.h"
 
-#include "app/TForm1.h"
-#include "clip/ControleurNavigation.h"
+#include "app/ContexteFenetre.h"
 #include "clip/ZonePointage.h"
 #include "dialogs/TaspectPointBox.h"
 #include "dialogs/TdlgPointeur.h"
 #include "measure/Calque.h"
-#include "measure/ControleurAcquisition.h"
-#include "measure/ControleurTableau.h"
 #include "measure/PanneauPointage.h"
 #include "model/Seance.h"
 #include "platform/Bulles.h"
@@ -60,9 +57,9 @@ QCheckBox* caseACocher(QWidget* parent, const char* nom, const QString& texte,
 
 } // namespace
 
-ControleurAspect::ControleurAspect(TForm1& form)
-    : QObject(&form)
-    , f(form) {
+ControleurAspect::ControleurAspect(const ContexteFenetre& contexte)
+    : QObject(contexte.fenetre)
+    , f(contexte) {
     construireOptions();
     connecterMenus();
     connect(f.seance, &Seance::etalonnageChange, this, &ControleurAspect::etalonnageChange);
@@ -76,10 +73,10 @@ void ControleurAspect::etalonnageChange() {
         chkBoxAxDed->isChecked() && (c.xOrig != dessine_.xOrig || c.yOrig != dessine_.yOrig ||
                                      c.sensX != dessine_.sensX || c.sensY != dessine_.sensY);
     const bool segment =
-        f.vue.segmentEchelleVisible && (c.p1 != dessine_.p1 || c.p2 != dessine_.p2);
+        f.vue->segmentEchelleVisible && (c.p1 != dessine_.p1 || c.p2 != dessine_.p2);
     dessine_ = c;
-    if ((axes || segment) && f.clipOuvert() && f.vue.noImage >= 0)
-        f.navigation->reDraw(f.vue.noImage);
+    if ((axes || segment) && f.clipOuvert() && f.vue->noImage >= 0)
+        emit redessinDemande(f.vue->noImage);
 }
 
 void ControleurAspect::construireOptions() {
@@ -135,7 +132,7 @@ void ControleurAspect::connecterMenus() {
 
 QImage& ControleurAspect::calque() {
     QImage& c = f.PaintBox1->calque;
-    const QSize taille(std::max(0, f.vue.largeurAff), std::max(0, f.vue.hauteurAff));
+    const QSize taille(std::max(0, f.vue->largeurAff), std::max(0, f.vue->hauteurAff));
     if (c.size() != taille || c.format() != QImage::Format_ARGB32_Premultiplied) {
         c = taille.isEmpty() ? QImage() : QImage(taille, QImage::Format_ARGB32_Premultiplied);
         c.fill(Qt::transparent);
@@ -144,7 +141,7 @@ QImage& ControleurAspect::calque() {
 }
 
 GeometrieCalque ControleurAspect::geometrie() const {
-    const EtatVue& e = f.vue;
+    const EtatVue& e = *f.vue;
     const Etalonnage& c = f.seance->etalonnage();
     GeometrieCalque g;
     g.sensX = c.sensX;
@@ -154,8 +151,8 @@ GeometrieCalque ControleurAspect::geometrie() const {
     g.largeur = e.largeurAff;
     g.hauteur = e.hauteurAff;
     g.taillePoints = e.taillePoints;
-    g.nbImages = std::min(f.seance->clip().nbImages, f.tableau->grille0().lignes() - 1);
-    g.nbPoints = std::min(f.tableau->nbPoints(), f.tableau->grille2().colonnes() - 1);
+    g.nbImages = f.seance->clip().nbImages;
+    g.nbPoints = std::min(f.seance->n(), f.vue->aspectPoints.colonnes() - 1);
     return g;
 }
 
@@ -163,21 +160,20 @@ void ControleurAspect::Drawpoints() {
     QImage& im = calque();
     im.fill(Qt::transparent); // the marks are drawn afresh over the image shown
     ToileImage t(im);
-    calque::tracer(t, f.tableau->grille0(), f.tableau->grille2(), geometrie());
-    if (f.vue.segmentEchelleVisible) segmentSur(t, Qt::SolidLine, f.vue.couleurEchelle);
+    calque::tracer(t, *f.seance, f.vue->aspectPoints, geometrie());
+    if (f.vue->segmentEchelleVisible) segmentSur(t, Qt::SolidLine, f.vue->couleurEchelle);
     f.PaintBox1->update();
 }
 
 void ControleurAspect::Drawpoints(QPainter& p) {
     ToilePeintre t(p);
-    calque::tracer(t, f.tableau->grille0(), f.tableau->grille2(), geometrie());
-    if (f.vue.segmentEchelleVisible) dessinerSegmentEchelle(Qt::SolidLine, f.vue.couleurEchelle);
+    calque::tracer(t, *f.seance, f.vue->aspectPoints, geometrie());
+    if (f.vue->segmentEchelleVisible) dessinerSegmentEchelle(Qt::SolidLine, f.vue->couleurEchelle);
 }
 
 void ControleurAspect::segmentSur(Toile& t, Qt::PenStyle style, const QColor& couleur) {
-    auto* pt1 = f.controle<QAbstractButton>("chkBoxPt1");
     ::dessinerSegmentEchelle(t, style, couleur.rgb(), f.seance->etalonnage().p1,
-                             f.seance->etalonnage().p2, pt1 && pt1->isChecked());
+                             f.seance->etalonnage().p2, f.vue->p1EnCours);
 }
 
 void ControleurAspect::dessinerSegmentEchelle(Qt::PenStyle style, const QColor& couleur) {
@@ -187,72 +183,97 @@ void ControleurAspect::dessinerSegmentEchelle(Qt::PenStyle style, const QColor& 
 }
 
 void ControleurAspect::dessinerMarque(int k, int x, int y) {
-    const GrilleTexte& a = f.tableau->grille2();
+    const GrilleTexte& a = f.vue->aspectPoints;
     ToileImage t(calque());
-    dessinerPoint(t, couleurBgr::versPixel(tableAspect::couleur(a, k)), f.vue.taillePoints, x, y,
+    dessinerPoint(t, couleurBgr::versPixel(tableAspect::couleur(a, k)), f.vue->taillePoints, x, y,
                   tableAspect::forme(a, k));
     f.PaintBox1->update();
 }
 
+int ControleurAspect::pointCourant() const {
+    return pointCourantLu ? pointCourantLu() : 1;
+}
+
+// The point shown by the acquisition: its "drawn" box follows it.
+void ControleurAspect::montrerPoint(int k) {
+    chkBoxPtDed->setChecked(pointDessine(k));
+}
+
+// n points per image: each new point starts white, drawn, as a cross; the "drawn" box
+// shows the flag of the last point, and the point label turns white for a new point.
+void ControleurAspect::suivreNombreDePoints(int n) {
+    GrilleTexte& a = f.vue->aspectPoints;
+    a.dimensionner(n + 1, std::max(3, a.lignes()));
+    for (int k = 1; k <= n; ++k) {
+        if (a.cellule(k, 0).isEmpty()) {
+            a.setCellule(k, 0, tableAspect::blanc);
+            emit couleurEtiquette(couleurBgr::versCouleur(tableAspect::blanc.toUInt()));
+        }
+        if (a.cellule(k, 1).isEmpty()) a.setCellule(k, 1, QStringLiteral("1"));
+        if (a.cellule(k, 2).isEmpty()) a.setCellule(k, 2, QStringLiteral("0"));
+    }
+    const QSignalBlocker bloque(chkBoxPtDed);
+    chkBoxPtDed->setChecked(a.cellule(n, 1) == QStringLiteral("1"));
+}
+
+// Every command of the appearance that needs a clip.
+void ControleurAspect::activer() {
+    for (QWidget* w : std::initializer_list<QWidget*>{chkBoxPtDed, bbtnCouleurPoint, chkBoxAxDed,
+                                                      bbtnCouleurAxes})
+        w->setEnabled(true);
+}
+
 void ControleurAspect::redessiner() {
-    if (f.clipOuvert()) f.navigation->reDraw(f.vue.noImage);
+    if (f.clipOuvert()) emit redessinDemande(f.vue->noImage);
 }
 
 // --- Clip opening -----------------------------------------------------------------------
 
 void ControleurAspect::initAspect() {
-    tableAspect::initialiser(f.tableau->grille2());
-    f.acquisition->ChgPointNumero(1);
+    tableAspect::initialiser(f.vue->aspectPoints);
+    emit pointChoisi(1);
 }
 
 // --- Read by the other rooms ------------------------------------------------------------
 
 QColor ControleurAspect::couleurPoint(int k) const {
-    return couleurBgr::versCouleur(tableAspect::couleur(f.tableau->grille2(), k));
+    return couleurBgr::versCouleur(tableAspect::couleur(f.vue->aspectPoints, k));
 }
 
 bool ControleurAspect::pointDessine(int k) const {
-    return tableAspect::dessine(f.tableau->grille2(), k);
+    return tableAspect::dessine(f.vue->aspectPoints, k);
 }
 
 void ControleurAspect::couleurReticule(const QColor& c) {
     reticule_ = c;
-    for (const char* nom : {"loupeShpV", "loupeShpH"}) {
-        if (auto* w = f.controle<QWidget>(nom)) {
-            QPalette pal = w->palette();
-            pal.setColor(QPalette::Window, c);
-            w->setPalette(pal);
-            w->setAutoFillBackground(true);
-            w->update();
-        }
-    }
+    emit reticuleChange(c);
 }
 
 void ControleurAspect::appliquerCurseur() {
-    f.curseurs->appliquer(f.PaintBox1, f.dlg.dlgPointeur->Curseur(f));
+    f.curseurs->appliquer(f.PaintBox1,
+                          f.dlg->dlgPointeur->Curseur(*f.vue, RegistreCurseurs::idDe(f.PaintBox1)));
 }
 
 // --- Axes and drawn flags ---------------------------------------------------------------
 
 void ControleurAspect::CouleurAxesExecute() {
     if (!f.clipOuvert()) return;
-    GrilleTexte& a = f.tableau->grille2();
-    const QColor c = QColorDialog::getColor(couleurBgr::versCouleur(tableAspect::couleur(a, 0)), &f,
-                                            QStringLiteral("Couleur des axes"));
+    GrilleTexte& a = f.vue->aspectPoints;
+    const QColor c = QColorDialog::getColor(couleurBgr::versCouleur(tableAspect::couleur(a, 0)),
+                                            f.fenetre, QStringLiteral("Couleur des axes"));
     if (c.isValid()) tableAspect::setCouleur(a, 0, couleurBgr::depuisCouleur(c));
     redessiner();
 }
 
 void ControleurAspect::chkAxDedExecute() {
     if (!f.clipOuvert()) return;
-    tableAspect::setDessine(f.tableau->grille2(), 0, chkBoxAxDed->isChecked());
+    tableAspect::setDessine(f.vue->aspectPoints, 0, chkBoxAxDed->isChecked());
     redessiner();
 }
 
 void ControleurAspect::chkPtDedExecute() {
     if (!f.clipOuvert()) return;
-    tableAspect::setDessine(f.tableau->grille2(), f.acquisition->pointCourant(),
-                            chkBoxPtDed->isChecked());
+    tableAspect::setDessine(f.vue->aspectPoints, pointCourant(), chkBoxPtDed->isChecked());
     redessiner();
 }
 
@@ -263,14 +284,14 @@ void ControleurAspect::mnuAspectPointsClick() {
 }
 
 void ControleurAspect::bbtnCouleurPointClick() {
-    if (!f.clipOuvert() || !f.dlg.aspectPointBox) return;
-    const int k = f.acquisition->pointCourant();
-    GrilleTexte& a = f.tableau->grille2();
-    TaspectPointBox* d = f.dlg.aspectPointBox;
+    if (!f.clipOuvert() || !f.dlg->aspectPointBox) return;
+    const int k = pointCourant();
+    GrilleTexte& a = f.vue->aspectPoints;
+    TaspectPointBox* d = f.dlg->aspectPointBox;
     d->preparer(couleurPoint(k), tableAspect::forme(a, k));
     if (d->exec() != QDialog::Accepted) return;
     tableAspect::setCouleur(a, k, couleurBgr::depuisCouleur(d->couleurChoisie()));
-    f.acquisition->couleurEtiquette(d->couleurChoisie());
+    emit couleurEtiquette(d->couleurChoisie());
     tableAspect::setForme(a, k, d->formeChoisie());
     redessiner();
 }
@@ -278,7 +299,7 @@ void ControleurAspect::bbtnCouleurPointClick() {
 // --- Point size -------------------------------------------------------------------------
 
 void ControleurAspect::taille(int position) {
-    f.vue.taillePoints = position;
+    f.vue->taillePoints = position;
     if (auto* l = f.controle<QLabel>("lblTaillePoints")) l->setText(QString::number(position + 1));
     redessiner();
 }
@@ -303,18 +324,18 @@ void ControleurAspect::mnuTaille1Click(QAction* entree) {
 // --- Pointer ----------------------------------------------------------------------------
 
 void ControleurAspect::bbtnCibleClick() {
-    TdlgPointeur* d = f.dlg.dlgPointeur;
+    TdlgPointeur* d = f.dlg->dlgPointeur;
     if (!d) return;
     if (d->exec() == QDialog::Accepted) appliquerCurseur();
 }
 
 void ControleurAspect::mnuPetiteCibleClick(QAction* entree) {
-    f.dlg.dlgPointeur->setIndexForme(entree->data().toInt());
+    f.dlg->dlgPointeur->setIndexForme(entree->data().toInt());
     appliquerCurseur();
 }
 
 void ControleurAspect::mnuCouleurNoirClick(QAction* entree) {
-    f.dlg.dlgPointeur->setIndexCouleur(entree->data().toInt());
+    f.dlg->dlgPointeur->setIndexCouleur(entree->data().toInt());
     appliquerCurseur();
 }
 
@@ -330,13 +351,12 @@ void ControleurAspect::mnuFdCl2pointsClick(QAction* entree) {
     if (QAction* a = f.action(clair ? "mnuFondClair" : "mnuFondSombre")) a->setChecked(true);
     if (QAction* a = f.action(clair ? "mnuFondSombre" : "mnuFondClair")) a->setChecked(false);
 
-    GrilleTexte& a = f.tableau->grille2();
+    GrilleTexte& a = f.vue->aspectPoints;
     a.dimensionner(n + 1, 3);
     for (int k = 1; k <= n; ++k) {
         tableAspect::setCouleur(a, k, couleurs[size_t(k - 1)]);
-        f.acquisition->couleurEtiquette(couleurBgr::versCouleur(couleurs[size_t(k - 1)]));
+        emit couleurEtiquette(couleurBgr::versCouleur(couleurs[size_t(k - 1)]));
     }
-    f.acquisition->setMaximumPoint(n);
-    f.tableau->nbPointsPlan(n); // also moves udPointsPlan to n and enables udPointNumero
+    emit nombreDePointsChoisi(n);
     redessiner();
 }

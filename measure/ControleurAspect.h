@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/ContexteFenetre.h"
+
 #include "model/Seance.h"
 
 #include <QColor>
 #include <QObject>
+#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -11,7 +14,6 @@ class QImage;
 class QPainter;
 class QToolButton;
 class Toile;
-class TForm1;
 struct GeometrieCalque;
 
 // Appearance of points, axes and pointer; the overlay drawing.
@@ -22,7 +24,7 @@ struct GeometrieCalque;
 class ControleurAspect : public QObject {
     Q_OBJECT
 public:
-    explicit ControleurAspect(TForm1& form);
+    explicit ControleurAspect(const ContexteFenetre& contexte);
 
     // --- The overlay ---------------------------------------------------------------
     // Redraws the whole overlay of the image (PaintBox1->calque): axes, every recorded
@@ -43,7 +45,13 @@ public:
     // Appearance table cut back to the axes and point 1, empty cells given defaults.
     void initAspect();
 
-    // --- Read by the other rooms ----------------------------------------------------
+    // --- Followed from the other rooms -------------------------------------------------
+    void montrerPoint(int k);         // the current point: its "dessiné" box
+    void suivreNombreDePoints(int n); // n points per image: defaults for the new ones
+    void activer();                   // a clip is open: the commands that need one
+    // The current point (the acquisition's spinner).
+    std::function<int()> pointCourantLu;
+    // --- Read by the window ----------------------------------------------------------
     QColor couleurPoint(int k) const;
     bool pointDessine(int k) const;
     // Colour of the magnifier's crosshair lines (black or white, the pointer colour).
@@ -70,7 +78,15 @@ public:
     QToolButton* bbtnCouleurPoint = nullptr;
     QToolButton* bbtnCouleurAxes = nullptr;
 
+signals:
+    void redessinDemande(int image);
+    void pointChoisi(int k);
+    void couleurEtiquette(const QColor& c); // the current point's label takes its colour
+    void nombreDePointsChoisi(int n);       // a quick colour configuration for n points
+    void reticuleChange(const QColor& c);   // the magnifier's crosshair
+
 private:
+    int pointCourant() const;
     void construireOptions();
     void connecterMenus();
     void redessiner();
@@ -78,7 +94,7 @@ private:
     void segmentSur(Toile& t, Qt::PenStyle style, const QColor& couleur);
 
     void etalonnageChange();
-    TForm1& f;
+    ContexteFenetre f;
     Etalonnage dessine_; // the calibration the image was last drawn with
     QColor reticule_{Qt::black};
 };

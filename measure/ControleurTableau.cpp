@@ -1,12 +1,9 @@
 #include "measure/ControleurTableau.h"
 
-#include "app/TForm1.h"
+#include "app/ContexteFenetre.h"
 #include "calibration/SaisieDistance.h"
-#include "clip/ControleurNavigation.h"
 #include "export/Releve.h"
 #include "measure/CalculTableau.h"
-#include "measure/ControleurAcquisition.h"
-#include "measure/ControleurAspect.h"
 #include "measure/GrilleMesures.h"
 #include "measure/HautBas.h"
 #include "measure/Nbreels.h"
@@ -27,19 +24,12 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
-
-const QString kBlanc = QStringLiteral("16777215");
-
-// Colours are stored as 0x00BBGGRR.
-QColor couleurDeTexte(const QString& t) {
-    const uint v = t.toUInt();
-    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
-}
 
 HautBas* spinner(QWidget* parent, const char* nom, int min, int max, int pos) {
     auto* u = new HautBas(parent);
@@ -69,10 +59,9 @@ QWidget* bloc(QWidget* parent, std::initializer_list<QWidget*> controles) {
 
 } // namespace
 
-ControleurTableau::ControleurTableau(TForm1& form)
-    : QObject(&form)
-    , f(form) {
-    StringGrid2.dimensionner(1, 3);
+ControleurTableau::ControleurTableau(const ContexteFenetre& contexte)
+    : QObject(contexte.fenetre)
+    , f(contexte) {
     construirePanneau();
     connect(f.seance, &Seance::pointChange, this, &ControleurTableau::pointChange);
     connect(f.seance, &Seance::pointsChange, this, &ControleurTableau::pointsChange);
@@ -238,6 +227,65 @@ void ControleurTableau::setCelluleCourante(int c, int r) {
     StringGrid1->setLigne(r);
 }
 
+// The pixel table's current cell is the visible table's.
+void ControleurTableau::alignerPixels() {
+    StringGrid0.setColonne(StringGrid1->colonne());
+    StringGrid0.setLigne(StringGrid1->ligne());
+}
+
+void ControleurTableau::suivreImage(int r) {
+    StringGrid0.setLigne(r);
+    StringGrid1->setLigne(r); // runs the click handling when it changes
+}
+
+void ControleurTableau::allerACellule(int c, int r) {
+    setCelluleCourante(c, r);
+    alignerPixels();
+}
+
+void ControleurTableau::suivreAcquisition(int c, int r) {
+    if (r >= 0) StringGrid1->setLigne(r);
+    if (c >= 0) StringGrid1->setColonne(c);
+    alignerPixels();
+    defiler();
+}
+
+void ControleurTableau::montrerColonne(int c) {
+    StringGrid0.setColonne(c);
+    StringGrid1->setColonne(c);
+}
+
+void ControleurTableau::effacerPourNouvelleTaille() {
+    const int colonnes = std::max(StringGrid0.colonnes(), StringGrid1->colonnes());
+    const int lignes = std::max(StringGrid0.lignes(), StringGrid1->lignes());
+    if (colonnes > 1 && lignes > 1) effacerPlages(QRect(1, 1, colonnes - 1, lignes - 1), 1, 1);
+}
+
+// Keeps the current cell of the visible table in sight: a row below the view becomes the
+// last visible row, a column right of the view the last visible column, and a column left
+// of it comes second, after the one before it.
+void ControleurTableau::defiler() {
+    GrilleMesures& v = *StringGrid1;
+    if (!v.model()) return;
+    const int ligne = v.ligne() - 1, colonne = v.colonne() - 1; // the view has no fixed cells
+    const QModelIndex courant = v.model()->index(ligne, colonne);
+    if (!courant.isValid()) return;
+    const int derniereLigne = v.rowAt(v.viewport()->height() - 1);
+    if (derniereLigne >= 0 && ligne > derniereLigne)
+        v.scrollTo(courant, QAbstractItemView::PositionAtBottom);
+    const int premiere = v.columnAt(0);
+    const int derniere = v.columnAt(v.viewport()->width() - 1);
+    if (derniere >= 0 && colonne > derniere) {
+        v.scrollTo(courant, QAbstractItemView::EnsureVisible);
+    } else if (premiere >= 0 && colonne < premiere) {
+        const int gauche = std::max(0, colonne - 1);
+        QScrollBar* barre = v.horizontalScrollBar();
+        barre->setValue(v.horizontalScrollMode() == QAbstractItemView::ScrollPerItem
+                            ? gauche
+                            : barre->value() + v.columnViewportPosition(gauche));
+    }
+}
+
 void ControleurTableau::effacerPlages(const QRect& p, int c, int r, bool avecCaches) {
     const int kMin = (p.left() + 1) / 2;
     const int kMax = avecCaches ? int(Seance::pointsMax) : (p.right() + 1) / 2;
@@ -293,17 +341,11 @@ void ControleurTableau::initTableau(int n) {
     udt0->setSingleStep(1);
     udt0->setEnabled(true);
     lblt0->setText(QStringLiteral("1"));
-    offrirPointsDepuisT0();
+    emit t0Applique(1);
     udPointsPlan->setValue(1);
     udPointsPlan->setEnabled(true);
     lblPointsPlan->setText(QStringLiteral("1"));
-    if (auto* w = f.findChild<QWidget*>("chkBoxAutoH")) w->setEnabled(false);
-    for (const char* nom : {"AutoH", "mnuAutoH"})
-        if (QAction* a = f.action(nom)) a->setEnabled(false);
-    if (auto* w = f.findChild<QWidget*>("udPointNumero")) {
-        w->setProperty("maximum", 1);
-        w->setEnabled(false);
-    }
+    emit nombreDePointsChange(1);
     Button0->setEnabled(true);
     Button1->setEnabled(true);
     Button2->setEnabled(true);
@@ -318,10 +360,9 @@ void ControleurTableau::ajusterColonnesXY() {
 
 void ControleurTableau::udPointsPlanClick() {
     const int n = udPointsPlan->value();
-    if (auto* w = f.findChild<QWidget*>("udPointNumero")) w->setProperty("maximum", n);
     // The quick colour configurations no longer describe the points: every entry loses
     // its check mark, even inside an exclusive group.
-    for (QAction* a : f.findChildren<QAction*>()) {
+    for (QAction* a : f.fenetre->findChildren<QAction*>()) {
         const QString nom = a->objectName();
         if (!nom.startsWith(QStringLiteral("mnuFdCl")) &&
             !nom.startsWith(QStringLiteral("mnuFdSb")) && nom != QStringLiteral("mnuFondClair") &&
@@ -338,20 +379,8 @@ void ControleurTableau::udPointsPlanClick() {
 
 void ControleurTableau::nbPointsPlan(int n) {
     n = std::clamp(n, 1, 9);
-    StringGrid2.dimensionner(n + 1, std::max(3, StringGrid2.lignes()));
-    auto* lblPointNumero = f.findChild<QLabel*>("lblPointNumero");
-    for (int k = 1; k <= n; ++k) {
-        if (StringGrid2.cellule(k, 0).isEmpty()) {
-            StringGrid2.setCellule(k, 0, kBlanc);
-            if (lblPointNumero) {
-                QPalette pal = lblPointNumero->palette();
-                pal.setColor(QPalette::WindowText, couleurDeTexte(kBlanc));
-                lblPointNumero->setPalette(pal);
-            }
-        }
-        if (StringGrid2.cellule(k, 1).isEmpty()) StringGrid2.setCellule(k, 1, QStringLiteral("1"));
-        if (StringGrid2.cellule(k, 2).isEmpty()) StringGrid2.setCellule(k, 2, QStringLiteral("0"));
-    }
+    // First, as the current cell moving to the last point below picks that point.
+    emit nombreDePointsChange(n);
     lblPointsPlan->setText(QString::number(n));
     if (udPointsPlan->value() != n) udPointsPlan->setValue(n);
     f.seance->setN(n);
@@ -366,16 +395,6 @@ void ControleurTableau::nbPointsPlan(int n) {
     StringGrid1->setColonne(2 * n - 1);
     entetesXY(StringGrid0, QString(), n);
     entetesXY(*StringGrid1, QStringLiteral("(m)"), n);
-
-    if (auto* w = f.findChild<QWidget*>("chkBoxAutoH")) w->setEnabled(n != 1);
-    for (const char* nom : {"AutoH", "mnuAutoH"})
-        if (QAction* a = f.action(nom)) a->setEnabled(n != 1);
-    if (auto* b = f.findChild<QAbstractButton*>("chkBoxPtDed")) {
-        const QSignalBlocker bloque(b);
-        b->setChecked(StringGrid2.cellule(n, 1) == QStringLiteral("1"));
-    }
-    if (auto* w = f.findChild<QWidget*>("udPointNumero"))
-        w->setEnabled(w->property("maximum").toInt() > 1);
 }
 
 void ControleurTableau::ActualGrid() {
@@ -422,7 +441,8 @@ bool ControleurTableau::abandonnerMesures() {
                       QStringLiteral("Les mesures du clip actuel n'ont pas été enregistrées.\n\n"
                                      "Voulez-vous les abandonner ?"),
                       QMessageBox::Yes | QMessageBox::No,
-                      QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &f);
+                      QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                        : f.fenetre);
     boite.setDefaultButton(QMessageBox::No);
     return boite.exec() == QMessageBox::Yes;
 }
@@ -463,7 +483,7 @@ void ControleurTableau::udFmt_xyClick() {
 
 void ControleurTableau::udt0Click() {
     lblt0->setText(QString::number(t0()));
-    f.navigation->marqueT0();
+    emit t0Change();
 }
 
 void ControleurTableau::udt0MouseDown() {
@@ -485,7 +505,7 @@ void ControleurTableau::udt0MouseUp() {
 void ControleurTableau::appliquerT0() {
     calcul::colonneT(StringGrid1->cellules(), *f.seance, t0(), separateurDecimal());
     StringGrid1->setT0(t0());
-    offrirPointsDepuisT0();
+    emit t0Applique(t0());
 }
 
 // t0 or the digits of x, y given back by an undo or a redo.
@@ -504,19 +524,13 @@ void ControleurTableau::optionsChange() {
     }
 }
 
-// The print dialog offers "from t = 0" only when that leaves images out.
-void ControleurTableau::offrirPointsDepuisT0() {
-    for (const char* nom : {"rbImpPoints0", "rbImpPoints1"})
-        if (auto* w = f.findChild<QWidget*>(nom)) w->setEnabled(t0() > 1);
-}
-
 void ControleurTableau::StringGrid1Click(int c, int r) {
     if (!clipOuvert()) return;
-    f.acquisition->ChgPointNumero((c + 1) / 2);
+    emit pointChoisi((c + 1) / 2);
     StringGrid0.setColonne(c);
     StringGrid0.setLigne(r);
-    f.navigation->mpPositionner(r - 1);
-    f.aspect->Drawpoints();
+    emit imageDemandee(r - 1);
+    emit marquesADessiner();
 }
 
 void ControleurTableau::StringGrid1MouseUp(int c, int r, bool glisse) {
@@ -566,7 +580,7 @@ void ControleurTableau::Button1Click() {
 }
 
 void ControleurTableau::Button2Click() {
-    const bool confirmer = !f.vue.effacerSansConfirmer;
+    const bool confirmer = !f.vue->effacerSansConfirmer;
     // Points hidden by a lower number of points go too, in the same change: raising it
     // again after the table was erased must not bring them back.
     const bool efface = effacer(plage(1, 1, 2 * nbPoints(), StringGrid1->lignes() - 1),
@@ -576,7 +590,7 @@ void ControleurTableau::Button2Click() {
     if (!efface) return;
     // Erased for another clip, the table keeps no history.
     if (!confirmer) f.seance->pile().clear();
-    f.vue.effacerSansConfirmer = false;
+    f.vue->effacerSansConfirmer = false;
 }
 
 bool ControleurTableau::effacer(const QRect& p, const QString& message, int c, int r,
@@ -585,11 +599,11 @@ bool ControleurTableau::effacer(const QRect& p, const QString& message, int c, i
     if (confirmer) {
         QMessageBox boite(QMessageBox::Question, QStringLiteral("Confirmation"),
                           QString(message).replace(QLatin1Char('\r'), QLatin1Char('\n')),
-                          QMessageBox::Yes | QMessageBox::No, &f);
+                          QMessageBox::Yes | QMessageBox::No, f.fenetre);
         boite.setDefaultButton(QMessageBox::Yes);
         if (boite.exec() != QMessageBox::Yes) return false;
     }
     effacerPlages(p, c, r, avecCaches);
-    if (clipOuvert()) f.navigation->reDraw(f.vue.noImage);
+    if (clipOuvert()) emit redessinDemande(f.vue->noImage);
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ContexteFenetre.h"
+
 #include "measure/GrilleTexte.h"
 
 #include <QObject>
@@ -8,30 +10,27 @@
 
 struct Releve;
 
-class TForm1;
 class GrilleMesures;
 class HautBas;
 class QLabel;
 class QPushButton;
 class QTimer;
 
-// The measurement table: the pixel table StringGrid0 (hidden), the visible table
-// StringGrid1 (t in seconds, x and y in metres), the appearance table tableAspect
-// (StringGrid2, hidden, owned by the appearance room), the number formats, the time
-// origin and the four erase operations, with the table panel of the tab "Mesures".
+// The measurement table: the pixel table StringGrid0 (hidden, a text mirror of the
+// document's pixels), the visible table StringGrid1 (t in seconds, x and y in metres), the
+// number formats, the time origin and the four erase operations, with the table panel of
+// the tab "Mesures".
 class ControleurTableau : public QObject {
     Q_OBJECT
 public:
-    explicit ControleurTableau(TForm1& form);
+    explicit ControleurTableau(const ContexteFenetre& contexte);
 
-    // --- Tables, read and written by the other rooms --------------------------------
+    // --- Tables, read by the window and its tests ----------------------------------
     // Pixel table: row r = image r (index r - 1), columns 2k - 1 and 2k = x, y pixels of
     // point k as decimal integers; row 0 headers, column 0 unused below "t".
     GrilleTexte& grille0() { return StringGrid0; }
     // Visible table (also the widget "StringGrid1"): same geometry, t and metres.
     GrilleMesures& grille1() { return *StringGrid1; }
-    // Appearance table tableAspect: 3 rows, column 0 = axes, column k = point k.
-    GrilleTexte& grille2() { return StringGrid2; }
 
     int nbPoints() const; // n, points per image (position of udPointsPlan)
     int t0() const;       // image number taken as t = 0 (position of udt0)
@@ -48,6 +47,15 @@ public:
     // move of the visible table's current cell runs StringGrid1Click. With avecCaches, the
     // points hidden by a lower n on those rows go too.
     void effacerPlages(const QRect& p, int c, int r, bool avecCaches = false);
+
+    // --- Followed from the other rooms ---------------------------------------------------
+    void suivreImage(int r);          // the image shown is row r: the current row
+    void allerACellule(int c, int r); // the go-to dialog's cell, both tables
+    // After a click on the image: the current cell moves on (row, then column; -1 keeps
+    // one), both tables agree, and the visible table scrolls to it.
+    void suivreAcquisition(int c, int r);
+    void montrerColonne(int c);       // the current point's columns
+    void effacerPourNouvelleTaille(); // every point, measured at another display size
 
     // --- Entry points ------------------------------------------------------------------
     void initTableau(int n);    // clip opening: table laid out for n images, controls on
@@ -81,6 +89,15 @@ public:
     void StringGrid1Click(int c, int r);
     void StringGrid1MouseUp(int c, int r, bool glisse);
 
+signals:
+    void imageDemandee(int image);
+    void pointChoisi(int k);
+    void marquesADessiner();
+    void redessinDemande(int image);
+    void nombreDePointsChange(int n); // the tables are laid out for n points per image
+    void t0Change();                  // the spinner of t0 moved
+    void t0Applique(int t0);          // the t column follows a new time origin
+
 private:
     // The document's changes, shown in both tables.
     void pointChange(int image, int k);
@@ -90,17 +107,17 @@ private:
     void montrerChangement(int image, int k);
     void optionsChange();
     void appliquerT0(); // the t column and what depends on t0, from udt0
-    void offrirPointsDepuisT0();
+    void alignerPixels();
+    void defiler();
     bool clipOuvert() const;
     void construirePanneau();
     bool effacer(const QRect& p, const QString& message, int c, int r, bool confirmer,
                  bool avecCaches = false);
     void ajusterColonnesXY();
 
-    TForm1& f;
+    ContexteFenetre f;
     int chiffresAffiches_ = 3; // digits of x, y the metre columns are written with
     GrilleTexte StringGrid0{1};
-    GrilleTexte StringGrid2{0};
     GrilleMesures* StringGrid1 = nullptr;
     HautBas* udPointsPlan = nullptr;
     HautBas* udt0 = nullptr;

@@ -404,8 +404,8 @@ TEST(OuvertureClip, AnotherClipReplacesTheFirst) {
     f->tableau->ecrirePoint(1, 3, 100, 50);
     ASSERT_FALSE(f->tableau->grille0().cellule(1, 3).isEmpty());
     // Appearance chosen for point 1 survives; a second point's does not matter here.
-    f->tableau->grille2().setCellule(1, 0, "255");
-    f->tableau->grille2().setCellule(0, 1, "0");
+    f->vue.aspectPoints.setCellule(1, 0, "255");
+    f->vue.aspectPoints.setCellule(0, 1, "0");
     const QString second =
         clipstest::clip("ouverture_second.avi",
                         {"--codec", "mjpeg", "--size", "160x120", "--rate", "10", "--frames", "7"});
@@ -424,10 +424,10 @@ TEST(OuvertureClip, AnotherClipReplacesTheFirst) {
     EXPECT_TRUE(f->tableau->grille0().cellule(1, 3).isEmpty());
     EXPECT_TRUE(f->tableau->grille1().cellule(1, 3).isEmpty());
     EXPECT_EQ(f->tableau->grille1().lignes(), 8);
-    EXPECT_EQ(f->tableau->grille2().colonnes(), 2);
-    EXPECT_EQ(f->tableau->grille2().cellule(1, 0), "255");
-    EXPECT_EQ(f->tableau->grille2().cellule(0, 1), "0");
-    EXPECT_EQ(f->tableau->grille2().cellule(0, 0), "16777215");
+    EXPECT_EQ(f->vue.aspectPoints.colonnes(), 2);
+    EXPECT_EQ(f->vue.aspectPoints.cellule(1, 0), "255");
+    EXPECT_EQ(f->vue.aspectPoints.cellule(0, 1), "0");
+    EXPECT_EQ(f->vue.aspectPoints.cellule(0, 0), "16777215");
 }
 
 TEST(OuvertureClip, AFileThatDoesNotOpenLeavesTheOpenClipItsTableAndCalibration) {

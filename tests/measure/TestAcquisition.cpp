@@ -27,8 +27,8 @@ TEST(Acquisition, BoxesAndMenuEntriesStayInStepBothWays) {
 TEST(Acquisition, ThePointSpinnerShowsThePointsColourAndDrawnFlag) {
     auto f = avecClip();
     points(*f, 2);
-    f->tableau->grille2().setCellule(1, 0, QStringLiteral("255"));
-    f->tableau->grille2().setCellule(1, 1, QStringLiteral("0"));
+    f->vue.aspectPoints.setCellule(1, 0, QStringLiteral("255"));
+    f->vue.aspectPoints.setCellule(1, 1, QStringLiteral("0"));
     f->acquisition->ChgPointNumero(1);
     EXPECT_EQ(f->acquisition->lblPointNumero->text(), "1");
     EXPECT_EQ(f->acquisition->lblPointNumero->palette().color(QPalette::WindowText),

@@ -17,7 +17,7 @@ using namespace pointage;
 namespace {
 
 QString couleur(TForm1& f, int k) {
-    return f.tableau->grille2().cellule(k, 0);
+    return f.vue.aspectPoints.cellule(k, 0);
 }
 
 } // namespace
@@ -27,7 +27,7 @@ TEST(Aspect, QuickColoursForADarkBackgroundWithOnePoint) {
     points(*f, 3);
     f->action("mnuFdSb1points")->trigger();
     EXPECT_EQ(f->tableau->nbPoints(), 1);
-    EXPECT_EQ(f->tableau->grille2().colonnes(), 2);
+    EXPECT_EQ(f->vue.aspectPoints.colonnes(), 2);
     EXPECT_EQ(couleur(*f, 1), "65535"); // yellow, red in the low byte
     EXPECT_TRUE(f->action("mnuFdSb1points")->isChecked());
     EXPECT_TRUE(f->action("mnuFondSombre")->isChecked());
@@ -38,8 +38,8 @@ TEST(Aspect, QuickColoursForADarkBackgroundWithOnePoint) {
 TEST(Aspect, QuickColoursForALightBackgroundWithNinePoints) {
     auto f = avecClip();
     f->action("mnuFdSb1points")->trigger();
-    f->tableau->grille2().setCellule(0, 0, QStringLiteral("123")); // axes untouched
-    f->tableau->grille2().setCellule(5, 2, QStringLiteral("2"));   // shapes untouched
+    f->vue.aspectPoints.setCellule(0, 0, QStringLiteral("123")); // axes untouched
+    f->vue.aspectPoints.setCellule(5, 2, QStringLiteral("2"));   // shapes untouched
     f->action("mnuFdCl9points")->trigger();
     EXPECT_EQ(f->tableau->nbPoints(), 9);
     EXPECT_EQ(f->acquisition->udPointNumero->maximum(), 9);
@@ -48,7 +48,7 @@ TEST(Aspect, QuickColoursForALightBackgroundWithNinePoints) {
     EXPECT_EQ(couleur(*f, 8), "8421376"); // teal
     EXPECT_EQ(couleur(*f, 9), "8421376");
     EXPECT_EQ(couleur(*f, 0), "123");
-    EXPECT_EQ(f->tableau->grille2().cellule(5, 2), "2");
+    EXPECT_EQ(f->vue.aspectPoints.cellule(5, 2), "2");
     EXPECT_FALSE(f->action("mnuFdSb1points")->isChecked());
     EXPECT_TRUE(f->action("mnuFondClair")->isChecked());
     EXPECT_FALSE(f->action("mnuFondSombre")->isChecked());
@@ -126,9 +126,9 @@ TEST(Aspect, NewClipKeepsTheAppearanceOfAxesAndPointOne) {
     f->action("mnuFdCl3points")->trigger();
     f->aspect->chkBoxAxDed->click();
     EXPECT_TRUE(f->clip->ouvrirClip(clipstest::clip("pointage10.avi", {"--frames", "10"})));
-    EXPECT_EQ(f->tableau->grille2().colonnes(), 2);
+    EXPECT_EQ(f->vue.aspectPoints.colonnes(), 2);
     EXPECT_EQ(couleur(*f, 1), "255");
-    EXPECT_EQ(f->tableau->grille2().cellule(0, 1), "0");
+    EXPECT_EQ(f->vue.aspectPoints.cellule(0, 1), "0");
     EXPECT_EQ(f->acquisition->lblPointNumero->palette().color(QPalette::WindowText),
               QColor(255, 0, 0));
 }

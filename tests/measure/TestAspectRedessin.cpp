@@ -19,7 +19,7 @@ using namespace pointage;
 namespace {
 
 QString couleur(TForm1& f, int k) {
-    return f.tableau->grille2().cellule(k, 0);
+    return f.vue.aspectPoints.cellule(k, 0);
 }
 
 void choisirCouleur(const QColor& c) {
@@ -39,7 +39,7 @@ TEST(Aspect, AnUndrawnPointDisappearsFromEveryImageButKeepsItsCells) {
     clic(*f, 60, 30);
     EXPECT_TRUE(peint(*f, 30, 30));
     f->aspect->chkBoxPtDed->click();
-    EXPECT_EQ(f->tableau->grille2().cellule(1, 1), "0");
+    EXPECT_EQ(f->vue.aspectPoints.cellule(1, 1), "0");
     EXPECT_FALSE(peint(*f, 30, 30));
     EXPECT_FALSE(peint(*f, 60, 30));
     EXPECT_EQ(px(*f, 1, 1), "30");
@@ -64,7 +64,7 @@ TEST(Aspect, AxesFlagAndColour) {
     EXPECT_EQ(couleur(*f, 0), QString::number(0xff0000));
     EXPECT_EQ(f->PaintBox1->calque.pixel(50, yo), qRgb(0, 0, 255));
     f->aspect->chkBoxAxDed->click();
-    EXPECT_EQ(f->tableau->grille2().cellule(0, 1), "0");
+    EXPECT_EQ(f->vue.aspectPoints.cellule(0, 1), "0");
     EXPECT_FALSE(peint(*f, 50, yo));
 }
 
@@ -83,7 +83,7 @@ TEST(Aspect, PointDialogSetsColourAndShapeOrChangesNothing) {
     });
     f->action("mnuAspectPoints")->trigger();
     EXPECT_EQ(couleur(*f, 1), QString::number(0xff00ff));
-    EXPECT_EQ(f->tableau->grille2().cellule(1, 2), "1");
+    EXPECT_EQ(f->vue.aspectPoints.cellule(1, 2), "1");
     EXPECT_EQ(f->PaintBox1->calque.pixel(49, 49), qRgb(255, 0, 255)); // square corner
     EXPECT_EQ(f->acquisition->lblPointNumero->palette().color(QPalette::WindowText),
               QColor(255, 0, 255));
@@ -97,5 +97,5 @@ TEST(Aspect, PointDialogSetsColourAndShapeOrChangesNothing) {
     });
     f->aspect->bbtnCouleurPoint->click();
     EXPECT_EQ(couleur(*f, 1), QString::number(0xff00ff));
-    EXPECT_EQ(f->tableau->grille2().cellule(1, 2), "1");
+    EXPECT_EQ(f->vue.aspectPoints.cellule(1, 2), "1");
 }

@@ -78,7 +78,7 @@ TEST(Calque, LaterPointsAndImagesAreDrawnOverEarlierOnes) {
     GeometrieCalque geo{1, 1, 0, 0, 100, 80, 0, 2, 2};
     QImage im = image();
     ToileImage t(im);
-    calque::tracer(t, px, aspect, geo);
+    calque::tracer(t, calque::PixelsTexte<Grille>{px}, aspect, geo);
     EXPECT_EQ(im.pixel(30, 30), qRgb(255, 255, 255));
 }
 

@@ -10,7 +10,7 @@
 
 namespace {
 
-// A window whose tables hold one point per image over three images of 100 x 80 pixels.
+// A window whose document holds one point per image over three images of 100 x 80 pixels.
 std::unique_ptr<TForm1> fenetre() {
     auto f = demarrer();
     EtatVue& e = f->vue;
@@ -22,8 +22,7 @@ std::unique_ptr<TForm1> fenetre() {
         c.yOrig = 70;
     });
     e.taillePoints = 1;
-    f->tableau->grille0().dimensionner(3, 4);
-    tableAspect::initialiser(f->tableau->grille2());
+    tableAspect::initialiser(f->vue.aspectPoints);
     return f;
 }
 
@@ -33,19 +32,16 @@ bool peint(const QImage& im, int x, int y) {
 
 } // namespace
 
-TEST(Drawpoints, RedrawsTheWholeOverlayFromTheTables) {
+TEST(Drawpoints, RedrawsTheWholeOverlayFromTheDocument) {
     auto f = fenetre();
-    GrilleTexte& px = f->tableau->grille0();
-    px.setCellule(1, 2, "40");
-    px.setCellule(2, 2, "30");
+    f->seance->setPoint(1, 1, QPoint(40, 30));
     f->aspect->Drawpoints();
     const QImage& c = f->PaintBox1->calque;
     EXPECT_EQ(c.size(), QSize(100, 80));
     EXPECT_EQ(c.pixel(41, 30), qRgb(255, 255, 255));
     EXPECT_EQ(c.pixel(10, 20), qRgb(255, 255, 255)); // vertical axis
     // An erased point is gone at the next redraw.
-    px.setCellule(1, 2, "");
-    px.setCellule(2, 2, "");
+    f->seance->setPoint(1, 1, std::nullopt);
     f->aspect->Drawpoints();
     EXPECT_FALSE(peint(f->PaintBox1->calque, 41, 30));
     // A new display size gives a new overlay.
@@ -56,8 +52,7 @@ TEST(Drawpoints, RedrawsTheWholeOverlayFromTheTables) {
 
 TEST(Drawpoints, ScaleSegmentAlwaysGoesToTheImage) {
     auto f = fenetre();
-    f->tableau->grille0().setCellule(1, 1, "60");
-    f->tableau->grille0().setCellule(2, 1, "50");
+    f->seance->setPoint(0, 1, QPoint(60, 50));
     EtatVue& e = f->vue;
     e.segmentEchelleVisible = true;
     etalonner(*f->seance, [&](Etalonnage& c) {

@@ -98,16 +98,16 @@ TEST(Tableau, EntetesPourUnDeuxEtNeufPoints) {
     EXPECT_FALSE(s.f->action("mnuAutoH")->isEnabled());
     EXPECT_FALSE(numero->isEnabled());
     // The appearance table grew with defaults for the new points and kept its columns.
-    EXPECT_EQ(s.t.grille2().cellule(9, 0), "16777215");
-    EXPECT_EQ(s.t.grille2().cellule(9, 1), "1");
-    EXPECT_EQ(s.t.grille2().cellule(9, 2), "0");
+    EXPECT_EQ(s.f->vue.aspectPoints.cellule(9, 0), "16777215");
+    EXPECT_EQ(s.f->vue.aspectPoints.cellule(9, 1), "1");
+    EXPECT_EQ(s.f->vue.aspectPoints.cellule(9, 2), "0");
 }
 
 TEST(Tableau, NombreDePointsBaisseEtRemonte) {
     SessionTableau s;
     s.points(3);
     s.remplir(3);
-    s.t.grille2().setCellule(3, 0, "255");
+    s.f->vue.aspectPoints.setCellule(3, 0, "255");
     const QString x3 = s.g1.cellule(5, 4), y3 = s.g1.cellule(6, 4);
     s.points(2);
     EXPECT_EQ(s.g1.colonnes(), 5);
@@ -116,7 +116,7 @@ TEST(Tableau, NombreDePointsBaisseEtRemonte) {
     EXPECT_EQ(s.g1.cellule(5, 4), x3);
     EXPECT_EQ(s.g1.cellule(6, 4), y3);
     EXPECT_EQ(s.g0.cellule(5, 4), "34");
-    EXPECT_EQ(s.t.grille2().cellule(3, 0), "255");
+    EXPECT_EQ(s.f->vue.aspectPoints.cellule(3, 0), "255");
     // A new clip starts from an empty table: hidden points do not come back.
     s.points(1);
     s.t.initTableau(10);

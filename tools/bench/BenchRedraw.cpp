@@ -28,7 +28,7 @@ void remplir(TForm1& f) {
     e.taillePoints = 2;
     GrilleTexte& pixels = f.tableau->grille0();
     pixels.dimensionner(2 * points + 1, images + 1);
-    GrilleTexte& aspect = f.tableau->grille2();
+    GrilleTexte& aspect = f.vue.aspectPoints;
     tableAspect::initialiser(aspect);
     aspect.dimensionner(points + 1, 3);
     for (int k = 1; k <= points; ++k) {
