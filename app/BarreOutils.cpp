@@ -34,8 +34,8 @@ QIcon glyphe(const QString& lettres, const QColor& couleur = Qt::darkBlue) {
     return QIcon(image);
 }
 
-QToolButton* bouton(QToolBar* barre, const QString& nom, const QIcon& icone,
-                    const QString& hint, bool actif, int largeur = 24) {
+QToolButton* bouton(QToolBar* barre, const QString& nom, const QIcon& icone, const QString& hint,
+                    bool actif, int largeur = 24) {
     auto* b = new QToolButton(barre);
     b->setObjectName(nom);
     b->setIcon(icone);
@@ -95,8 +95,8 @@ void construire(TForm1& f) {
            QStringLiteral("Taille de l'image\r(% de l'original)|Modifier la taille de l'image en % "
                           "de l'original"),
            false);
-    bouton(b, "loupeBtn", glyphe(QStringLiteral("Lp")),
-           QStringLiteral("Montrer / Cacher la loupe"), false);
+    bouton(b, "loupeBtn", glyphe(QStringLiteral("Lp")), QStringLiteral("Montrer / Cacher la loupe"),
+           false);
     bouton(b, "bbtnCible", glyphe(QStringLiteral("+"), Qt::black),
            QStringLiteral("Aspect du pointeur|Modifier l'aspect du pointeur"), false);
     panneauTaille(b);

@@ -15,8 +15,10 @@ QMenu* sousMenu(QWidget* parent, const QString& titre, const QString& nom,
     // enabled or disabled through f.action(nom).
     menu->menuAction()->setObjectName(nom);
     menu->menuAction()->setStatusTip(barreEtat);
-    if (auto* barre = qobject_cast<QMenuBar*>(parent)) barre->addMenu(menu);
-    else if (auto* parentMenu = qobject_cast<QMenu*>(parent)) parentMenu->addMenu(menu);
+    if (auto* barre = qobject_cast<QMenuBar*>(parent))
+        barre->addMenu(menu);
+    else if (auto* parentMenu = qobject_cast<QMenu*>(parent))
+        parentMenu->addMenu(menu);
     return menu;
 }
 
@@ -34,8 +36,8 @@ QAction* entreeTag(QMenu* menu, const QString& titre, const QString& nom, int ta
     return a;
 }
 
-QAction* radio(QMenu* menu, QActionGroup* groupe, const QString& titre, const QString& nom,
-               int tag, bool coche, const QString& barreEtat) {
+QAction* radio(QMenu* menu, QActionGroup* groupe, const QString& titre, const QString& nom, int tag,
+               bool coche, const QString& barreEtat) {
     auto* a = entreeTag(menu, titre, nom, tag, barreEtat);
     a->setCheckable(true);
     a->setChecked(coche);

@@ -19,8 +19,8 @@ QAction* entree(QMenu* menu, const QString& titre, const QString& nom,
                 const QString& barreEtat = {});
 QAction* entreeTag(QMenu* menu, const QString& titre, const QString& nom, int tag,
                    const QString& barreEtat = {});
-QAction* radio(QMenu* menu, QActionGroup* groupe, const QString& titre, const QString& nom,
-               int tag, bool coche, const QString& barreEtat = {});
+QAction* radio(QMenu* menu, QActionGroup* groupe, const QString& titre, const QString& nom, int tag,
+               bool coche, const QString& barreEtat = {});
 QActionGroup* groupe(QObject* parent, const QString& nom);
 
 } // namespace constructionMenus

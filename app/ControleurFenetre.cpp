@@ -10,7 +10,6 @@
 #include "app/TForm1.h"
 #include "app/ToucheAide.h"
 #include "app/VisionneuseAide.h"
-#include "calibration/ControleurEtalonnage.h"
 #include "clip/ZonePointage.h"
 #include "dialogs/TaccesClipsBox.h"
 #include "model/Seance.h"
@@ -171,9 +170,7 @@ void ControleurFenetre::FormCreate() {
     v.largeurPnl = 410;
     f.resize(620, 465);
 
-    if (auto* ordre = f.findChild<QLabel*>("lblEchEtapOrdre"))
-        ordre->setText(QStringLiteral("L'ordre des étapes 1 à 4 est indifférent"));
-    f.etalonnage->echEtapAff(0);
+    emit guideDesEtapesAMontrer();
 
     curseursDessines::enregistrerTous(*f.curseurs);
     v.couleurPointeur = 1;
@@ -183,7 +180,7 @@ void ControleurFenetre::FormCreate() {
     v.taillePoints = 1;
     f.seance->setChiffresXY(3);
     f.seance->setEtalonnage(Etalonnage{}); // origin at the top-left, x rightwards, y upwards
-    f.etalonnage->initEchelle();
+    emit echelleARemettre();
 
     e.config = fichierConfig::chargerEtReparer(e.dossierProgramme);
     ecrireConfig();

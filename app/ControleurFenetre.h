@@ -101,6 +101,15 @@ public:
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
 
+signals:
+    // Start-up: the calibration tab's step guide, then its scale, once the document's
+    // calibration is reset.
+    void guideDesEtapesAMontrer();
+    void echelleARemettre();
+    // Tab changes: "Mesures" ends both calibration modes; "Etalonnage" shows its picture.
+    void modesDEtalonnageQuittes();
+    void ongletEtalonnageMontre();
+
 private:
     void decorerRegions();
     int gaucheNomClip() const;

@@ -5,7 +5,6 @@
 #include "app/GestionBulles.h"
 #include "app/TForm1.h"
 #include "app/VisionneuseAide.h"
-#include "calibration/ControleurEtalonnage.h"
 #include "clip/ZonePointage.h"
 #include "dialogs/TAboutBox.h"
 #include "dialogs/TdlgPointeur.h"
@@ -54,16 +53,6 @@ void activerForme(QObject* choix, bool actif) {
             b->setEnabled(actif);
 }
 
-// Unchecks a radio button without running what is connected to it.
-void decocher(QAbstractButton* b) {
-    if (b == nullptr) return;
-    const QSignalBlocker bloque(b);
-    const bool exclusif = b->autoExclusive();
-    b->setAutoExclusive(false);
-    b->setChecked(false);
-    b->setAutoExclusive(exclusif);
-}
-
 } // namespace
 
 // --- Modes --------------------------------------------------------------------------------
@@ -88,14 +77,11 @@ void ControleurFenetre::PageControl1Change() {
         f.curseurs->appliquer(f.PaintBox1, e.curseurPointage());
         if (forme) activerForme(forme, true);
         f.action("mnuFormePointeur")->setEnabled(true);
-        decocher(f.findChild<QAbstractButton*>("rbChxOrig"));
-        f.etalonnage->ChxOrigRAZ();
-        decocher(f.findChild<QAbstractButton*>("rbEtalonSimu"));
         e.redessinDemande = true;
-        f.etalonnage->etalonSimuRAZ();
+        emit modesDEtalonnageQuittes();
     } else if (onglet == f.tsEtalon) {
         if (clipOuvert()) f.PageControl1->setProperty("contexteAide", 220);
-        f.etalonnage->ImgEtalon(0);
+        emit ongletEtalonnageMontre();
         if (forme) activerForme(forme, false);
         f.action("mnuFormePointeur")->setEnabled(false);
     }

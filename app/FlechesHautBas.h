@@ -7,7 +7,8 @@
 class FlechesHautBas : public QSpinBox {
     Q_OBJECT
 public:
-    explicit FlechesHautBas(QWidget* parent = nullptr) : QSpinBox(parent) {
+    explicit FlechesHautBas(QWidget* parent = nullptr)
+        : QSpinBox(parent) {
         setButtonSymbols(QAbstractSpinBox::UpDownArrows);
         setFrame(false);
         setFixedWidth(18);

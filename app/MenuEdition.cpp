@@ -36,8 +36,8 @@ void construire(QMenuBar* barre, QUndoStack& pile) {
     annuler->setToolTip(QStringLiteral("Annuler"));
     QAction* retablir = entree(m, QStringLiteral("Rétablir"), "mnuRetablir",
                                QStringLiteral("Rétablir la modification des mesures annulée"));
-    retablir->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
-                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    retablir->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     retablir->setToolTip(QStringLiteral("Rétablir"));
     QObject::connect(annuler, &QAction::triggered, &pile, &QUndoStack::undo);
     QObject::connect(retablir, &QAction::triggered, &pile, &QUndoStack::redo);

@@ -51,8 +51,9 @@ void menuFichiers(TForm1& f, QMenuBar* barre) {
     entree(fic, QStringLiteral("format Regressi Windows (*.rw3)"), "mnuAuFormatRW3",
            QStringLiteral(
                "Enregistrer les mesures dans un fichier au format Regressi Windows (*.rw3)"));
-    entree(fic, QStringLiteral("format Regressi DOS (*.rrr)"), "mnuAuFormatRRR",
-           QStringLiteral("Enregistrer les mesures dans un fichier au format Regressi Dos (*.rrr)"));
+    entree(
+        fic, QStringLiteral("format Regressi DOS (*.rrr)"), "mnuAuFormatRRR",
+        QStringLiteral("Enregistrer les mesures dans un fichier au format Regressi Dos (*.rrr)"));
     entree(fic, QStringLiteral("format Texte (*.txt)"), "mnuAuFormatTxt",
            QStringLiteral("Enregistrer les mesures dans un fichier au format texte (*.txt)"));
     entree(mesures, QStringLiteral("Imprimer"), "mnuImprimer",
@@ -85,7 +86,8 @@ void couleursRapides(QMenu* parent, QActionGroup* g, const QString& titre, const
                      const QString& barreEtatPoints) {
     QMenu* m = sousMenu(parent, titre, nom, barreEtat);
     for (int n = 1; n <= 9; ++n) {
-        const QString texte = n == 1 ? QStringLiteral("1 point") : QStringLiteral("%1 points").arg(n);
+        const QString texte =
+            n == 1 ? QStringLiteral("1 point") : QStringLiteral("%1 points").arg(n);
         radio(m, g, texte, prefixe + QString::number(n) + "points", tag0 + n - 1, false,
               n <= 4 ? barreEtatPoints : QString());
     }
@@ -119,9 +121,9 @@ void menuPointages(TForm1& f, QMenuBar* barre) {
               t, t == 2, taille);
     entree(m, QStringLiteral("Couleur et forme des points"), "mnuAspectPoints");
 
-    QMenu* rapides = sousMenu(m, QStringLiteral("Couleurs rapides pour..."),
-                              "mnuConfigurationsrapides",
-                              QStringLiteral("Utiliser une configuration adaptée"));
+    QMenu* rapides =
+        sousMenu(m, QStringLiteral("Couleurs rapides pour..."), "mnuConfigurationsrapides",
+                 QStringLiteral("Utiliser une configuration adaptée"));
     QActionGroup* gRapides = groupe(&f, "grpCouleursRapides");
     couleursRapides(rapides, gRapides, QStringLiteral("fond clair"), "mnuFondClair", "mnuFdCl", 10,
                     QStringLiteral("Utiliser une configuration adaptée à un fond clair."),
@@ -164,9 +166,9 @@ void menuAide(QMenuBar* barre) {
 } // namespace
 
 void construire(TForm1& f) {
-    actionPartagee(f, "RegPath", QStringLiteral("Définir le chemin d'accès"),
-                   QStringLiteral(
-                       "Définir le chemin d'accès et la version (DOS ou Windows) de Regressi"));
+    actionPartagee(
+        f, "RegPath", QStringLiteral("Définir le chemin d'accès"),
+        QStringLiteral("Définir le chemin d'accès et la version (DOS ou Windows) de Regressi"));
     actionPartagee(f, "RegExec", QStringLiteral("Exécuter Regressi"),
                    QStringLiteral("Exécuter Regressi"))
         ->setEnabled(false);

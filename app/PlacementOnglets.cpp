@@ -26,7 +26,7 @@ void PlacementOnglets::ajuster() {
                          onglets_->tabPosition() == QTabWidget::South;
     // The length of the row of titles is the same in both places.
     const int longueur = enLigne ? titres.width() : titres.height();
-    const auto place = onglets_->width() >= longueur + kMarge ? QTabWidget::North
-                                                              : QTabWidget::West;
+    const auto place =
+        onglets_->width() >= longueur + kMarge ? QTabWidget::North : QTabWidget::West;
     if (place != onglets_->tabPosition()) onglets_->setTabPosition(place);
 }

@@ -117,6 +117,16 @@ void TForm1::relierPieces() {
     connect(tableau, &ControleurTableau::t0Applique, impression,
             &ControleurImpression::offrirPointsDepuisT0);
 
+    // The window's tabs and start-up.
+    connect(fenetre, &ControleurFenetre::guideDesEtapesAMontrer, etalonnage,
+            &ControleurEtalonnage::montrerGuide);
+    connect(fenetre, &ControleurFenetre::echelleARemettre, etalonnage,
+            &ControleurEtalonnage::initEchelle);
+    connect(fenetre, &ControleurFenetre::modesDEtalonnageQuittes, etalonnage,
+            &ControleurEtalonnage::quitterModes);
+    connect(fenetre, &ControleurFenetre::ongletEtalonnageMontre, etalonnage,
+            [this] { etalonnage->ImgEtalon(0); });
+
     // Calibration.
     connect(etalonnage, &ControleurEtalonnage::segmentADessiner, aspect,
             &ControleurAspect::dessinerSegmentEchelle);

@@ -274,17 +274,34 @@ void ControleurEtalonnage::clicOrigine(int x, int y) {
     finGeste(CommandeEtalonnage::origineEtAxes());
 }
 
+namespace {
+// Unchecked without its handler, even as one of an exclusive pair.
+void decocher(QAbstractButton* b) {
+    const QSignalBlocker bloque(b);
+    const bool exclusif = b->autoExclusive();
+    b->setAutoExclusive(false);
+    b->setChecked(false);
+    b->setAutoExclusive(exclusif);
+}
+} // namespace
+
 void ControleurEtalonnage::remettreAZero() {
     initEchelle();
-    {
-        const QSignalBlocker bloque(o.rbChxOrig);
-        const bool exclusif = o.rbChxOrig->autoExclusive();
-        o.rbChxOrig->setAutoExclusive(false);
-        o.rbChxOrig->setChecked(false);
-        o.rbChxOrig->setAutoExclusive(exclusif);
-    }
+    decocher(o.rbChxOrig);
     ChxOrigRAZ();
     etalonSimuRAZ();
+}
+
+void ControleurEtalonnage::quitterModes() {
+    decocher(o.rbChxOrig);
+    ChxOrigRAZ();
+    decocher(o.rbEtalonSimu);
+    etalonSimuRAZ();
+}
+
+void ControleurEtalonnage::montrerGuide() {
+    o.lblEchEtapOrdre->setText(QStringLiteral("L'ordre des étapes 1 à 4 est indifférent"));
+    echEtapAff(0);
 }
 
 void ControleurEtalonnage::ChxOrigRAZ() {

@@ -29,6 +29,10 @@ public:
     void ChxOrigRAZ();
     // A new display size: the scale of before, and both calibration modes, go.
     void remettreAZero();
+    // Back to "Mesures": neither origin nor scale mode.
+    void quitterModes();
+    // Start-up: the step guide and its order line.
+    void montrerGuide();
     void etalonSimuRAZ();
     void echEtapAff(int code);
     void placerMarques();          // the four margin marks on the columns and rows of p1, p2
