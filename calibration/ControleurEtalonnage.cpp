@@ -393,6 +393,8 @@ void ControleurEtalonnage::clicEchelleSansHistoire(int x, int y) {
 }
 
 void ControleurEtalonnage::etalonSimuRAZ() {
+    // The scale mode ends a distance still being typed, as leaving the box does.
+    if (distanceEnCours_ && o.edSi->isEnabled()) edSiExit();
     echEtapAff(0);
     o.rbEtalonSimu->setChecked(false);
     o.chkBoxPt1->setEnabled(false);

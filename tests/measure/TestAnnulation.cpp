@@ -159,6 +159,29 @@ TEST_F(Annulation, CalibrationTimeOriginAndDigitsAreUndoneWithTheTable) {
     EXPECT_EQ(f->findChild<QLabel*>("lblt0")->text(), "1");
 }
 
+TEST_F(Annulation, ADistanceStillInTheBoxIsConfirmedWhenTheScaleModeEnds) {
+    const QString x1 = x(1);
+    f->PageControl1->setCurrentWidget(f->tsEtalon);
+    f->findChild<QRadioButton*>("rbEtalonSimu")->click();
+    auto* edSi = f->findChild<QLineEdit*>("edSi");
+    edSi->selectAll();
+    QTest::keyClicks(edSi, "4"); // 4 m over the 50 pixels of p1p2, the box not left
+    EXPECT_EQ(x(1), x1);         // the table waits for the end of the edit
+    f->PageControl1->setCurrentWidget(f->tsMesures);
+    EXPECT_EQ(x(1), " 2.00E+0"); // 25 pixels right of the origin at the new scale
+    EXPECT_EQ(annuler->text(), QString::fromUtf8("Annuler l'étalonnage"));
+    f->findChild<HautBas*>("udPointNumero")->setValue(1);
+    const int r = f->vue.noImage + 1;
+    QTest::mouseClick(f->PaintBox1, Qt::LeftButton, {}, QPoint(45, 75));
+    EXPECT_EQ(x(r), " 2.00E+0");
+
+    annuler->trigger();
+    annuler->trigger(); // the click, then the whole edit
+    EXPECT_EQ(x(1), x1);
+    EXPECT_EQ(f->seance->etalonnage().echelle, 2.0L / 50);
+    EXPECT_EQ(distance(), " 2.00E+0");
+}
+
 TEST_F(Annulation, ARecalibrationAfterASaveIsAChange) {
     reponse::dialogue([&](QWidget* d) { taper(d, chemin("b.rw3")); });
     f->action("mnuAuFormatRW3")->trigger();

@@ -1,6 +1,6 @@
 // The full redraw, as at each change of image or of appearance: the image shown afresh,
 // then the overlay of the axes and of every recorded point of every image, read again
-// from the tables. 10,000 images of 9 points each; the overlay alone is measured too.
+// from the document. 10,000 images of 9 points each; the overlay alone is measured too.
 
 #include "app/Demarrage.h"
 #include "clip/ControleurClip.h"
@@ -19,15 +19,13 @@ namespace {
 
 constexpr int images = 10000, points = 9;
 
-// A point in every cell of the tables, with nine different appearances.
+// A point in every cell of the document, with nine different appearances.
 void remplir(TForm1& f) {
     EtatVue& e = f.vue;
     faitsClip(*f.seance, [&](FaitsClip& c) {
         c.nbImages = images; // the table's rows, whatever the clip's length
     });
     e.taillePoints = 2;
-    GrilleTexte& pixels = f.tableau->grille0();
-    pixels.dimensionner(2 * points + 1, images + 1);
     GrilleTexte& aspect = f.vue.aspectPoints;
     tableAspect::initialiser(aspect);
     aspect.dimensionner(points + 1, 3);
@@ -38,12 +36,11 @@ void remplir(TForm1& f) {
     }
     f.findChild<QSpinBox*>("udPointsPlan")->setValue(points);
     const int l = std::max(1, e.largeurAff), h = std::max(1, e.hauteurAff);
-    for (int r = 1; r <= images; ++r) {
-        for (int k = 1; k <= points; ++k) {
-            pixels.setCellule(2 * k - 1, r, QString::number((r * 7 + k * 61) % l));
-            pixels.setCellule(2 * k, r, QString::number((r * 3 + k * 47) % h));
-        }
-    }
+    std::vector<std::optional<QPoint>> pixels;
+    for (int r = 1; r <= images; ++r)
+        for (int k = 1; k <= points; ++k)
+            pixels.emplace_back(QPoint((r * 7 + k * 61) % l, (r * 3 + k * 47) % h));
+    f.seance->restaurer(0, images - 1, 1, points, pixels);
 }
 
 void RedrawComplet(benchmark::State& etat) {
