@@ -34,7 +34,7 @@ void remplir(TForm1& f) {
                                       QString::number(k % 3));
         tableAspect::setCouleur(aspect, k, tableAspect::couleursFondClair[size_t(k - 1)]);
     }
-    f.findChild<QSpinBox*>("udPointsPlan")->setValue(points);
+    f.tableau->nbPointsPlan(points);
     const int l = std::max(1, e.largeurAff), h = std::max(1, e.hauteurAff);
     std::vector<std::optional<QPoint>> pixels;
     for (int r = 1; r <= images; ++r)
