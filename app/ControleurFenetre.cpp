@@ -277,6 +277,22 @@ void ControleurFenetre::mnuQuitterClick() {
 }
 
 bool ControleurFenetre::FormCloseQuery() {
+    if (mesuresHorsSeance && mesuresHorsSeance()) {
+        // Only a session can be reopened: an export does not count here.
+        QMessageBox b(QMessageBox::Question, QStringLiteral("Confirmation"),
+                      QStringLiteral("Les mesures n'ont pas été enregistrées dans une "
+                                     "séance.\n\nEnregistrer la séance avant de quitter ?"),
+                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &f);
+        b.setDefaultButton(QMessageBox::Yes);
+        switch (b.exec()) {
+        case QMessageBox::Yes:
+            return enregistrerSeance && enregistrerSeance();
+        case QMessageBox::No:
+            return true;
+        default:
+            return false;
+        }
+    }
     return QMessageBox::question(
                &f, QStringLiteral("Confirmation"), QStringLiteral("Voulez-vous vraiment quitter ?"),
                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;

@@ -97,6 +97,10 @@ public:
     // Quitting.
     void mnuQuitterClick();
     bool FormCloseQuery();
+    // Set by the window: measures that no session holds, and the session saved (false
+    // when cancelled or failed). Quitting then asks whether to save the session first.
+    std::function<bool()> mesuresHorsSeance;
+    std::function<bool()> enregistrerSeance;
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override;

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -37,6 +38,21 @@ void menuFichiers(TForm1& f, QMenuBar* barre) {
     entree(m, QStringLiteral("Ouvrir un clip vidéo..."), "mnuChargerAvi",
            QStringLiteral("Charger un clip vidéo"));
     entree(m, QStringLiteral("Accès aux clips..."), "mnuDossierClips");
+    m->addSeparator();
+    QAction* ouvrir = entree(m, QStringLiteral("Ouvrir une séance..."), "mnuOuvrirSeance",
+                             QStringLiteral("Reprendre des mesures enregistrées dans une séance"));
+    ouvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* enregistrer = entree(
+        m, QStringLiteral("Enregistrer la séance"), "mnuEnregistrerSeance",
+        QStringLiteral("Enregistrer le clip, l'étalonnage et les points pour les reprendre"));
+    enregistrer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    enregistrer->setEnabled(false);
+    entree(m, QStringLiteral("Enregistrer la séance sous..."), "mnuEnregistrerSeanceSous",
+           QStringLiteral("Enregistrer la séance dans un autre fichier"))
+        ->setEnabled(false);
+    sousMenu(m, QStringLiteral("Séances récentes"), "mnuSeancesRecentes")
+        ->menuAction()
+        ->setEnabled(false);
     m->addSeparator();
 
     QMenu* mesures = sousMenu(m, QStringLiteral("Mesures"), "mnuMesures");

@@ -9,6 +9,7 @@
 #include "clip/ControleurNavigation.h"
 #include "clip/ControleurTaille.h"
 #include "export/ControleurImpression.h"
+#include "export/ControleurSeance.h"
 #include "measure/ControleurAcquisition.h"
 #include "measure/ControleurAspect.h"
 #include "measure/ControleurTableau.h"
@@ -116,6 +117,14 @@ void TForm1::relierPieces() {
             qOverload<>(&ControleurNavigation::marqueT0));
     connect(tableau, &ControleurTableau::t0Applique, impression,
             &ControleurImpression::offrirPointsDepuisT0);
+
+    // Sessions.
+    seances->abandonnerMesures = [this] { return tableau->abandonnerMesures(); };
+    seances->restaurer = [this](const ContenuSeance& c, const QString& clipSeance) {
+        return restaurerSeance(c, clipSeance);
+    };
+    fenetre->mesuresHorsSeance = [this] { return seances->mesuresHorsSeance(); };
+    fenetre->enregistrerSeance = [this] { return seances->mnuEnregistrerSeanceClick(); };
 
     // The window's tabs and start-up.
     connect(fenetre, &ControleurFenetre::guideDesEtapesAMontrer, etalonnage,

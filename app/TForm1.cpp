@@ -13,6 +13,7 @@
 #include "export/ControleurFichiers.h"
 #include "export/ControleurImpression.h"
 #include "export/ControleurPressePapier.h"
+#include "export/ControleurSeance.h"
 #include "export/ControleurTableur.h"
 #include "export/Releve.h"
 #include "measure/ControleurAcquisition.h"
@@ -77,6 +78,7 @@ TForm1::TForm1(QWidget* parent)
         [this] {
             if (dlg.accesTabBox != nullptr) dlg.accesTabBox->exec();
         });
+    seances = new ControleurSeance(c);
     relierPieces();
     FormCreate();
 }
@@ -224,4 +226,5 @@ void TForm1::creerDialogues() {
 
 void TForm1::closeEvent(QCloseEvent* e) {
     e->accept();
+    seances->supprimerRecuperation(); // a normal quit leaves nothing to recover
 }

@@ -21,6 +21,8 @@ class QWidget;
 
 class Seance;
 struct ContexteFenetre;
+struct ContenuSeance;
+class ControleurSeance;
 class ZonePointage;
 class PeripheriqueMedia;
 class RegistreCurseurs;
@@ -91,6 +93,7 @@ public:
     ControleurImpression* impression = nullptr;
     ControleurFichiers* fichiers = nullptr;
     ControleurTableur* tableur = nullptr;
+    ControleurSeance* seances = nullptr;
 
     // A clip is open exactly when the media device has an open file. Tests and benchmarks
     // that build a session without a clip may stand in for the open clip.
@@ -107,6 +110,10 @@ public:
 
     // Creates the thirteen dialogs in their fixed order.
     void creerDialogues();
+
+    // Shows a saved session on its clip (found beforehand); false when the clip did not
+    // open (the error box was shown).
+    bool restaurerSeance(const ContenuSeance& contenu, const QString& cheminClip);
 
 protected:
     void closeEvent(QCloseEvent* e) override;

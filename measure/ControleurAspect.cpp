@@ -234,6 +234,12 @@ void ControleurAspect::initAspect() {
     emit pointChoisi(1);
 }
 
+void ControleurAspect::relireTable() {
+    const GrilleTexte& a = f.vue->aspectPoints;
+    chkBoxAxDed->setChecked(tableAspect::dessine(a, 0));
+    chkBoxPtDed->setChecked(tableAspect::dessine(a, pointCourant()));
+}
+
 // --- Read by the other rooms ------------------------------------------------------------
 
 QColor ControleurAspect::couleurPoint(int k) const {

@@ -44,6 +44,8 @@ public:
     // --- Clip opening --------------------------------------------------------------
     // Appearance table cut back to the axes and point 1, empty cells given defaults.
     void initAspect();
+    // The appearance table was given back (a session): the boxes show it.
+    void relireTable();
 
     // --- Followed from the other rooms -------------------------------------------------
     void montrerPoint(int k);         // the current point: its "dessiné" box

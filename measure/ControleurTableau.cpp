@@ -508,7 +508,7 @@ void ControleurTableau::appliquerT0() {
     emit t0Applique(t0());
 }
 
-// t0 or the digits of x, y given back by an undo or a redo.
+// t0, the digits of x, y or the decimals of t given back by an undo, a redo or a session.
 void ControleurTableau::optionsChange() {
     const Seance& s = *f.seance;
     if (clipOuvert() && s.t0() != t0()) {
@@ -521,6 +521,10 @@ void ControleurTableau::optionsChange() {
         chiffresAffiches_ = s.chiffresXY();
         ajusterColonnesXY();
         ActualGrid();
+    }
+    if (clipOuvert() && s.decimalesT() != udFmt_t->value()) {
+        udFmt_t->setValue(s.decimalesT());
+        udFmt_tClick();
     }
 }
 

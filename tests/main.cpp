@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -15,6 +17,11 @@ int main(int argc, char** argv) {
     // in a folder of their own so that nothing lands in the source or build tree.
     QTemporaryDir dossier;
     if (dossier.isValid()) QDir::setCurrent(dossier.path());
+    // Nor in the user's settings and data: recent sessions, recovery files.
+    QStandardPaths::setTestModeEnabled(true);
+    if (dossier.isValid())
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           dossier.filePath("reglages"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

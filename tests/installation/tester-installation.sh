@@ -12,13 +12,19 @@ for f in bin/kinopix bin/kinopix-lanceur; do
     [ -x "$prefixe/$f" ] || echec "$f absent ou non exécutable"
 done
 for f in share/kinopix/kinopix2.hlp share/applications/kinopix.desktop \
-         share/icons/hicolor/scalable/apps/kinopix.svg; do
+         share/icons/hicolor/scalable/apps/kinopix.svg share/mime/packages/kinopix.xml; do
     [ -s "$prefixe/$f" ] || echec "$f absent"
 done
 demo=$prefixe/share/kinopix/demo-chute.avi
 [ "$(head -c 4 "$demo" 2>/dev/null)" = "RIFF" ] || echec "clip de démonstration absent"
-grep -q '^Exec=.*/kinopix-lanceur$' "$prefixe/share/applications/kinopix.desktop" \
-    || echec "le lanceur du menu ne démarre pas kinopix-lanceur"
+grep -q '^Exec=.*/kinopix-lanceur %f$' "$prefixe/share/applications/kinopix.desktop" \
+    || echec "le lanceur du menu ne démarre pas kinopix-lanceur avec le fichier choisi"
+grep -q '^MimeType=application/x-kinopix;.*video/mp4;' "$prefixe/share/applications/kinopix.desktop" \
+    || echec "types de fichiers du lanceur"
+grep -q 'glob pattern="\*.kinopix"' "$prefixe/share/mime/packages/kinopix.xml" || echec "type MIME des séances"
+if command -v xmllint >/dev/null; then
+    xmllint --noout "$prefixe/share/mime/packages/kinopix.xml" || echec "XML du type MIME"
+fi
 grep -q '^Icon=kinopix$' "$prefixe/share/applications/kinopix.desktop" || echec "icône"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$prefixe/share/applications/kinopix.desktop" || echec "fichier .desktop"
@@ -37,4 +43,9 @@ echo "ancienne aide" > "$dossier/kinopix2.hlp"
 [ "$(lance)" = "$dossier" ] || echec "second démarrage"
 [ "$(cat "$dossier/kpconfig.txt")" = "mes réglages" ] || echec "configuration écrasée"
 cmp -s "$prefixe/share/kinopix/kinopix2.hlp" "$dossier/kinopix2.hlp" || echec "aide non mise à jour"
+# Files named on the command line reach the program as absolute paths, the folder changed.
+arguments=$(cd "$prefixe" && HOME="$prefixe/maison" KINOPIX_PROGRAMME=/bin/echo \
+    "$prefixe/bin/kinopix-lanceur" "classe/chute 1.kinopix" /tmp/b.avi)
+[ "$arguments" = "$prefixe/classe/chute 1.kinopix /tmp/b.avi" ] \
+    || echec "arguments transmis : $arguments"
 echo "installation : correcte"
