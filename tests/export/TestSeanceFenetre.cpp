@@ -99,6 +99,19 @@ TEST_F(SeanceFenetre, ReopenedInAnotherWindowEverythingReadsTheSame) {
               chemin("m.kinopix"));
 }
 
+TEST_F(SeanceFenetre, AFailedSaveSaysWhereAndWhyAndCountsForNothing) {
+    ecrire("classe", "un fichier, pas un dossier");
+    reponse::Vu vu;
+    boite(QMessageBox::Ok, &vu);
+    EXPECT_FALSE(f->seances->enregistrer(chemin("classe/m.kinopix")));
+    EXPECT_TRUE(
+        vu.texte.startsWith(QStringLiteral("La séance n'a pas pu être enregistrée dans\n« %1 »")
+                                .arg(chemin("classe/m.kinopix"))))
+        << vu.texte.toStdString();
+    EXPECT_TRUE(f->seances->mesuresHorsSeance());
+    EXPECT_TRUE(f->seances->cheminSeance().isEmpty());
+}
+
 TEST_F(SeanceFenetre, AClipMovedWithItsSessionOrLocatedByTheUserIsFound) {
     // The clip and its session moved together: found by the relative path.
     ASSERT_TRUE(QDir(dossier.path()).mkpath("classe/clips"));
