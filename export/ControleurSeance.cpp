@@ -114,6 +114,7 @@ bool ControleurSeance::mesuresHorsSeance() const {
 void ControleurSeance::retenir(const QString& chemin, const ContenuSeance& c) {
     chemin_ = QFileInfo(chemin).absoluteFilePath();
     retenu_ = c;
+    f.seance->pile().setClean(); // saved in a session is saved
     supprimerRecuperation();
     QSettings r = reglages();
     QStringList liste = r.value(kCleRecentes).toStringList();

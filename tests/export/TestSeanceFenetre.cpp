@@ -97,6 +97,17 @@ TEST_F(SeanceFenetre, ReopenedInAnotherWindowEverythingReadsTheSame) {
     EXPECT_FALSE(g->seances->mesuresHorsSeance());
     EXPECT_EQ(g->findChild<QMenu*>("mnuSeancesRecentes")->actions().value(0)->statusTip(),
               chemin("m.kinopix"));
+    EXPECT_FALSE(g->tableau->mesuresNonEnregistrees());
+
+    // Measures not saved are not dropped for a session without the question.
+    g->tableau->ecrirePoint(1, 3, 70, 70);
+    const QStringList avant = lu(*g);
+    reponse::Vu vu;
+    boite(QMessageBox::No, &vu);
+    EXPECT_FALSE(g->seances->ouvrirSeance(chemin("m.kinopix")));
+    EXPECT_EQ(vu.texte, QString::fromUtf8("Les mesures du clip actuel n'ont pas été "
+                                          "enregistrées.\n\nVoulez-vous les abandonner ?"));
+    EXPECT_EQ(lu(*g), avant);
 }
 
 TEST_F(SeanceFenetre, AFailedSaveSaysWhereAndWhyAndCountsForNothing) {
