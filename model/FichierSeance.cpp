@@ -164,12 +164,16 @@ QString refus(const QString& nomFichier, const QString& raison) {
         .arg(nomFichier, raison);
 }
 
+constexpr int32_t nbImagesMax = 1'000'000;
+
 void lireClip(Lecteur& l, const QJsonObject& o, ClipSeance& c) {
     l.texte(o, QStringLiteral("cheminRelatif"), c.cheminRelatif);
     l.texte(o, QStringLiteral("cheminAbsolu"), c.cheminAbsolu);
     l.entier(o, QStringLiteral("octets"), 0, std::numeric_limits<qint64>::max(), c.octets);
+    // A million images is over eleven hours at 25 per second; the bound keeps a tiny damaged
+    // file from making the reader lay out a table of gigabytes.
     for (const auto& [cle, champ, max] :
-         {std::tuple{QStringLiteral("nbImages"), &c.nbImages, 10'000'000},
+         {std::tuple{QStringLiteral("nbImages"), &c.nbImages, nbImagesMax},
           std::tuple{QStringLiteral("largeur"), &c.largeur, 100'000},
           std::tuple{QStringLiteral("hauteur"), &c.hauteur, 100'000}}) {
         l.entier(o, cle, 1, max, *champ);
