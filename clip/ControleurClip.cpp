@@ -5,10 +5,13 @@
 #include "clip/Raccourci.h"
 #include "clip/TailleFichier.h"
 #include "clip/TextesProprietes.h"
+#include "model/Cadence.h"
+#include "model/Commandes.h"
 #include "model/Seance.h"
 #include "platform/ApercuConteneur.h"
 #include "platform/Bulles.h"
 #include "platform/DefilementVertical.h"
+#include "platform/Locale.h"
 #include "platform/RetourALaLigne.h"
 
 #include <QAction>
@@ -16,7 +19,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QToolButton>
@@ -71,6 +76,7 @@ void ControleurClip::construireOnglet() {
     lblNbImages = etiquette(contenu, pile, "lblNbImages", noir);
     lblDurTot = etiquette(contenu, pile, "lblDurTot", noir);
     lblFrequence = etiquette(contenu, pile, "lblFrequence", noir);
+    construireCadence(contenu, pile);
     lblPeriode = etiquette(contenu, pile, "lblPeriode", noir);
     pile->addSpacing(8);
     lblDim = etiquette(contenu, pile, "lblDim", kMarron);
@@ -102,7 +108,68 @@ void ControleurClip::appliquer(const TextesProprietes& t, bool avecAdaptation) {
     lblCodec3->setText(t.lblCodec3);
 }
 
+// "Cadence de prise de vue :": the rate the clip was filmed at, which the user may correct
+// for a slow-motion or time-lapse clip stored at an ordinary rate.
+void ControleurClip::construireCadence(QWidget* contenu, QVBoxLayout* pile) {
+    etiquette(contenu, pile, "lblCadencePriseDeVue", QColor(0, 0, 0))
+        ->setText(QStringLiteral("Cadence de prise de vue :"));
+    auto* ligne = new QHBoxLayout;
+    edCadencePriseDeVue = new QLineEdit(contenu);
+    edCadencePriseDeVue->setObjectName("edCadencePriseDeVue");
+    edCadencePriseDeVue->setMaximumWidth(64);
+    edCadencePriseDeVue->setEnabled(false);
+    bulles::appliquer(edCadencePriseDeVue,
+                      QStringLiteral("Cadence réelle de prise de vue (images / s), pour un "
+                                     "clip filmé au ralenti ou en accéléré|Cadence de prise de "
+                                     "vue du clip, en images par seconde"));
+    ligne->addWidget(edCadencePriseDeVue);
+    ligne->addWidget(new QLabel(QStringLiteral("images / s"), contenu));
+    ligne->addStretch(1);
+    pile->addLayout(ligne);
+    lblRalenti = etiquette(contenu, pile, "lblRalenti", QColor(0, 0, 0));
+    connect(edCadencePriseDeVue, &QLineEdit::editingFinished, this,
+            &ControleurClip::edCadencePriseDeVueExit);
+    connect(f.seance, &Seance::cadenceChange, this, &ControleurClip::montrerCadence);
+    connect(f.seance, &Seance::clipChange, this, &ControleurClip::montrerCadence);
+}
+
+void ControleurClip::colorerCadence(bool valide) {
+    QPalette p = edCadencePriseDeVue->palette();
+    p.setColor(QPalette::Base,
+               valide ? QApplication::palette().color(QPalette::Base) : QColor(255, 0, 0));
+    p.setColor(QPalette::Text,
+               valide ? QApplication::palette().color(QPalette::Text) : QColor(255, 255, 255));
+    edCadencePriseDeVue->setPalette(p);
+}
+
+// The box and the slow-motion label from the document; empty and disabled without a clip.
+void ControleurClip::montrerCadence() {
+    const Seance& s = *f.seance;
+    const bool clip = f.clipOuvert() && s.clip().nbImages > 0;
+    const QChar sep = separateurDecimal();
+    edCadencePriseDeVue->setEnabled(clip);
+    edCadencePriseDeVue->setText(clip ? cadence::texte(s.cadencePriseDeVue(), sep) : QString());
+    lblRalenti->setText(clip ? cadence::ralenti(s.clip().cadenceFichier, s.cadencePriseDeVue(), sep)
+                             : QString());
+    colorerCadence(true);
+}
+
+// Enter, or the box left: a valid new rate is one change of the measures; anything else
+// keeps the rate in force, the box in its error colours.
+void ControleurClip::edCadencePriseDeVueExit() {
+    if (!f.clipOuvert()) return;
+    const auto v = cadence::lire(edCadencePriseDeVue->text(), separateurDecimal());
+    if (!v) {
+        colorerCadence(false);
+        return;
+    }
+    if (*v != f.seance->cadencePriseDeVue())
+        f.seance->pile().push(new CommandeCadence(*f.seance, *v));
+    montrerCadence();
+}
+
 void ControleurClip::RAZProClip() {
+    montrerCadence();
     if (!f.clipOuvert()) {
         appliquer(proprietes::textesSansClip());
         return;
@@ -128,8 +195,11 @@ void ControleurClip::afficherApercu(const QString& chemin) {
         return;
     }
     // A header that makes no sense leaves the texts of the previous selection.
-    if (a.montrable())
-        appliquer(proprietes::textesApercu(QFileInfo(chemin).fileName(), taille, a), false);
+    if (!a.montrable()) return;
+    if (a.periode > 0)
+        edCadencePriseDeVue->setText(cadence::texte(1 / a.periode, separateurDecimal()));
+    lblRalenti->clear();
+    appliquer(proprietes::textesApercu(QFileInfo(chemin).fileName(), taille, a), false);
 }
 
 void ControleurClip::OpenDialog1SelectionChange(const QString& nom) {
@@ -164,6 +234,10 @@ void ControleurClip::afficherApercuConteneur(const QString& chemin) {
         a.code = avi::fourccFichier(chemin);
     else
         a.code = c->codec.isEmpty() ? QStringLiteral("?") : c->codec;
+    // The file's own rate, while it is only previewed.
+    if (c->periode > 0)
+        edCadencePriseDeVue->setText(cadence::texte(1 / c->periode, separateurDecimal()));
+    lblRalenti->clear();
     if (a.montrable())
         appliquer(
             proprietes::textesApercu(QFileInfo(chemin).fileName(), texteTailleFichier(chemin), a),

@@ -8,6 +8,8 @@
 
 class QFileDialog;
 class QLabel;
+class QLineEdit;
+class QVBoxLayout;
 struct TextesProprietes;
 
 // Clip opening and the clip properties tab.
@@ -60,6 +62,10 @@ signals:
 
 private:
     void construireOnglet();
+    void construireCadence(QWidget* contenu, QVBoxLayout* pile);
+    void montrerCadence();
+    void colorerCadence(bool valide);
+    void edCadencePriseDeVueExit();
     void appliquer(const TextesProprietes& t, bool avecAdaptation = true);
     void boiteErreur(const QString& texte);
     void preparerAffichage();
@@ -81,4 +87,6 @@ private:
     QLabel* lblCodec1 = nullptr;
     QLabel* lblCodec2 = nullptr;
     QLabel* lblCodec3 = nullptr;
+    QLineEdit* edCadencePriseDeVue = nullptr;
+    QLabel* lblRalenti = nullptr;
 };

@@ -9,7 +9,9 @@
 #include "clip/TailleFichier.h"
 #include "clip/ZonePointage.h"
 #include "measure/CalculTableau.h"
+#include "model/Cadence.h"
 #include "model/Seance.h"
+#include "platform/ApercuConteneur.h"
 #include "platform/Bulles.h"
 #include "platform/DecodeurFfms.h"
 #include "platform/Nombres.h"
@@ -143,6 +145,7 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     // A clip filmed at a varying rate is timed by its own clock.
     faits.dates = media.instants();
     if (!calcul::espacementInegal(faits.dates, faits.periode)) faits.dates.clear();
+    faits.cadenceFichier = exacte > 0 ? 1 / exacte : (faits.periode > 0 ? 1 / faits.periode : 0.0L);
 
     bulles::appliquer(f.pnl1AVI,
                       QStringLiteral("Glisser-déplacer l'image|Glisser-déplacer l'image"));
@@ -151,6 +154,11 @@ bool ControleurClip::ouvrirClip(const QString& cheminChoisi) {
     faits.hauteur = rect.height();
     // The document starts the new clip's measurement: an empty table, no history.
     f.seance->setClip(faits);
+    // A slow-motion or time-lapse clip is timed at the rate the phone says it filmed at.
+    if (const auto conteneur = lireConteneur(chemin))
+        if (const auto priseDeVue =
+                cadence::retenue(faits.cadenceFichier, conteneur->cadencePriseDeVue))
+            f.seance->setCadencePriseDeVue(*priseDeVue);
 
     preparerAffichage();
     emit imageDemandee(0);

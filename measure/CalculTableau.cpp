@@ -18,11 +18,13 @@ bool espacementInegal(const std::vector<long double>& dates, long double periode
 }
 
 long double dateImage(const Seance& s, int r, int t0) {
+    // Times in the file, then as filmed: a slow-motion clip's images are closer in time.
     const auto& d = s.clip().dates;
     const auto n = static_cast<int>(d.size());
+    const long double k = s.facteurTemps();
     if (r >= 1 && t0 >= 1 && r <= n && t0 <= n)
-        return d[static_cast<size_t>(r - 1)] - d[static_cast<size_t>(t0 - 1)];
-    return static_cast<long double>(r - t0) * s.clip().periode;
+        return (d[static_cast<size_t>(r - 1)] - d[static_cast<size_t>(t0 - 1)]) * k;
+    return static_cast<long double>(r - t0) * s.clip().periode * k;
 }
 
 QString texteT(const Seance& s, int r, int t0, int decimalesT, QChar separateur) {

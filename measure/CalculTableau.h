@@ -16,7 +16,7 @@ namespace calcul {
 bool espacementInegal(const std::vector<long double>& dates, long double periode);
 
 // t of image row r (1..N) for the time origin t0: from the images' own times for an
-// unevenly spaced clip, (r − t0) × periode otherwise.
+// unevenly spaced clip, (r − t0) × periode otherwise; both as filmed (× facteurTemps()).
 long double dateImage(const Seance& s, int r, int t0);
 
 // t of image row r (1..N) for the time origin t0, as written in the t column.

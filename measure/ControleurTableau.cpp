@@ -8,6 +8,7 @@
 #include "measure/HautBas.h"
 #include "measure/Nbreels.h"
 #include "measure/OutilsGrille.h"
+#include "model/Cadence.h"
 #include "model/Commandes.h"
 #include "platform/Bulles.h"
 #include "platform/DispositionFluide.h"
@@ -67,8 +68,11 @@ ControleurTableau::ControleurTableau(const ContexteFenetre& contexte)
     connect(f.seance, &Seance::pointsChange, this, &ControleurTableau::pointsChange);
     connect(f.seance, &Seance::vueDemandee, this, &ControleurTableau::montrerChangement);
     connect(f.seance, &Seance::optionsChange, this, &ControleurTableau::optionsChange);
-    // Every metre depends on the calibration.
+    // Every metre depends on the calibration, every t on the capture rate.
     connect(f.seance, &Seance::etalonnageChange, this, &ControleurTableau::ActualGrid);
+    connect(f.seance, &Seance::cadenceChange, this, [this] {
+        if (!montrerDureeImage()) ActualGrid();
+    });
 }
 
 void ControleurTableau::construirePanneau() {
@@ -349,6 +353,7 @@ void ControleurTableau::initTableau(int n) {
     Button0->setEnabled(true);
     Button1->setEnabled(true);
     Button2->setEnabled(true);
+    montrerDureeImage();
     marquerEnregistre();
 }
 
@@ -449,6 +454,17 @@ bool ControleurTableau::abandonnerMesures() {
 
 bool ControleurTableau::tableauOccupe() const {
     return clipOuvert() && f.seance->occupe();
+}
+
+// Enough decimals of t for two significant digits of an image's duration, raised once for
+// a fast capture rate; true when the t column was written again for it.
+bool ControleurTableau::montrerDureeImage() {
+    if (!clipOuvert()) return false;
+    const int d = cadence::decimalesT(f.seance->cadencePriseDeVue(), udFmt_t->value());
+    if (d == udFmt_t->value()) return false;
+    udFmt_t->setValue(d);
+    udFmt_tClick();
+    return true;
 }
 
 void ControleurTableau::udFmt_tClick() {

@@ -108,6 +108,7 @@ private:
     void optionsChange();
     void appliquerT0(); // the t column and what depends on t0, from udt0
     void alignerPixels();
+    bool montrerDureeImage();
     void defiler();
     bool clipOuvert() const;
     void construirePanneau();

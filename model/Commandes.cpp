@@ -81,6 +81,20 @@ void CommandeChiffres::undo() {
     s.setEtalonnage(avant);
 }
 
+CommandeCadence::CommandeCadence(Seance& s, long double cadence)
+    : QUndoCommand(QStringLiteral("l'étalonnage du temps"))
+    , s(s)
+    , avant(s.cadencePriseDeVue())
+    , apres(cadence) {}
+
+void CommandeCadence::redo() {
+    s.setCadencePriseDeVue(apres);
+}
+
+void CommandeCadence::undo() {
+    s.setCadencePriseDeVue(avant);
+}
+
 CommandeT0::CommandeT0(Seance& s, int t0)
     : QUndoCommand(QStringLiteral("l'origine des dates"))
     , s(s)

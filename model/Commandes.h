@@ -67,6 +67,18 @@ private:
     Etalonnage avant, apres;
 };
 
+// The rate the clip was filmed at, which every time follows.
+class CommandeCadence : public QUndoCommand {
+public:
+    CommandeCadence(Seance& s, long double cadence);
+    void redo() override;
+    void undo() override;
+
+private:
+    Seance& s;
+    long double avant, apres;
+};
+
 // The image taken as t = 0.
 class CommandeT0 : public QUndoCommand {
 public:

@@ -275,6 +275,8 @@ QByteArray ecrire(const ContenuSeance& c) {
     o.insert(QStringLiteral("t0"), c.t0);
     o.insert(QStringLiteral("chiffresXY"), c.chiffresXY);
     o.insert(QStringLiteral("decimalesT"), c.decimalesT);
+    if (c.cadencePriseDeVue > 0)
+        o.insert(QStringLiteral("cadencePriseDeVue"), texteEchelle(c.cadencePriseDeVue));
     o.insert(QStringLiteral("taillePc"), c.taillePc);
     o.insert(QStringLiteral("adapte"), c.adapte);
     o.insert(QStringLiteral("imageAffichee"), c.imageAffichee);
@@ -344,6 +346,8 @@ Lecture lire(const QByteArray& octets, const QString& nomFichier) {
     l.entier(o, QStringLiteral("n"), 1, Seance::pointsMax, c.n);
     l.entier(o, QStringLiteral("chiffresXY"), 1, 5, c.chiffresXY);
     l.entier(o, QStringLiteral("decimalesT"), 0, 6, c.decimalesT);
+    l.echelle(o, QStringLiteral("cadencePriseDeVue"), c.cadencePriseDeVue);
+    if (c.cadencePriseDeVue > 100000) l.fauter(QStringLiteral("cadencePriseDeVue"));
     l.entier(o, QStringLiteral("taillePc"), 1, 1000, c.taillePc);
     l.booleen(o, QStringLiteral("adapte"), c.adapte);
     lireAspect(l, l.objet(o, QStringLiteral("aspect")), c.aspect);
@@ -368,6 +372,8 @@ void extraire(const Seance& s, ContenuSeance& c) {
     c.t0 = s.t0();
     c.chiffresXY = s.chiffresXY();
     c.decimalesT = s.decimalesT();
+    c.cadencePriseDeVue =
+        s.cadencePriseDeVue() == s.clip().cadenceFichier ? 0.0L : s.cadencePriseDeVue();
 }
 
 void appliquer(const ContenuSeance& c, Seance& s) {
@@ -377,6 +383,7 @@ void appliquer(const ContenuSeance& c, Seance& s) {
     s.setT0(c.t0);
     s.setChiffresXY(c.chiffresXY);
     s.setDecimalesT(c.decimalesT);
+    if (c.cadencePriseDeVue > 0) s.setCadencePriseDeVue(c.cadencePriseDeVue);
 }
 
 } // namespace fichierSeance

@@ -36,6 +36,9 @@ struct ContenuSeance {
     Etalonnage etalonnage;
     std::vector<std::optional<QPoint>> points; // clip.nbImages * 9, image by image, points 1..9
     int n = 1, t0 = 1, chiffresXY = 3, decimalesT = 3;
+    // The rate the clip was filmed at when it is not the file's own (images per second);
+    // 0: the file's rate.
+    long double cadencePriseDeVue = 0;
     int taillePc = 100;    // display size in percent the pixel coordinates refer to (1..1000)
     bool adapte = false;   // the display was fitted to the window
     int imageAffichee = 0; // 0-based

@@ -10,6 +10,7 @@ void Seance::setClip(const FaitsClip& faits) {
     clip_ = faits;
     points_.assign(static_cast<size_t>(std::max(0, faits.nbImages)) * pointsMax, std::nullopt);
     t0_ = 1;
+    cadence_ = faits.cadenceFichier;
     emit clipChange();
 }
 
@@ -92,8 +93,14 @@ void Seance::setDecimalesT(int d) {
     emit optionsChange();
 }
 
+void Seance::setCadencePriseDeVue(long double c) {
+    if (!(c > 0) || c == cadence_) return;
+    cadence_ = c;
+    emit cadenceChange();
+}
+
 bool Seance::memeMesure(const Seance& autre) const {
-    return clip_ == autre.clip_ && etalonnage_ == autre.etalonnage_ &&
+    return clip_ == autre.clip_ && cadence_ == autre.cadence_ && etalonnage_ == autre.etalonnage_ &&
            points_ == autre.points_ && n_ == autre.n_ && t0_ == autre.t0_ &&
            chiffresXY_ == autre.chiffresXY_ && decimalesT_ == autre.decimalesT_;
 }

@@ -18,6 +18,8 @@ struct FaitsClip {
     // Each image's own time (s from the first image) for an unevenly spaced clip; empty
     // otherwise.
     std::vector<long double> dates;
+    // The file's own rate (images per second, the stream's nominal rate); 0 when unknown.
+    long double cadenceFichier = 0;
     QString nom() const { return QFileInfo(chemin).fileName(); }
     bool operator==(const FaitsClip&) const = default;
 };
@@ -68,6 +70,15 @@ public:
     // Some point 1..n is recorded on some image.
     bool occupe() const;
 
+    // --- Time: the rate the clip was filmed at (a clip fact the user may correct) ------
+    // A new clip starts at the file's rate. The time of an image is its time in the file
+    // × facteurTemps(): 8 for a slow-motion clip filmed at 240 and stored at 30 images/s.
+    long double cadencePriseDeVue() const { return cadence_; }
+    void setCadencePriseDeVue(long double c);
+    long double facteurTemps() const {
+        return clip_.cadenceFichier > 0 && cadence_ > 0 ? clip_.cadenceFichier / cadence_ : 1.0L;
+    }
+
     // --- Shape and formats --------------------------------------------------------------
     int n() const { return n_; }
     void setN(int n);
@@ -98,6 +109,7 @@ signals:
     void pointsChange(int premiere, int derniere); // a range of images, every point
     void nChange();
     void optionsChange(); // t0 or a format
+    void cadenceChange(); // the capture rate, hence every time
     void vueDemandee(int image, int k);
 
 private:
@@ -112,5 +124,6 @@ private:
     Etalonnage etalonnage_;
     std::vector<std::optional<QPoint>> points_;
     int n_ = 1, t0_ = 1, chiffresXY_ = 3, decimalesT_ = 3;
+    long double cadence_ = 0;
     QUndoStack pile_;
 };

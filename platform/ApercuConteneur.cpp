@@ -54,5 +54,14 @@ std::optional<ProprietesConteneur> lireConteneur(const QString& chemin) {
         av_stream_get_side_data(flux, AV_PKT_DATA_DISPLAYMATRIX, nullptr));
     if (quartsDeTour(matrice) % 2 == 1) std::swap(p.largeur, p.hauteur);
     if (p.nbImages <= 0 || p.largeur <= 0 || p.hauteur <= 0) return std::nullopt;
+    for (const AVDictionary* d : {static_cast<const AVDictionary*>(contexte->metadata),
+                                  static_cast<const AVDictionary*>(flux->metadata)}) {
+        const AVDictionaryEntry* e = av_dict_get(d, "com.android.capture.fps", nullptr, 0);
+        if (e == nullptr || e->value == nullptr) continue;
+        bool ok = false;
+        const double v = QString::fromUtf8(e->value).trimmed().toDouble(&ok);
+        if (ok && std::isfinite(v) && v > 0) p.cadencePriseDeVue = v;
+        break;
+    }
     return p;
 }

@@ -11,6 +11,9 @@ struct ProprietesConteneur {
     int largeur = 0, hauteur = 0; // upright, the stored rotation applied
     long double periode = 0;      // seconds per image, from the average rate
     QString codec;                // the decoder's name for the codec ("h264"...)
+    // The rate a phone says it filmed at (the MP4/MOV entry "com.android.capture.fps"), for
+    // a slow-motion or time-lapse clip stored at an ordinary rate; nothing when absent.
+    std::optional<double> cadencePriseDeVue;
 };
 
 // Empty when the file is not a video the media libraries can read.

@@ -36,6 +36,7 @@ ContenuSeance contenuEssai(int n) {
     c.t0 = 3;
     c.chiffresXY = 5;
     c.decimalesT = 0;
+    c.cadencePriseDeVue = 1000.0L / 3; // a rate typed for a slow-motion clip, read back exactly
     c.taillePc = 150;
     c.adapte = true;
     c.imageAffichee = 4;

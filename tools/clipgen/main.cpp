@@ -11,6 +11,7 @@
 //          --gop N   --bframes N               (h264, hevc, mpeg2, mpeg4; defaults 12, 0)
 //          --open-gop                          (hevc: key frames whose leading images
 //                                               refer to the previous group)
+//          --capture-fps N                     (mp4, mov: the rate a phone says it filmed at)
 //          --rotation DEG                      (mp4, mov: clockwise turn to apply on display,
 //                                               stored in the track's display matrix; the
 //                                               images are drawn upright and stored turned
@@ -49,6 +50,7 @@ struct Options {
     QString qualite;
     bool gopOuvert = false;
     QString rotation;
+    QString capture;
     QString pts;
     bool demo = false;
     QString sortie;
@@ -112,6 +114,8 @@ bool lireOptions(const QStringList& args, Options& o, QString& message) {
             o.gopOuvert = true;
         } else if (a == "--rotation") {
             if (!valeur(o.rotation)) return false;
+        } else if (a == "--capture-fps") {
+            if (!valeur(o.capture)) return false;
         } else if (a == "--pts") {
             if (!valeur(o.pts)) return false;
         } else if (a.startsWith("--")) {
@@ -216,6 +220,11 @@ QStringList argumentsFfmpeg(const Options& o) {
         a << "-c:v" << o.codec;
     }
     if (!o.tag.isEmpty()) a << "-tag:v" << o.tag;
+    // The entry phones write for a slow-motion or time-lapse clip.
+    if (!o.capture.isEmpty())
+        a << "-metadata"
+          << "com.android.capture.fps=" + o.capture << "-movflags"
+          << "use_metadata_tags";
     // Times to the millisecond, kept as given instead of evened out to the rate.
     if (!o.pts.isEmpty())
         a << "-vf"
@@ -236,7 +245,8 @@ int ecrire(const Options& o, const std::function<void(QPainter&, int)>& dessiner
     // With a display turn, each image is drawn as the viewer will see it, then stored turned
     // the other way, as a camera held sideways records it.
     const int tour = o.rotation.toInt();
-    const QSize droite = tour % 180 != 0 ? QSize(o.hauteur, o.largeur) : QSize(o.largeur, o.hauteur);
+    const QSize droite =
+        tour % 180 != 0 ? QSize(o.hauteur, o.largeur) : QSize(o.largeur, o.hauteur);
     QImage vue(droite, QImage::Format_RGB888), image;
     for (int i = 0; i < o.nbImages; ++i) {
         {
