@@ -32,7 +32,17 @@ QSettings reglages() {
 // The measures a session gives back, the document's part of it.
 bool memesMesures(const ContenuSeance& a, const ContenuSeance& b) {
     return a.etalonnage == b.etalonnage && a.points == b.points && a.n == b.n && a.t0 == b.t0 &&
-           a.chiffresXY == b.chiffresXY && a.decimalesT == b.decimalesT;
+           a.chiffresXY == b.chiffresXY && a.decimalesT == b.decimalesT &&
+           a.cadencePriseDeVue == b.cadencePriseDeVue;
+}
+
+QString dossierRecuperation() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+// The lock beside a recovery file, held while the window that writes it runs.
+QString verrouDe(const QString& recuperation) {
+    return recuperation.chopped(int(QStringLiteral(".kinopix").size())) + QStringLiteral(".lock");
 }
 
 QString texteBoite(QString t) {
@@ -52,7 +62,6 @@ ControleurSeance::ControleurSeance(const ContexteFenetre& contexte)
         connect(a, &QAction::triggered, this, [this] { mnuEnregistrerSeanceSousClick(); });
     recentes_ = f.fenetre->findChild<QMenu*>(QStringLiteral("mnuSeancesRecentes"));
     majRecentes();
-    // Another clip is another measurement: the session file no longer holds it.
     minuterie_ = new QTimer(this);
     minuterie_->setSingleShot(true);
     minuterie_->setInterval(3000);
@@ -62,6 +71,8 @@ ControleurSeance::ControleurSeance(const ContexteFenetre& contexte)
     connect(f.seance, &Seance::pointChange, this, &ControleurSeance::programmerRecuperation);
     connect(f.seance, &Seance::nChange, this, &ControleurSeance::programmerRecuperation);
     connect(f.seance, &Seance::optionsChange, this, &ControleurSeance::programmerRecuperation);
+    connect(f.seance, &Seance::cadenceChange, this, &ControleurSeance::programmerRecuperation);
+    // Another clip is another measurement: the session file no longer holds it.
     connect(f.seance, &Seance::clipChange, this, [this] {
         chemin_.clear();
         retenu_.reset();
@@ -204,7 +215,7 @@ bool ControleurSeance::ouvrirSeance(const QString& chemin) {
 bool ControleurSeance::recuperer(const QString& chemin) {
     if (!ouvrir(chemin, true)) return false;
     QFile::remove(chemin);
-    QFile::remove(chemin.chopped(int(QStringLiteral(".kinopix").size())) + QStringLiteral(".lock"));
+    QFile::remove(verrouDe(chemin));
     programmerRecuperation();
     return true;
 }
@@ -310,18 +321,6 @@ QString ControleurSeance::localiserClip(const ContenuSeance& c, const QString& c
 }
 
 // --- Crash recovery -----------------------------------------------------------------------
-
-namespace {
-
-QString dossierRecuperation() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-}
-
-QString verrouDe(const QString& recuperation) {
-    return recuperation.chopped(int(QStringLiteral(".kinopix").size())) + QStringLiteral(".lock");
-}
-
-} // namespace
 
 QString ControleurSeance::cheminRecuperation() const {
     return dossierRecuperation() +
