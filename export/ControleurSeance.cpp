@@ -214,8 +214,7 @@ bool ControleurSeance::ouvrirSeance(const QString& chemin) {
 
 bool ControleurSeance::recuperer(const QString& chemin) {
     if (!ouvrir(chemin, true)) return false;
-    QFile::remove(chemin);
-    QFile::remove(verrouDe(chemin));
+    oublierRecuperation(chemin);
     programmerRecuperation();
     return true;
 }
@@ -359,6 +358,11 @@ void ControleurSeance::supprimerRecuperation() {
     if (!verrou_) return;
     QFile::remove(cheminRecuperation());
     verrou_.reset(); // unlocks and removes the lock file
+}
+
+void ControleurSeance::oublierRecuperation(const QString& chemin) {
+    QFile::remove(chemin);
+    QFile::remove(verrouDe(chemin));
 }
 
 QStringList ControleurSeance::recuperationsOrphelines() {

@@ -57,6 +57,8 @@ public:
     void supprimerRecuperation();
     // The recovery files of the user's data folder whose copy of the program is gone.
     static QStringList recuperationsOrphelines();
+    // A recovery file and its lock, gone.
+    static void oublierRecuperation(const QString& chemin);
 
     // Set by the window: the unsaved-measures question (false keeps everything), and the
     // window made to show a session on its clip (false when the clip did not open).
