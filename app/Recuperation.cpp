@@ -3,7 +3,6 @@
 #include "app/TForm1.h"
 #include "export/ControleurSeance.h"
 
-#include <QFile>
 #include <QMessageBox>
 
 void offrirRecuperation(TForm1& f) {
@@ -16,6 +15,5 @@ void offrirRecuperation(TForm1& f) {
                          QMessageBox::Yes | QMessageBox::No, &f);
     question.setDefaultButton(QMessageBox::Yes);
     if (question.exec() == QMessageBox::Yes && f.seances->recuperer(chemin)) return;
-    QFile::remove(chemin);
-    QFile::remove(chemin.chopped(int(QStringLiteral(".kinopix").size())) + QStringLiteral(".lock"));
+    ControleurSeance::oublierRecuperation(chemin);
 }
