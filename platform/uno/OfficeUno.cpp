@@ -28,6 +28,7 @@ automation::PtrObjet creer(const Options& o) {
 #include <QThread>
 #include <QUrl>
 #include <csignal>
+#include <dlfcn.h>
 
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/beans/UnknownPropertyException.hpp>
@@ -43,7 +44,6 @@ automation::PtrObjet creer(const Options& o) {
 #include <com/sun/star/reflection/XIdlReflection.hpp>
 #include <com/sun/star/script/XInvocation.hpp>
 #include <com/sun/star/uno/XComponentContext.hpp>
-#include <cppuhelper/bootstrap.hxx>
 #include <rtl/bootstrap.hxx>
 #include <typelib/typedescription.hxx>
 
@@ -85,7 +85,20 @@ Reference<css::uno::XComponentContext> contexteLocal() {
         rtl::Bootstrap::set(
             OUString("URE_BOOTSTRAP"),
             OUString("vnd.sun.star.pathname:" LIBREOFFICE_PROGRAMME "/fundamentalrc"));
-        return cppu::defaultBootstrap_InitialComponentContext();
+        // Opened from the office's folder, where it finds the office's private libraries:
+        // linked, it would need a run path to start the program at all.
+        void* aide =
+            dlopen(LIBREOFFICE_PROGRAMME "/libuno_cppuhelpergcc3.so.3", RTLD_NOW | RTLD_GLOBAL);
+        using Amorce = Reference<css::uno::XComponentContext> (*)();
+        const auto amorcer =
+            aide ? reinterpret_cast<Amorce>(
+                       dlsym(aide, "_ZN4cppu40defaultBootstrap_InitialComponentContextEv"))
+                 : nullptr;
+        if (!amorcer) {
+            const char* raison = dlerror();
+            throw Erreur(QStringLiteral("LibreOffice est absent : %1").arg(raison ? raison : ""));
+        }
+        return amorcer();
     }();
     return contexte;
 }
