@@ -173,15 +173,16 @@ TEST(FichierSeance, RefusesWhatItCannotReadWhole) {
         {avec("aspect.dessines", QJsonArray::fromVariantList(QVariantList(11, true))),
          cle("dessines")},
         {avec("points", QJsonObject()), cle("points")},
-        {avec("points", QJsonArray{QJsonArray{5, 1, 0, 0}}), cle("points")}, // image 6 of 5
-        {avec("points", QJsonArray{QJsonArray{0, 10, 0, 0}}), cle("points")},
-        {avec("points", QJsonArray{QJsonArray{0, 1, 0}}), cle("points")},
-        {avec("points", QJsonArray{QJsonArray{0, 1, 0.5, 0}}), cle("points")},
+        {avec("points", QJsonArray{QJsonValue(QJsonArray{5, 1, 0, 0})}),
+         cle("points")}, // image 6 of 5
+        {avec("points", QJsonArray{QJsonValue(QJsonArray{0, 10, 0, 0})}), cle("points")},
+        {avec("points", QJsonArray{QJsonValue(QJsonArray{0, 1, 0})}), cle("points")},
+        {avec("points", QJsonArray{QJsonValue(QJsonArray{0, 1, 0.5, 0})}), cle("points")},
         {avec("points", deuxFois), cle("points")},
-        {avec("points", QJsonArray{QJsonArray{2, 3, 482, 0}}), dehors(3, 3)},
-        {avec("points", QJsonArray{QJsonArray{4, 1, 0, 362}}), dehors(1, 5)},
-        {avec("points", QJsonArray{QJsonArray{0, 2, -1, 0}}), dehors(2, 1)},
-        {avec("points", QJsonArray{QJsonArray{0, 2, 1e12, 0}}), dehors(2, 1)},
+        {avec("points", QJsonArray{QJsonValue(QJsonArray{2, 3, 482, 0})}), dehors(3, 3)},
+        {avec("points", QJsonArray{QJsonValue(QJsonArray{4, 1, 0, 362})}), dehors(1, 5)},
+        {avec("points", QJsonArray{QJsonValue(QJsonArray{0, 2, -1, 0})}), dehors(2, 1)},
+        {avec("points", QJsonArray{QJsonValue(QJsonArray{0, 2, 1e12, 0})}), dehors(2, 1)},
     };
     for (const auto& [octets, raison] : cas) {
         const fichierSeance::Lecture l = fichierSeance::lire(octets, nom);
