@@ -31,10 +31,10 @@ std::vector<Derivees> calculer(const Seance& s, int k) {
         Derivees& r = d[size_t(i)];
         r.vx = (c->x - a->x) / dt;
         r.vy = (c->y - a->y) / dt;
-        r.v = std::hypot(*r.vx, *r.vy);
+        r.v = std::sqrt(*r.vx * *r.vx + *r.vy * *r.vy);
         r.ax = 2 * ((c->x - b->x) / dt2 - (b->x - a->x) / dt1) / dt;
         r.ay = 2 * ((c->y - b->y) / dt2 - (b->y - a->y) / dt1) / dt;
-        r.a = std::hypot(*r.ax, *r.ay);
+        r.a = std::sqrt(*r.ax * *r.ax + *r.ay * *r.ay);
     }
     return d;
 }
