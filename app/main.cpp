@@ -2,6 +2,7 @@
 #include "app/Demarrage.h"
 #include "app/Recuperation.h"
 #include "app/TraductionQt.h"
+#include "app/VerificationTableur.h"
 
 #include <QApplication>
 
@@ -59,8 +60,9 @@ const char* const aide =
     "il démarre ; depuis le menu, kinopix-lanceur le démarre dans ~/Kinopix.\n"
     "\n"
     "Options :\n"
-    "  -h, --help     affiche cette aide et quitte\n"
-    "  --version      affiche la version et quitte\n";
+    "  -h, --help          affiche cette aide et quitte\n"
+    "  --version           affiche la version et quitte\n"
+    "  --verifier-tableur  vérifie que le pont vers LibreOffice Calc démarre, puis quitte\n";
 
 // --help and --version answer on the terminal before Qt looks for a display, so that they
 // work on a machine without one (a package check, a remote shell).
@@ -86,6 +88,11 @@ int main(int argc, char* argv[]) {
     chargerUnoDuBureau(argv);
 #endif
     if (repondreTerminal(argc, argv)) return 0;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--verifier-tableur") == 0) {
+            QCoreApplication sansFenetre(argc, argv);
+            return verifierTableur();
+        }
     QApplication app(argc, argv);
     chargerTraductionQt(app);
     auto fenetre = demarrer();

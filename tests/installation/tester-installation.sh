@@ -104,4 +104,12 @@ reponse=$(env -u DISPLAY -u WAYLAND_DISPLAY HOME="$racine/eleve" "$prefixe/bin/k
 aide=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefixe/bin/kinopix" --help) || echec "kinopix --help"
 grep -q '^Utilisation : kinopix \[FICHIER\]$' <<<"$aide" || echec "kinopix --help : $aide"
 grep -q 'séance de mesures (\.kinopix)' <<<"$aide" || echec "kinopix --help ne nomme pas les séances"
+
+# The spreadsheet bridge starts from the program installed (no run path: the office's
+# libraries come from its own folder), on an office without a window.
+if command -v soffice >/dev/null && ldd "$prefixe/bin/kinopix" | grep -q libuno_cppu; then
+    pont=$(env -u DISPLAY -u WAYLAND_DISPLAY HOME="$racine/eleve" "$prefixe/bin/kinopix" \
+        --verifier-tableur 2>&1) || echec "pont vers LibreOffice : $pont"
+    [ "$pont" = "Kinopix : le pont vers LibreOffice Calc fonctionne." ] || echec "pont : $pont"
+fi
 echo "installation : correcte"
