@@ -31,6 +31,11 @@ QString programme(const Options& o = {});
 // The pipe used when none is named.
 QString tubeParDefaut();
 
+// Waits for the office started on this profile to end (its launcher and soffice.bin, known
+// by the profile on their command line): LibreOffice 7.4 now and then stays stuck in its own
+// shutdown, and is then stopped after `attenteMs`, so that the profile can be removed.
+void attendreFin(const QString& profil, int attenteMs = 10000);
+
 // Service manager of the office on the pipe; throws automation::Erreur when none answers.
 automation::PtrObjet connecter(const Options& o);
 
