@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QThread>
 
-
 using automation::PtrObjet;
 
 OfficeEssai::OfficeEssai() {
