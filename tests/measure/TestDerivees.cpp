@@ -49,6 +49,30 @@ TEST(Derivees, UniformAccelerationGivesItsVelocityAndAcceleration) {
     EXPECT_NEAR(double(*derivees::calculer(s, 1)[2].ay), 16 * 1250, 1e-6);
 }
 
+TEST(Derivees, UnevenTimesAndNinePoints) {
+    Seance s;
+    seance(s, {0, 0.03L, 0.08L, 0.12L, 0.2L, 0.21L}); // a variable-rate clip
+    s.setN(9);
+    for (int n = 0; n < 6; ++n)
+        for (int k = 1; k <= 9; ++k)
+            s.setPoint(n, k, QPoint(k * 100 + n * n, 0));
+    const std::vector<long double> t{0, 0.03L, 0.08L, 0.12L, 0.2L, 0.21L};
+    for (int k = 1; k <= 9; ++k) {
+        const std::vector<Derivees> d = derivees::calculer(s, k);
+        for (int n = 1; n <= 4; ++n) {
+            const long double x0 = (n - 1) * (n - 1), x1 = n * n, x2 = (n + 1) * (n + 1);
+            const long double dt = t[size_t(n + 1)] - t[size_t(n - 1)];
+            EXPECT_NEAR(double(*d[size_t(n)].vx), double((x2 - x0) / dt), 1e-9) << k << n;
+            const long double a = 2 *
+                                  ((x2 - x1) / (t[size_t(n + 1)] - t[size_t(n)]) -
+                                   (x1 - x0) / (t[size_t(n)] - t[size_t(n - 1)])) /
+                                  dt;
+            EXPECT_NEAR(double(*d[size_t(n)].ax), double(a), 1e-6) << k << n;
+            EXPECT_EQ(*d[size_t(n)].vy, 0);
+        }
+    }
+}
+
 TEST(Derivees, EmptyBesideAMissingPointAndWhereTimesDoNotMove) {
     Seance s;
     seance(s, {0, 0.04L, 0.04L, 0.12L, 0.16L, 0.2L}); // images 1 and 2 at the same time
